@@ -1,0 +1,154 @@
+#include "controls.h"
+
+#include <QPainter>
+#include <QPalette>
+#include <QWidget>
+
+QColor Colour::resolve(const QPalette &palette) const
+{
+    switch (m_role) {
+    case Role::Rgb: return QColor::fromRgb(m_rgb);
+    case Role::ButtonFace: return palette.color(QPalette::Button);
+    case Role::ButtonText: return palette.color(QPalette::ButtonText);
+    case Role::WindowBackground: return palette.color(QPalette::Base);
+    case Role::WindowText: return palette.color(QPalette::Text);
+    case Role::ActiveCaptionText: return palette.color(QPalette::HighlightedText);
+    }
+    return QColor();
+}
+
+DrawnControl::DrawnControl(Kind kind, const QString &name, int index, const QRect &twips,
+                           QWidget *surface)
+    : QObject(surface), m_surface(surface), m_kind(kind), m_name(name), m_index(index),
+      m_twips(twips)
+{
+    setObjectName(fullName());
+}
+
+QString DrawnControl::fullName() const
+{
+    return m_index < 0 ? m_name : QStringLiteral("%1(%2)").arg(m_name).arg(m_index);
+}
+
+void DrawnControl::setVisible(bool visible)
+{
+    if (visible == m_visible)
+        return;
+    m_visible = visible;
+    repaint();
+    QAccessible::State changed;
+    changed.invisible = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void DrawnControl::repaint()
+{
+    if (m_surface)
+        m_surface->update(pixels().adjusted(-1, -1, 1, 1));
+}
+
+void DrawnControl::nameChanged()
+{
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+Label::Label(const QString &name, int index, const QRect &twips, QWidget *surface)
+    : DrawnControl(Kind::Label, name, index, twips, surface)
+{
+}
+
+void Label::setCaption(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    repaint();
+    nameChanged();
+}
+
+void Label::setForeColor(const Colour &colour)
+{
+    if (colour == m_fore)
+        return;
+    m_fore = colour;
+    repaint();
+}
+
+void Label::paint(QPainter &painter, const QPalette &palette) const
+{
+    const QRect r = pixels();
+    if (!m_transparent)
+        painter.fillRect(r, m_back.resolve(palette));
+    if (m_caption.isEmpty())
+        return;
+    painter.setFont(demoFont(m_font));
+    painter.setPen(m_fore.resolve(palette));
+    painter.drawText(r, int(m_alignment | Qt::AlignTop | Qt::TextWordWrap), m_caption);
+}
+
+ImageBox::ImageBox(const QString &name, const QRect &twips, QWidget *surface)
+    : DrawnControl(Kind::ImageBox, name, -1, twips, surface)
+{
+}
+
+void ImageBox::paint(QPainter &painter, const QPalette &) const
+{
+    if (m_picture.isNull())
+        return;
+    const QRect r = pixels();
+    // Unscaled from the top-left corner, cut off at the box's edges.
+    painter.drawPixmap(r.topLeft(), m_picture,
+                       QRect(QPoint(0, 0), r.size()).intersected(m_picture.rect()));
+}
+
+QAccessible::Role ImageBox::accessibleRole() const
+{
+    return m_accessibleName.isEmpty() ? QAccessible::Graphic : QAccessible::Button;
+}
+
+QString ImageBox::accessibleName() const
+{
+    return m_toolTip.isEmpty() ? m_accessibleName : m_toolTip;
+}
+
+Shape::Shape(const QString &name, const QRect &twips, QWidget *surface)
+    : DrawnControl(Kind::Shape, name, -1, twips, surface)
+{
+}
+
+void Shape::paint(QPainter &painter, const QPalette &palette) const
+{
+    const QRect r = pixels();
+    if (!m_transparent)
+        painter.fillRect(r, m_back.resolve(palette));
+    painter.setPen(QPen(Colour(Colour::Role::WindowText).resolve(palette), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+Line::Line(const QString &name, const QLine &twips, QWidget *surface)
+    : DrawnControl(Kind::Line, name, -1,
+                   QRect(twips.p1(), twips.p2()).normalized(), surface),
+      m_ends(twips)
+{
+}
+
+QLine Line::pixelEnds() const
+{
+    return QLine(toPixels(m_ends.x1()), toPixels(m_ends.y1()),
+                 toPixels(m_ends.x2()), toPixels(m_ends.y2()));
+}
+
+QRect Line::pixels() const
+{
+    const QLine e = pixelEnds();
+    return QRect(e.p1(), e.p2()).normalized();
+}
+
+void Line::paint(QPainter &painter, const QPalette &palette) const
+{
+    painter.setPen(QPen(Colour(Colour::Role::WindowText).resolve(palette), 1));
+    painter.drawLine(pixelEnds());
+}

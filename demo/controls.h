@@ -1,0 +1,208 @@
+#pragma once
+
+#include <QAccessible>
+#include <QColor>
+#include <QFont>
+#include <QObject>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+class QWidget;
+
+// Twips: 1/1440 inch, 15 to a logical pixel.
+constexpr int kTwipsPerPixel = 15;
+inline int toPixels(int twips) { return twips / kTwipsPerPixel; }
+inline QRect toPixels(const QRect &twips)
+{
+    return QRect(toPixels(twips.left()), toPixels(twips.top()),
+                 toPixels(twips.width()), toPixels(twips.height()));
+}
+
+// A colour as the window's controls name it: a direct RGB value or a system
+// colour given by its role, resolved against the window's palette.
+class Colour
+{
+public:
+    enum class Role { Rgb, ButtonFace, ButtonText, WindowBackground, WindowText, ActiveCaptionText };
+
+    constexpr Colour(Role role = Role::ButtonText) : m_role(role) {}
+    static constexpr Colour rgb(int r, int g, int b)
+    {
+        Colour c(Role::Rgb);
+        c.m_rgb = (0xffu << 24) | (unsigned(r) << 16) | (unsigned(g) << 8) | unsigned(b);
+        return c;
+    }
+
+    Role role() const { return m_role; }
+    QColor resolve(const QPalette &palette) const;
+    bool operator==(const Colour &o) const { return m_role == o.m_role && m_rgb == o.m_rgb; }
+    bool operator!=(const Colour &o) const { return !(*this == o); }
+
+private:
+    Role m_role;
+    unsigned m_rgb = 0;
+};
+
+// Fore colours of the listing lines and flowchart labels.
+constexpr Colour kHighlight = Colour::rgb(255, 0, 0); // a lit line or label
+constexpr Colour kNormal = Colour::rgb(0, 0, 0);
+
+// The three fonts of the window: the window's font (MS Sans Serif 8.25 pt),
+// the bold flowchart font and the large heading of the memory panel (18 pt).
+enum class FontId { Window, Bold, Heading };
+QFont demoFont(FontId id);
+
+// A control the window draws on its own client area: label, image box,
+// shape or line. These are not widgets: the window paints them in their
+// stacking order, finds the one under the mouse, shows its tooltip and
+// publishes it to assistive technology.
+class DrawnControl : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Kind { Label, ImageBox, Shape, Line };
+
+    DrawnControl(Kind kind, const QString &name, int index, const QRect &twips, QWidget *surface);
+
+    Kind kind() const { return m_kind; }
+    // Name of the control or control array ("Image4", "lbl_alg").
+    QString name() const { return m_name; }
+    // Index within its control array, -1 for a single control.
+    int index() const { return m_index; }
+    // "lbl_alg(5)", or the name of a single control.
+    QString fullName() const;
+
+    QRect twips() const { return m_twips; }
+    // The window pixels the control covers.
+    virtual QRect pixels() const { return toPixels(m_twips); }
+
+    bool isVisible() const { return m_visible; }
+    void setVisible(bool visible);
+
+    // Labels and image boxes take the mouse over their whole rectangle,
+    // transparent or not; shapes and lines never do.
+    bool takesMouse() const { return m_kind == Kind::Label || m_kind == Kind::ImageBox; }
+    bool hitTest(const QPoint &windowPixel) const
+    {
+        return m_visible && takesMouse() && pixels().contains(windowPixel);
+    }
+
+    virtual QString toolTip() const { return QString(); }
+    virtual void paint(QPainter &painter, const QPalette &palette) const = 0;
+
+    virtual QAccessible::Role accessibleRole() const = 0;
+    virtual QString accessibleName() const = 0;
+
+protected:
+    void repaint();
+    void nameChanged();
+
+private:
+    QWidget *m_surface;
+    Kind m_kind;
+    QString m_name;
+    int m_index;
+    QRect m_twips;
+    bool m_visible = true;
+};
+
+class Label : public DrawnControl
+{
+    Q_OBJECT
+public:
+    Label(const QString &name, int index, const QRect &twips, QWidget *surface);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    Colour foreColor() const { return m_fore; }
+    void setForeColor(const Colour &colour);
+    Colour backColor() const { return m_back; }
+    bool isTransparent() const { return m_transparent; }
+    Qt::Alignment alignment() const { return m_alignment; }
+    FontId fontId() const { return m_font; }
+    QString tag() const { return m_tag; }
+
+    // Settings fixed at creation.
+    void setBackColor(const Colour &colour) { m_back = colour; }
+    void setTransparent(bool transparent) { m_transparent = transparent; }
+    void setAlignment(Qt::Alignment alignment) { m_alignment = alignment; }
+    void setFontId(FontId font) { m_font = font; }
+    void setTag(const QString &tag) { m_tag = tag; }
+
+    void paint(QPainter &painter, const QPalette &palette) const override;
+    QAccessible::Role accessibleRole() const override { return QAccessible::StaticText; }
+    QString accessibleName() const override { return m_caption; }
+
+private:
+    QString m_caption;
+    Colour m_fore = Colour::Role::ButtonText;
+    Colour m_back = Colour::Role::ButtonFace;
+    bool m_transparent = false;
+    Qt::Alignment m_alignment = Qt::AlignLeft;
+    FontId m_font = FontId::Window;
+    QString m_tag;
+};
+
+class ImageBox : public DrawnControl
+{
+    Q_OBJECT
+public:
+    ImageBox(const QString &name, const QRect &twips, QWidget *surface);
+
+    const QPixmap &picture() const { return m_picture; }
+    void setPicture(const QPixmap &picture) { m_picture = picture; }
+    QString toolTip() const override { return m_toolTip; }
+    void setToolTip(const QString &tip) { m_toolTip = tip; }
+    // Name for assistive technology where the box has no tooltip.
+    void setAccessibleName(const QString &name) { m_accessibleName = name; }
+
+    void paint(QPainter &painter, const QPalette &palette) const override;
+    QAccessible::Role accessibleRole() const override;
+    QString accessibleName() const override;
+
+private:
+    QPixmap m_picture;
+    QString m_toolTip;
+    QString m_accessibleName;
+};
+
+class Shape : public DrawnControl
+{
+    Q_OBJECT
+public:
+    Shape(const QString &name, const QRect &twips, QWidget *surface);
+
+    bool isTransparent() const { return m_transparent; }
+    void setTransparent(bool transparent) { m_transparent = transparent; }
+    Colour backColor() const { return m_back; }
+    void setBackColor(const Colour &colour) { m_back = colour; }
+
+    void paint(QPainter &painter, const QPalette &palette) const override;
+    QAccessible::Role accessibleRole() const override { return QAccessible::Graphic; }
+    QString accessibleName() const override { return QString(); }
+
+private:
+    bool m_transparent = true;
+    Colour m_back = Colour::Role::WindowBackground;
+};
+
+// A line from (X1, Y1) to (X2, Y2), in twips.
+class Line : public DrawnControl
+{
+    Q_OBJECT
+public:
+    Line(const QString &name, const QLine &twips, QWidget *surface);
+
+    QLine ends() const { return m_ends; }
+    QLine pixelEnds() const;
+    QRect pixels() const override;
+
+    void paint(QPainter &painter, const QPalette &palette) const override;
+    QAccessible::Role accessibleRole() const override { return QAccessible::Graphic; }
+    QString accessibleName() const override { return QString(); }
+
+private:
+    QLine m_ends;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The faces behind demoFont(), from the fonts-wine package, loaded by the
+// program itself: "MS Sans Serif" for the window's font, Tahoma Bold for the
+// bold labels (MS Sans Serif has no bold face) and Tahoma for the large
+// heading (MS Sans Serif holds small sizes only). Where a file is missing,
+// its family is empty and the fonts fall back to the application font,
+// which renders Cyrillic through the system's font fallback.
+struct FontFaces
+{
+    QString regular;
+    QString bold;
+    QString large;
+};
+
+// Loads the faces from the first folder that has them; the default search
+// is the "wine/fonts" folder of the system's data directories.
+FontFaces loadFontFaces(const QStringList &folders = QStringList());

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "controls.h"
+#include "intervaltimer.h"
+#include "numbertext.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+// The demonstrator's one window. It shows the sort of three numbers on four
+// views at once (flowchart, listing, memory panel, a picture of the sorter's
+// window with live boxes and button) and walks it step by step.
+//
+// The window's procedures and handlers keep the names and the order of
+// assignments of the program they demonstrate; readers and tests follow
+// them line by line.
+class FormDemo : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FormDemo(QWidget *parent = nullptr);
+
+    // Controls, by name; control arrays by name and zero-based index.
+    Label *lbl_alg(int index) const { return m_lbl_alg.at(std::size_t(index)); }
+    Label *Lbl_List(int index) const { return m_Lbl_List.at(std::size_t(index)); }
+    // A drawn control by its full name ("Lbl_MemA", "lbl_alg(5)", "Line12").
+    DrawnControl *drawn(const QString &fullName) const;
+    Label *label(const QString &fullName) const;
+    // Drawn controls front to back.
+    const std::vector<DrawnControl *> &drawnControls() const { return m_stack; }
+    // The front-most label or image box at a window pixel, or null where the
+    // window's own background takes the mouse.
+    DrawnControl *controlAt(const QPoint &windowPixel) const;
+
+    QLineEdit *Text1() const { return m_Text1; }
+    QLineEdit *Text2() const { return m_Text2; }
+    QLineEdit *Text3() const { return m_Text3; }
+    QPushButton *Command1() const { return m_Command1; }
+    QCheckBox *Check1() const { return m_Check1; }
+    QPushButton *Cmd_Preview() const { return m_Cmd_Preview; }
+    QPushButton *Cmd_Next() const { return m_Cmd_Next; }
+    QPushButton *Cmd_Stop() const { return m_Cmd_Stop; }
+    QPushButton *Cmd_Goto() const { return m_Cmd_Goto; }
+    QPushButton *Cmd_Reset() const { return m_Cmd_Reset; }
+    QPushButton *Command3() const { return m_Command3; }
+    IntervalTimer *Timer1() const { return m_Timer1; }
+    const QPixmap &picture() const { return m_picture; }
+
+    // The window-level variables.
+    qint16 stepCounter() const { return m_step; }
+    VariantNumber A() const { return m_A; }
+    VariantNumber B() const { return m_B; }
+    VariantNumber C() const { return m_C; }
+    double X() const { return m_X; }
+
+    // True once "Выход" or the pictured close box has ended the program.
+    bool hasEnded() const { return m_ended; }
+
+    // The window's procedures.
+    void DemoAl();
+    void alg_cls();
+    void Mem_cls();
+    void prog_Begin();
+    void alg_caption_CLS();
+
+    // Event handlers.
+    void Check1_Click();
+    void Cmd_Goto_Click();
+    void Cmd_Next_Click();
+    void Cmd_Stop_Click();
+    void Command1_Click();
+    void Cmd_Reset_Click();
+    void Command3_Click();
+    void Form_DblClick();
+    void Form_KeyPress(int keyAscii);
+    void Form_Load();
+    void Image3_Click();
+    void Text1_Change();
+    void Text2_Change();
+    void Text3_Change();
+    void Timer1_Timer();
+
+    // The one-line credit of the about box.
+    static QString aboutText();
+
+signals:
+    // Emitted when the program ends at once ("Выход", the pictured close box).
+    void programEnded();
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void createControls();
+    void endProgram();
+    // Refuses a start while a box doesn't hold a number: says which box and
+    // why, and puts the focus in it.
+    bool inputsAreNumbers();
+    // The number in a box whose text was checked at the start.
+    static double boxNumber(const QLineEdit *box);
+    void compare(Label *caption, const VariantNumber &left, const char *op,
+                 const VariantNumber &right, int noLabel, qint16 yesStep);
+
+    std::array<Label *, 27> m_lbl_alg{};
+    std::array<Label *, 24> m_Lbl_List{};
+    Label *m_Lbl_NameA = nullptr, *m_Lbl_NameB = nullptr, *m_Lbl_NameC = nullptr,
+          *m_Lbl_NameX = nullptr;
+    Label *m_Lbl_MemA = nullptr, *m_Lbl_MemB = nullptr, *m_Lbl_MemC = nullptr,
+          *m_Lbl_MemX = nullptr;
+    QLineEdit *m_Text1 = nullptr, *m_Text2 = nullptr, *m_Text3 = nullptr;
+    QPushButton *m_Command1 = nullptr, *m_Cmd_Preview = nullptr, *m_Cmd_Next = nullptr,
+                *m_Cmd_Stop = nullptr, *m_Cmd_Goto = nullptr, *m_Cmd_Reset = nullptr,
+                *m_Command3 = nullptr;
+    QCheckBox *m_Check1 = nullptr;
+    IntervalTimer *m_Timer1 = nullptr;
+    QPixmap m_picture;
+    std::vector<DrawnControl *> m_stack; // front to back
+    DrawnControl *m_pressed = nullptr;   // where the left button went down
+
+    // The window-level variables: the step counter (0 idle, 1 to 24 the next
+    // step to show) and the memory of the demonstrated program.
+    qint16 m_step = 0;
+    VariantNumber m_A, m_B, m_C;
+    double m_X = 0;
+
+    bool m_ended = false;
+};

@@ -1,0 +1,155 @@
+// The window's event handlers: start, pace, pause, step, reset and end a
+// demonstration, clear the displays, show the about box.
+
+#include "formdemo.h"
+
+#include "inventory.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+void FormDemo::Form_Load()
+{
+    prog_Begin();
+    alg_cls();
+    Mem_cls();
+}
+
+// The sort button of the pictured window: starts a demonstration in
+// step-by-step mode with the timer off.
+void FormDemo::Command1_Click()
+{
+    if (!inputsAreNumbers())
+        return;
+    m_Command1->setEnabled(false);
+    alg_cls();
+    m_Timer1->setInterval(500);
+    m_Cmd_Next->setEnabled(true);
+    m_Cmd_Stop->setEnabled(false);
+    m_Cmd_Goto->setEnabled(false);
+    m_Check1->setEnabled(true);
+    m_Check1->setChecked(true); // raises Check1_Click here if the value changes
+    m_Timer1->setEnabled(false);
+    m_step = 1;
+    m_Cmd_Next->setEnabled(true);
+    m_Text1->setEnabled(false);
+    m_Text2->setEnabled(false);
+    m_Text3->setEnabled(false);
+}
+
+// "Пошаговый режим" changed, by the user or by the start: the run buttons
+// follow the mode. The timer is left as it is.
+void FormDemo::Check1_Click()
+{
+    if (m_Check1->isChecked()) {
+        m_Cmd_Preview->setEnabled(true);
+        m_Cmd_Next->setEnabled(true);
+        m_Cmd_Goto->setEnabled(false);
+        m_Cmd_Stop->setEnabled(false);
+    } else {
+        m_Cmd_Preview->setEnabled(false);
+        m_Cmd_Next->setEnabled(false);
+        m_Cmd_Goto->setEnabled(true);
+        m_Cmd_Stop->setEnabled(true);
+    }
+}
+
+// "Вперед": exactly one step, as a tick would show it.
+void FormDemo::Cmd_Next_Click()
+{
+    Timer1_Timer();
+}
+
+void FormDemo::Timer1_Timer()
+{
+    DemoAl();
+}
+
+// "Продолжить"
+void FormDemo::Cmd_Goto_Click()
+{
+    m_Timer1->setEnabled(true);
+}
+
+// "Стоп"
+void FormDemo::Cmd_Stop_Click()
+{
+    m_Timer1->setEnabled(false);
+}
+
+// "Сброс": the window as it was loaded; the boxes keep their text.
+void FormDemo::Cmd_Reset_Click()
+{
+    Form_Load();
+}
+
+// "Выход"
+void FormDemo::Command3_Click()
+{
+    endProgram();
+}
+
+// The hot spot on the pictured window's close box.
+void FormDemo::Image3_Click()
+{
+    endProgram();
+}
+
+// A double click on bare window background clears the displays; a running
+// demonstration goes on from the same step.
+void FormDemo::Form_DblClick()
+{
+    alg_cls();
+}
+
+QString FormDemo::aboutText()
+{
+    return QStringLiteral("Демонстрация алгоритма сортировки трех чисел: учебная программа "
+                          "к теме «Разветвляющиеся алгоритмы».");
+}
+
+// Esc, whichever control has the focus: the about box. Nothing else changes.
+void FormDemo::Form_KeyPress(int keyAscii)
+{
+    if (keyAscii != 27)
+        return;
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Об авторе..."), aboutText(),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void FormDemo::Text1_Change() {}
+void FormDemo::Text2_Change() {}
+void FormDemo::Text3_Change() {}
+
+// Ends the program at once, also with the timer running: no further tick
+// or handler runs.
+void FormDemo::endProgram()
+{
+    m_ended = true;
+    m_Timer1->setEnabled(false);
+    emit programEnded();
+    close();
+    QCoreApplication::quit();
+}
+
+bool FormDemo::inputsAreNumbers()
+{
+    const std::pair<QLineEdit *, const char *> boxes[] = {
+        {m_Text1, "Label25"}, {m_Text2, "Label26"}, {m_Text3, "Label27"}};
+    for (const auto &[box, labelName] : boxes) {
+        if (numbertext::parse(box->text()))
+            continue;
+        const QString caption = label(QString::fromLatin1(labelName))->caption();
+        QMessageBox message(QMessageBox::Warning, QString::fromUtf8(formdemo::kCaption),
+                            numbertext::refusal(caption, box->text()), QMessageBox::Ok, this);
+        message.exec();
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "controls.h"
+
+#include <QLine>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// The fixed look of the demonstrator window: every control with its name,
+// kind, place, text, font, colours and initial state. The window makes its
+// controls from this table and from nothing else.
+
+enum class ControlKind { Label, ImageBox, Shape, Line, TextBox, PushButton, CheckBox };
+
+struct ControlRow
+{
+    QString name;
+    int index = -1; // within a control array, else -1
+    ControlKind kind = ControlKind::Label;
+    QRect twips;    // Left, Top, Width, Height
+    QLine ends;     // lines only: X1, Y1, X2, Y2
+    QString text;   // caption or text
+    FontId font = FontId::Window;
+    Colour fore = Colour::Role::ButtonText;
+    Colour back = Colour::Role::ButtonFace;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool transparent = false; // labels and shapes: only the text / border is drawn
+    bool visible = true;
+    QString tag;
+    QString toolTip;
+    QString picture;          // resource path of an image box's bitmap
+    bool enabled = true;
+    bool checked = false;     // check box value
+    int tabIndex = -1;        // controls that take the focus
+
+    QString fullName() const
+    {
+        return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+    }
+
+    // Chainable settings, so each row of the table reads as one line.
+    ControlRow withFont(FontId f) const { ControlRow r = *this; r.font = f; return r; }
+    ControlRow withBack(Colour c) const { ControlRow r = *this; r.back = c; return r; }
+    ControlRow centred() const { ControlRow r = *this; r.alignment = Qt::AlignHCenter; return r; }
+    ControlRow clear() const { ControlRow r = *this; r.transparent = true; return r; }
+    ControlRow opaque() const { ControlRow r = *this; r.transparent = false; return r; }
+    ControlRow hidden() const { ControlRow r = *this; r.visible = false; return r; }
+    ControlRow disabled() const { ControlRow r = *this; r.enabled = false; return r; }
+    ControlRow ticked() const { ControlRow r = *this; r.checked = true; return r; }
+    ControlRow withTag(const char *t) const { ControlRow r = *this; r.tag = QString::fromUtf8(t); return r; }
+    ControlRow withTip(const char *t) const { ControlRow r = *this; r.toolTip = QString::fromUtf8(t); return r; }
+    ControlRow withPicture(const char *p) const { ControlRow r = *this; r.picture = QString::fromUtf8(p); return r; }
+    ControlRow withTab(int i) const { ControlRow r = *this; r.tabIndex = i; return r; }
+};
+
+// All controls of FormDemo, by area of the window.
+const std::vector<ControlRow> &controlInventory();
+
+// The drawn controls (labels, image boxes, shapes, lines) front to back:
+// a control listed earlier is drawn after, and takes the mouse before,
+// every control listed later. Push buttons, the check box and the text
+// boxes are child widgets and lie above all of them.
+const QStringList &stackingOrder();
+
+// The window's own settings.
+namespace formdemo {
+constexpr int kClientWidthTwips = 11820;
+constexpr int kClientHeightTwips = 7965;
+constexpr const char *kCaption = "Демонстрация алгоритма сортировки трех чисел";
+constexpr const char *kBackgroundPicture = ":/pictures/flowchart.bmp";
+} // namespace formdemo
