@@ -1,0 +1,17 @@
+# Tests of the demonstrator kalumet.
+
+add_gui_test(numbertext SOURCES tst_numbertext.cpp LIBS kalumet_demo)
+add_gui_test(window SOURCES tst_window.cpp LIBS kalumet_demo)
+add_gui_test(stepengine SOURCES tst_stepengine.cpp LIBS kalumet_demo)
+
+add_test(NAME kalumet_xvfb_smoke
+         COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/xvfb_smoke.sh $<TARGET_FILE:kalumet>
+                 "Демонстрация алгоритма сортировки трех чисел" 788 531)
+
+# The pictures stay in place and sharp when the window is scaled up for a
+# projector.
+foreach(factor 1.5 2 3)
+    add_test(NAME window_scale_${factor} COMMAND window picturesInWindow)
+    set_tests_properties(window_scale_${factor} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${factor};QT_ACCESSIBILITY=0")
+endforeach()

@@ -1,0 +1,170 @@
+// Number text both ways in the user's regional settings, the variant
+// number's type and comparison, and the refusal message.
+
+#include "numbertext.h"
+
+#include <QtTest>
+
+#include <limits>
+
+Q_DECLARE_METATYPE(QLocale)
+
+class NumberTextTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void parse_data();
+    void parse();
+    void format_data();
+    void format();
+    void roundTrip_data();
+    void roundTrip();
+    void variantNumber();
+    void refusal();
+};
+
+namespace {
+const QLocale ru(QLocale::Russian, QLocale::Russia);
+const QLocale en(QLocale::English, QLocale::UnitedStates);
+const QLocale de(QLocale::German, QLocale::Germany);
+const QLocale c = QLocale::c();
+} // namespace
+
+void NumberTextTest::parse_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<double>("value");
+
+    // Accepted
+    QTest::newRow("ru fraction") << ru << "0,5" << true << 0.5;
+    QTest::newRow("ru negative") << ru << "-2" << true << -2.0;
+    QTest::newRow("ru dot as decimal") << ru << "0.5" << true << 0.5;
+    QTest::newRow("ru spaces around") << ru << "  -1,25 " << true << -1.25;
+    QTest::newRow("ru leading zero") << ru << "03" << true << 3.0;
+    QTest::newRow("en fraction") << en << "2.5" << true << 2.5;
+    QTest::newRow("en spaces") << en << " 7 " << true << 7.0;
+    QTest::newRow("c fraction") << c << "-0.125" << true << -0.125;
+    QTest::newRow("exponent") << en << "1e3" << true << 1000.0;
+    QTest::newRow("largest double") << c << "1.7976931348623157e308" << true
+                                    << std::numeric_limits<double>::max();
+    // A dot is a group separator in German, not a decimal separator.
+    QTest::newRow("de comma") << de << "0,5" << true << 0.5;
+
+    // Refused
+    QTest::newRow("empty") << ru << "" << false << 0.0;
+    QTest::newRow("spaces only") << ru << "   " << false << 0.0;
+    QTest::newRow("letters") << ru << "abc" << false << 0.0;
+    QTest::newRow("number and letters") << en << "12abc" << false << 0.0;
+    QTest::newRow("two numbers") << en << "1 2" << false << 0.0;
+    QTest::newRow("two numbers ru") << ru << "1,5 2" << false << 0.0;
+    QTest::newRow("inf") << en << "inf" << false << 0.0;
+    QTest::newRow("-inf") << en << "-inf" << false << 0.0;
+    QTest::newRow("nan") << en << "nan" << false << 0.0;
+    QTest::newRow("NaN ru") << ru << "NaN" << false << 0.0;
+    QTest::newRow("beyond a double") << en << "1e999" << false << 0.0;
+    QTest::newRow("beyond a double, negative") << ru << "-1e400" << false << 0.0;
+    QTest::newRow("ru both separators") << ru << "1.234,5" << false << 0.0;
+    QTest::newRow("de dot is not a decimal") << de << "0.5" << false << 0.0;
+}
+
+void NumberTextTest::parse()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(double, value);
+    const std::optional<double> got = numbertext::parse(text, locale);
+    QCOMPARE(got.has_value(), ok);
+    if (ok)
+        QCOMPARE(*got, value);
+}
+
+void NumberTextTest::format_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("ru whole") << ru << 5.0 << "5";
+    QTest::newRow("ru fraction") << ru << 0.5 << "0,5";
+    QTest::newRow("ru negative fraction") << ru << -1.5 << "-1,5";
+    QTest::newRow("ru no group separator") << ru << 12345.0 << "12345";
+    QTest::newRow("en no group separator") << en << 1234567.0 << "1234567";
+    QTest::newRow("en fraction") << en << 0.5 << "0.5";
+    QTest::newRow("c whole") << c << -2.0 << "-2";
+    QTest::newRow("c no group separator") << c << 12345.0 << "12345";
+    QTest::newRow("negative zero") << en << -0.0 << "0";
+    QTest::newRow("15 significant digits") << en << 0.1 + 0.2 << "0.3";
+    QTest::newRow("third") << ru << 1.0 / 3 << "0,333333333333333";
+}
+
+void NumberTextTest::format()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(numbertext::format(value, locale), text);
+}
+
+void NumberTextTest::roundTrip_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("value");
+    for (const QLocale &l : {ru, en, c, de})
+        for (double v : {0.0, -2.0, 0.5, 3.75, 12345.0, -1e-7, 6.02e23})
+            QTest::addRow("%s %g", qPrintable(l.name()), v) << l << v;
+}
+
+// What the program writes into a box it can read back.
+void NumberTextTest::roundTrip()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(double, value);
+    const auto back = numbertext::parse(numbertext::format(value, locale), locale);
+    QVERIFY(back.has_value());
+    QCOMPARE(*back, value);
+}
+
+void NumberTextTest::variantNumber()
+{
+    const VariantNumber zero = VariantNumber::integer(0);
+    QCOMPARE(zero.type(), VariantNumber::Type::Integer);
+    QCOMPARE(zero.toDouble(), 0.0);
+
+    const VariantNumber five = VariantNumber::real(5);
+    VariantNumber copy = zero;
+    copy = five; // a copy takes the type with the value
+    QCOMPARE(copy.type(), VariantNumber::Type::Double);
+    QCOMPARE(copy.toDouble(), 5.0);
+
+    // Strict numeric comparison, across types.
+    QVERIFY(five > zero);
+    QVERIFY(!(zero > five));
+    QVERIFY(!(five > VariantNumber::real(5)));
+    QVERIFY(!(VariantNumber::real(0) > zero));
+    QVERIFY(VariantNumber::real(10) > VariantNumber::real(9)); // numbers, not strings
+
+    // A double and a variant holding it give the same text.
+    QLocale::setDefault(ru);
+    QCOMPARE(VariantNumber::real(0.5).text(), numbertext::format(0.5));
+    QCOMPARE(VariantNumber::real(0.5).text(), QStringLiteral("0,5"));
+    QLocale::setDefault(QLocale::c());
+}
+
+void NumberTextTest::refusal()
+{
+    const QString label = QStringLiteral("Число В=");
+    QCOMPARE(numbertext::refusal(label, QStringLiteral("abc"), ru),
+             QStringLiteral("В поле «Число В=» не число: «abc». Введите число, например: 2,5"));
+    QCOMPARE(numbertext::refusal(label, QString(), en),
+             QStringLiteral("Поле «Число В=» пустое. Введите число, например: 2.5"));
+    const QString longText(40, QLatin1Char('x'));
+    const QString message = numbertext::refusal(label, longText, en);
+    QVERIFY(message.contains(QString(24, QLatin1Char('x')) + QStringLiteral("…»")));
+    QVERIFY(!message.contains(QString(25, QLatin1Char('x'))));
+}
+
+QTEST_GUILESS_MAIN(NumberTextTest)
+#include "tst_numbertext.moc"

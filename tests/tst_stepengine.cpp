@@ -1,0 +1,245 @@
+// Whole demonstrations, step by step: the path of the step counter, the
+// lines and labels that light, the memory cells and the captions written,
+// and the boxes at the end.
+
+#include "formdemo.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <map>
+#include <set>
+
+using Path = QList<int>;
+
+class StepEngineTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void run_data();
+    void run();
+    void nothingOutsideTheSteps();
+    void memoryTypes();
+};
+
+namespace {
+
+// The flowchart labels each step lights, and the "Нет" label of each
+// comparison that answers no.
+const std::map<int, QList<int>> kLabelsOfStep = {
+    {1, {0}},   {3, {2}},       {4, {3}},   {5, {4}},   {6, {5}},   {7, {6, 7}},
+    {8, {8}},   {9, {9}},       {11, {11}}, {12, {12, 13}}, {13, {14}}, {14, {15}},
+    {16, {17}}, {17, {18, 19}}, {18, {20}}, {19, {21}}, {21, {23}}, {22, {24}},
+    {23, {25}}, {24, {26}}};
+const std::map<int, int> kNoLabelOfComparison = {{6, 10}, {11, 16}, {16, 22}};
+
+Path steps(std::initializer_list<std::pair<int, int>> ranges)
+{
+    Path p;
+    for (auto [from, to] : ranges)
+        for (int s = from; s <= to; ++s)
+            p << s;
+    return p;
+}
+
+QString textOf(const FormDemo &form, const QString &control)
+{
+    if (control == QLatin1String("Text1"))
+        return form.Text1()->text();
+    if (control == QLatin1String("Text2"))
+        return form.Text2()->text();
+    if (control == QLatin1String("Text3"))
+        return form.Text3()->text();
+    const Label *l = form.label(control);
+    return l ? l->caption() : QStringLiteral("<no control %1>").arg(control);
+}
+
+} // namespace
+
+void StepEngineTest::run_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<Path>("path");
+    // "step|control|text": what a control shows right after that step.
+    QTest::addColumn<QStringList>("checks");
+    QTest::addColumn<QStringList>("result");
+
+    QTest::newRow("5,4,3: every comparison yes")
+        << "C" << QStringList{"5", "4", "3"} << steps({{1, 24}})
+        << QStringList{
+               "2|Lbl_NameA|A", "2|Lbl_NameX|X", "2|Lbl_MemA|", "2|Lbl_MemX|",
+               "3|Lbl_MemA|5", "4|Lbl_MemB|4", "5|Lbl_MemC|3", "5|Lbl_MemX|",
+               "6|lbl_alg(5)|5 > 4",
+               "7|Lbl_MemX|5", "7|lbl_alg(7)|X = 5",
+               "8|Lbl_MemA|4", "8|lbl_alg(8)|A = 4",
+               "9|Lbl_MemB|5", "9|lbl_alg(9)|B = 5",
+               "11|lbl_alg(11)|5 > 3",
+               "12|Lbl_MemX|3", "12|lbl_alg(13)|X = 3",
+               "13|Lbl_MemC|5", "13|lbl_alg(14)|C = 5",
+               "14|Lbl_MemB|3", "14|lbl_alg(15)|B = 3",
+               "16|lbl_alg(17)|4 > 3",
+               "17|Lbl_MemX|4", "17|lbl_alg(19)|X = 4",
+               "18|Lbl_MemA|3", "18|lbl_alg(20)|A = 3",
+               "19|Lbl_MemB|4", "19|lbl_alg(21)|B = 4",
+               "20|Text1|5", "21|Text1|3", "21|Text2|4", "22|Text2|4", "23|Text3|5"}
+        << QStringList{"3", "4", "5"};
+
+    QTest::newRow("3,4,5: already in order")
+        << "C" << QStringList{"3", "4", "5"}
+        << Path{1, 2, 3, 4, 5, 6, 10, 11, 15, 16, 20, 21, 22, 23, 24}
+        << QStringList{"6|lbl_alg(5)|3 > 4", "11|lbl_alg(11)|4 > 5",
+                       "16|lbl_alg(17)|3 > 4", "23|Lbl_MemX|", "23|lbl_alg(7)|X = A",
+                       "23|Lbl_MemA|3", "23|Lbl_MemB|4", "23|Lbl_MemC|5"}
+        << QStringList{"3", "4", "5"};
+
+    QTest::newRow("4,4,4: equal is not greater")
+        << "C" << QStringList{"4", "4", "4"}
+        << Path{1, 2, 3, 4, 5, 6, 10, 11, 15, 16, 20, 21, 22, 23, 24}
+        << QStringList{"6|lbl_alg(5)|4 > 4", "11|lbl_alg(11)|4 > 4",
+                       "16|lbl_alg(17)|4 > 4", "23|Lbl_MemX|"}
+        << QStringList{"4", "4", "4"};
+
+    QTest::newRow("4,5,3: only the first comparison no")
+        << "C" << QStringList{"4", "5", "3"} << steps({{1, 6}, {10, 24}})
+        << QStringList{"6|lbl_alg(5)|4 > 5", "10|Lbl_MemX|", "11|lbl_alg(11)|5 > 3",
+                       "12|Lbl_MemX|3", "12|lbl_alg(13)|X = 3",
+                       "13|Lbl_MemC|5", "13|lbl_alg(14)|C = 5",
+                       "14|Lbl_MemB|3", "14|lbl_alg(15)|B = 3",
+                       "16|lbl_alg(17)|4 > 3", "17|lbl_alg(19)|X = 4",
+                       "18|lbl_alg(20)|A = 3", "19|lbl_alg(21)|B = 4"}
+        << QStringList{"3", "4", "5"};
+
+    QTest::newRow("ru: fractions and negatives")
+        << "ru_RU" << QStringList{"-1", "0,5", "-2"} << steps({{1, 6}, {10, 24}})
+        << QStringList{"4|Lbl_MemB|0,5", "6|lbl_alg(5)|-1 > 0,5", "11|lbl_alg(11)|0,5 > -2",
+                       "12|Lbl_MemX|-2", "12|lbl_alg(13)|X = -2",
+                       "13|Lbl_MemC|0,5", "13|lbl_alg(14)|C = 0,5",
+                       "14|Lbl_MemB|-2", "14|lbl_alg(15)|B = -2",
+                       "16|lbl_alg(17)|-1 > -2", "17|lbl_alg(19)|X = -1",
+                       "18|lbl_alg(20)|A = -2", "19|lbl_alg(21)|B = -1"}
+        << QStringList{"-2", "-1", "0,5"};
+
+    QTest::newRow("ru: a dot typed as decimal separator")
+        << "ru_RU" << QStringList{"2.5", "1", "0"} << steps({{1, 24}})
+        << QStringList{"3|Lbl_MemA|2,5", "7|lbl_alg(7)|X = 2,5"}
+        << QStringList{"0", "1", "2,5"};
+}
+
+void StepEngineTest::run()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, boxes);
+    QFETCH(Path, path);
+    QFETCH(QStringList, checks);
+    QFETCH(QStringList, result);
+
+    QLocale::setDefault(QLocale(locale));
+    FormDemo form;
+    form.Text1()->setText(boxes[0]);
+    form.Text2()->setText(boxes[1]);
+    form.Text3()->setText(boxes[2]);
+
+    std::multimap<int, std::pair<QString, QString>> expected;
+    for (const QString &check : checks) {
+        const QStringList parts = check.split(QLatin1Char('|'));
+        QCOMPARE(parts.size(), 3);
+        expected.emplace(parts[0].toInt(), std::make_pair(parts[1], parts[2]));
+    }
+
+    form.Command1_Click();
+    QCOMPARE(form.stepCounter(), qint16(1));
+
+    std::set<int> litLines, litLabels;
+    for (int i = 0; i < path.size(); ++i) {
+        const int s = path[i];
+        QCOMPARE(int(form.stepCounter()), s);
+        form.Cmd_Next_Click();
+
+        litLines.insert(s - 1);
+        if (auto it = kLabelsOfStep.find(s); it != kLabelsOfStep.end())
+            litLabels.insert(it->second.begin(), it->second.end());
+        const int next = i + 1 < path.size() ? path[i + 1] : 0;
+        if (auto no = kNoLabelOfComparison.find(s); no != kNoLabelOfComparison.end()
+                                                   && next == s + 4)
+            litLabels.insert(no->second);
+
+        const QString where = QStringLiteral("after step %1").arg(s);
+        QVERIFY2(int(form.stepCounter()) == next, qPrintable(where));
+        for (int line = 0; line < 24; ++line)
+            QVERIFY2((form.Lbl_List(line)->foreColor() == kHighlight) == (litLines.count(line) > 0),
+                     qPrintable(where + QStringLiteral(": listing line %1").arg(line)));
+        for (int l = 0; l <= 26; ++l)
+            QVERIFY2((form.lbl_alg(l)->foreColor() == kHighlight) == (litLabels.count(l) > 0),
+                     qPrintable(where + QStringLiteral(": lbl_alg(%1)").arg(l)));
+        const bool panelShown = s >= 2 && s < 24;
+        for (const char *cell : {"Lbl_NameA", "Lbl_NameB", "Lbl_NameC", "Lbl_NameX",
+                                 "Lbl_MemA", "Lbl_MemB", "Lbl_MemC", "Lbl_MemX"})
+            QVERIFY2(form.label(QLatin1String(cell))->isVisible() == panelShown,
+                     qPrintable(where + QLatin1String(": ") + QLatin1String(cell)));
+        auto [from, to] = expected.equal_range(s);
+        for (auto it = from; it != to; ++it)
+            QVERIFY2(textOf(form, it->second.first) == it->second.second,
+                     qPrintable(QStringLiteral("%1: %2 is '%3', want '%4'")
+                                    .arg(where, it->second.first,
+                                         textOf(form, it->second.first), it->second.second)));
+    }
+
+    // The end: idle, memory zero and hidden, the highlighting stays.
+    QCOMPARE(form.stepCounter(), qint16(0));
+    QCOMPARE(QStringList({form.Text1()->text(), form.Text2()->text(), form.Text3()->text()}),
+             result);
+    QCOMPARE(form.A().type(), VariantNumber::Type::Integer);
+    QCOMPARE(form.A().toDouble(), 0.0);
+    QCOMPARE(form.X(), 0.0);
+    QVERIFY(form.label(QStringLiteral("Lbl_MemA"))->caption().isEmpty());
+    QCOMPARE(int(litLines.size()), path.size());
+    QVERIFY(form.Lbl_List(23)->foreColor() == kHighlight);
+    QVERIFY(form.lbl_alg(26)->foreColor() == kHighlight);
+    QVERIFY(form.lbl_alg(1)->foreColor() == kNormal);
+    QVERIFY(form.Command1()->isEnabled());
+    QVERIFY(!form.Cmd_Next()->isEnabled());
+    QVERIFY(!form.Timer1()->isEnabled());
+}
+
+// With the counter at 0 a step shows nothing and changes nothing.
+void StepEngineTest::nothingOutsideTheSteps()
+{
+    FormDemo form;
+    QCOMPARE(form.stepCounter(), qint16(0));
+    form.DemoAl();
+    form.Timer1_Timer();
+    QCOMPARE(form.stepCounter(), qint16(0));
+    for (int i = 0; i < 24; ++i)
+        QVERIFY(form.Lbl_List(i)->foreColor() == kNormal);
+    for (int i = 0; i <= 26; ++i)
+        QVERIFY(form.lbl_alg(i)->foreColor() == kNormal);
+    QVERIFY(!form.label(QStringLiteral("Lbl_MemA"))->isVisible());
+}
+
+// The memory holds doubles once assigned; an exchange copies B's type
+// into A and makes B a double through X.
+void StepEngineTest::memoryTypes()
+{
+    FormDemo form;
+    form.Command1_Click();
+    for (int i = 0; i < 2; ++i)
+        form.Cmd_Next_Click();
+    QCOMPARE(form.B().type(), VariantNumber::Type::Integer);
+    form.Cmd_Next_Click(); // A from Text1
+    QCOMPARE(form.A().type(), VariantNumber::Type::Double);
+    QCOMPARE(form.B().type(), VariantNumber::Type::Integer);
+    while (form.stepCounter() != 9)
+        form.Cmd_Next_Click();
+    QCOMPARE(form.A().toDouble(), 4.0);
+    QCOMPARE(form.X(), 5.0);
+    form.Cmd_Next_Click(); // B = X
+    QCOMPARE(form.B().type(), VariantNumber::Type::Double);
+    QCOMPARE(form.B().toDouble(), 5.0);
+}
+
+QTEST_MAIN(StepEngineTest)
+#include "tst_stepengine.moc"
