@@ -1,0 +1,42 @@
+#!/bin/sh
+# One command for everything, on a fresh Debian 12 machine:
+#   ./setup.sh run    installs what is missing, builds, starts kalumet
+#   ./setup.sh test   installs what is missing, builds, runs all tests
+# Runs apt-get only when a package is missing; needs root or sudo for that.
+set -eu
+cd "$(dirname "$0")"
+
+case "${1:-}" in
+    run | test) ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+packages="cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-wine fonts-dejavu-core
+          xvfb xauth xdotool x11-utils"
+missing=""
+for p in $packages; do
+    dpkg-query -W -f '${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \
+        || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    # shellcheck disable=SC2086
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+
+if [ "$1" = run ]; then
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display: start kalumet from a desktop session (or under Xvfb)." >&2
+        exit 1
+    fi
+    exec ./build/demo/kalumet
+fi
+cd build
+exec ctest --output-on-failure -j "$jobs"
