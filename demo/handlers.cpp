@@ -118,6 +118,7 @@ void FormDemo::Form_KeyPress(int keyAscii)
         return;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Об авторе..."), aboutText(),
                     QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -146,6 +147,7 @@ bool FormDemo::inputsAreNumbers()
         const QString caption = label(QString::fromLatin1(labelName))->caption();
         QMessageBox message(QMessageBox::Warning, QString::fromUtf8(formdemo::kCaption),
                             numbertext::refusal(caption, box->text()), QMessageBox::Ok, this);
+        message.setTextFormat(Qt::PlainText); // what was typed is shown as typed
         message.exec();
         box->setFocus(Qt::OtherFocusReason);
         box->selectAll();

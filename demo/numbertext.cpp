@@ -6,8 +6,11 @@ namespace numbertext {
 
 namespace {
 
-std::optional<double> parseStrict(const QString &text, const QLocale &locale)
+std::optional<double> parseStrict(const QString &text, QLocale locale)
 {
+    // A group separator would make "1,5" in English the number 15, or two
+    // numbers typed with a space one number: typed numbers have none.
+    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
     bool ok = false;
     const double value = locale.toDouble(text, &ok);
     // toDouble also takes spellings of infinity and not-a-number, and turns
@@ -58,9 +61,12 @@ QString refusal(const QString &boxLabel, const QString &typed, const QLocale &lo
     const QString hint = QStringLiteral("Введите число, например: ") + example(locale);
     if (typed.trimmed().isEmpty())
         return QStringLiteral("Поле «%1» пустое. %2").arg(boxLabel, hint);
+    // Cut after whole characters, never inside a surrogate pair.
     QString quoted = typed;
-    if (quoted.size() > kLongest)
-        quoted = quoted.left(kLongest) + QStringLiteral("…");
+    const QList<uint> chars = typed.toUcs4();
+    if (chars.size() > kLongest)
+        quoted = QString::fromUcs4(reinterpret_cast<const char32_t *>(chars.constData()), kLongest)
+                 + QStringLiteral("…");
     return QStringLiteral("В поле «%1» не число: «%2». %3").arg(boxLabel, quoted, hint);
 }
 

@@ -67,6 +67,10 @@ void NumberTextTest::parse_data()
     QTest::newRow("beyond a double, negative") << ru << "-1e400" << false << 0.0;
     QTest::newRow("ru both separators") << ru << "1.234,5" << false << 0.0;
     QTest::newRow("de dot is not a decimal") << de << "0.5" << false << 0.0;
+    QTest::newRow("en comma is no decimal") << en << "1,5" << false << 0.0;
+    QTest::newRow("en group separator") << en << "1,000" << false << 0.0;
+    QTest::newRow("ru group separator") << ru << QString::fromUtf8("1\u00a0234") << false << 0.0;
+    QTest::newRow("below the smallest double") << en << "1e-400" << false << 0.0;
 }
 
 void NumberTextTest::parse()
@@ -164,6 +168,15 @@ void NumberTextTest::refusal()
     const QString message = numbertext::refusal(label, longText, en);
     QVERIFY(message.contains(QString(24, QLatin1Char('x')) + QStringLiteral("…»")));
     QVERIFY(!message.contains(QString(25, QLatin1Char('x'))));
+    // Characters beyond the basic plane are cut whole, never halved.
+    QString smileys;
+    for (int i = 0; i < 30; ++i)
+        smileys += QString::fromUcs4(U"\U0001F600", 1);
+    const QString cut = numbertext::refusal(label, smileys, en);
+    QVERIFY(cut.contains(smileys.left(48) + QStringLiteral("…»")));
+    // Markup typed into a box is quoted as it is.
+    QVERIFY(numbertext::refusal(label, QStringLiteral("<b>%1</b>"), en)
+                .contains(QStringLiteral("«<b>%1</b>»")));
 }
 
 QTEST_GUILESS_MAIN(NumberTextTest)

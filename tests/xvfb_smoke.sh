@@ -32,13 +32,15 @@ done
 QT_QPA_PLATFORM=xcb "$prog" &
 app=$!
 
+# xdotool takes a regular expression: match the title literally.
+pattern=$(printf '%s' "$title" | sed 's/[][\\.*^$()+?{}|]/\\&/g')
 win=
 i=0
 while [ -z "$win" ]; do
     i=$((i + 1)); [ $i -gt 150 ] && { echo "no window titled '$title' appeared"; exit 1; }
     kill -0 "$app" 2>/dev/null || { echo "program exited early"; exit 1; }
     sleep 0.1
-    win=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
+    win=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -n 1)
 done
 
 name=$(xdotool getwindowname "$win")

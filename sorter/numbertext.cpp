@@ -1,0 +1,41 @@
+#include "numbertext.h"
+
+#include <cmath>
+
+namespace NumberText {
+
+std::optional<double> read(const QString &text, const QLocale &locale)
+{
+    QString number = text.trimmed();
+    if (number.isEmpty())
+        return std::nullopt;
+
+    // Many keyboards put a dot on the numeric keypad: accept it where it
+    // cannot be mistaken for a group separator.
+    const QString comma = QStringLiteral(",");
+    const QString dot = QStringLiteral(".");
+    if (locale.decimalPoint() == comma && locale.groupSeparator() != dot
+        && !number.contains(comma))
+        number.replace(dot, comma);
+
+    // Group separators are refused: "1 2" is two numbers, and "1,5" must not
+    // silently become 15 for someone used to a decimal comma.
+    QLocale strict = locale;
+    strict.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+
+    bool ok = false;
+    const double value = strict.toDouble(number, &ok);
+    if (!ok || !std::isfinite(value)) // also "inf", "nan", "1e999"
+        return std::nullopt;
+    return value;
+}
+
+QString write(double value, const QLocale &locale)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    // Adding +0.0 turns -0.0 into 0.0 and leaves every other value alone.
+    return plain.toString(value + 0.0, 'g', 15);
+}
+
+} // namespace NumberText

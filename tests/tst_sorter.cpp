@@ -1,0 +1,408 @@
+#include "form1.h"
+#include "numbertext.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const QString caption = QStringLiteral("Сортировка трех чисел (по возрастанию)");
+const QLocale english(QLocale::English, QLocale::UnitedStates);
+const QLocale russian(QLocale::Russian, QLocale::Russia);
+const QLocale german(QLocale::German, QLocale::Germany);
+
+struct Message
+{
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
+    bool shown = false;
+};
+
+// Presses Command1 the way a user does; a message box that opens is
+// recorded and closed with its OK button.
+Message press(Form1 &form)
+{
+    Message seen;
+    QTimer watcher; // gone when the press is over
+    watcher.setSingleShot(true);
+    QObject::connect(&watcher, &QTimer::timeout, [&seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = {box->windowTitle(), box->text(), box->icon(), box->textFormat(), true};
+        box->button(QMessageBox::Ok)->click();
+    });
+    watcher.start(0);
+    QTest::mouseClick(form.findChild<QPushButton *>("Command1"), Qt::LeftButton);
+    return seen;
+}
+
+QList<QLineEdit *> boxes(Form1 &form)
+{
+    return {form.findChild<QLineEdit *>("Text1"), form.findChild<QLineEdit *>("Text2"),
+            form.findChild<QLineEdit *>("Text3")};
+}
+
+} // namespace
+
+class TestSorter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(english); }
+
+    void readNumber_data();
+    void readNumber();
+    void writeNumber_data();
+    void writeNumber();
+    void sort_data();
+    void sort();
+    void refused_data();
+    void refused();
+    void enterAndEscDoNothing_data();
+    void enterAndEscDoNothing();
+    void controls_data();
+    void controls();
+    void window();
+    void tabOrder();
+    void font();
+};
+
+void TestSorter::readNumber_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("smallest subnormal range") << english << "1e-310" << true << 1e-310;
+    QTest::newRow("en group form 1,5") << english << "1,5" << false << 0.0;
+    QTest::newRow("en grouped 1,000") << english << "1,000" << false << 0.0;
+    QTest::newRow("ru dot") << russian << "-1.5" << true << -1.5;
+    QTest::newRow("ru dot and comma") << russian << "1.000,5" << false << 0.0;
+    QTest::newRow("ru grouped") << russian << "1\u00a0234" << false << 0.0;
+    QTest::newRow("ru grouped, plain space") << russian << "1 234" << false << 0.0;
+    QTest::newRow("de dot is its group separator") << german << "1.5" << false << 0.0;
+    QTest::newRow("C comma") << QLocale::c() << "2,5" << false << 0.0;
+    QTest::newRow("-inf") << english << "-inf" << false << 0.0;
+    QTest::newRow("NaN") << english << "NaN" << false << 0.0;
+    QTest::newRow("infinity sign") << english << "\u221e" << false << 0.0;
+    QTest::newRow("-1e999") << english << "-1e999" << false << 0.0;
+    QTest::newRow("hex") << english << "0x10" << false << 0.0;
+}
+
+void TestSorter::readNumber()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(double, value);
+
+    const std::optional<double> number = NumberText::read(text, locale);
+    QCOMPARE(number.has_value(), ok);
+    if (ok)
+        QCOMPARE(*number, value);
+}
+
+void TestSorter::writeNumber_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("no group separator") << english << 1234567.0 << "1234567";
+    QTest::newRow("ru fraction") << russian << -0.5 << "-0,5";
+    QTest::newRow("ru no group separator") << russian << 1234567.5 << "1234567,5";
+    QTest::newRow("15 digits") << english << 0.1 + 0.2 << "0.3";
+    QTest::newRow("minus zero") << english << -0.0 << "0";
+    QTest::newRow("large") << english << 1e20 << "1E+20";
+}
+
+void TestSorter::writeNumber()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+
+    QCOMPARE(NumberText::write(value, locale), text);
+    // What is written can be read back.
+    QCOMPARE(NumberText::read(text, locale).value_or(-1), value + 0.0);
+}
+
+void TestSorter::sort_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("after");
+
+    const auto row = [](const char *name, const QLocale &locale, const QStringList &before,
+                        const QStringList &after) {
+        QTest::newRow(name) << locale << before << after;
+    };
+    row("5 8 3", english, {"5", "8", "3"}, {"3", "5", "8"});
+    row("5 4 3", english, {"5", "4", "3"}, {"3", "4", "5"});
+    row("1 2 3", english, {"1", "2", "3"}, {"1", "2", "3"});
+    row("7 7 7", english, {"7", "7", "7"}, {"7", "7", "7"});
+    row("numbers, not strings", english, {"10", "9", "100"}, {"9", "10", "100"});
+    row("written back in own form", english, {"03", "4", "5"}, {"3", "4", "5"});
+    row("spaces", english, {" 7 ", "1", "2"}, {"1", "2", "7"});
+    row("minus zero", english, {"-0", "1", "-1"}, {"-1", "0", "1"});
+    row("en fractions", english, {"2.50", "-1.5", "1e3"}, {"-1.5", "2.5", "1000"});
+    row("ru fractions", russian, {"-1", "0,5", "-2"}, {"-2", "-1", "0,5"});
+    row("ru dot", russian, {"1.5", "1", "2"}, {"1", "1,5", "2"});
+    row("C", QLocale::c(), {"0.25", "-3", "0.125"}, {"-3", "0.125", "0.25"});
+
+    // Every order of three numbers, distinct and with a pair, comes out sorted.
+    const QList<QStringList> orders = {{"1", "2", "3"}, {"1", "1", "2"}, {"1", "2", "2"}};
+    for (QStringList before : orders) {
+        const QStringList sorted = before;
+        std::sort(before.begin(), before.end());
+        do {
+            QTest::addRow("order %s", qPrintable(before.join(' '))) << english << before << sorted;
+        } while (std::next_permutation(before.begin(), before.end()));
+    }
+}
+
+void TestSorter::sort()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+
+    QLocale::setDefault(locale);
+    Form1 form;
+    const QList<QLineEdit *> text = boxes(form);
+    for (int i = 0; i < 3; ++i)
+        text[i]->setText(before[i]);
+
+    const Message message = press(form);
+    QVERIFY2(!message.shown, qPrintable(message.text));
+    QCOMPARE(QStringList({text[0]->text(), text[1]->text(), text[2]->text()}), after);
+}
+
+void TestSorter::refused_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<int>("bad");
+    QTest::addColumn<QString>("message");
+
+    const QString empty = QStringLiteral("Поле «%1» пустое. Введите число, например: %2");
+    const QString notNumber =
+        QStringLiteral("В поле «%1» не число: «%2». Введите число, например: %3");
+    const QString a = QStringLiteral("Число А="), b = QStringLiteral("Число В="),
+                  c = QStringLiteral("Число С=");
+
+    QTest::newRow("empty") << english << QStringList{"", "8", "3"} << 0 << empty.arg(a, "2.5");
+    QTest::newRow("only spaces") << english << QStringList{"5", "   ", "3"} << 1
+                                 << empty.arg(b, "2.5");
+    QTest::newRow("letters") << english << QStringList{"5", "8", "abc"} << 2
+                             << notNumber.arg(c, "abc", "2.5");
+    QTest::newRow("two numbers") << english << QStringList{"1 2", "8", "3"} << 0
+                                 << notNumber.arg(a, "1 2", "2.5");
+    QTest::newRow("inf") << english << QStringList{"5", "inf", "3"} << 1
+                         << notNumber.arg(b, "inf", "2.5");
+    QTest::newRow("nan") << english << QStringList{"5", "8", "nan"} << 2
+                         << notNumber.arg(c, "nan", "2.5");
+    QTest::newRow("out of range") << english << QStringList{"1e999", "8", "3"} << 0
+                                  << notNumber.arg(a, "1e999", "2.5");
+    QTest::newRow("en 1,5") << english << QStringList{"5", "1,5", "3"} << 1
+                            << notNumber.arg(b, "1,5", "2.5");
+    QTest::newRow("ru letters") << russian << QStringList{"5", "8", "x"} << 2
+                                << notNumber.arg(c, "x", "2,5");
+    QTest::newRow("first bad box") << english << QStringList{"5", "abc", ""} << 1
+                                   << notNumber.arg(b, "abc", "2.5");
+    QTest::newRow("long text cut") << english
+                                   << QStringList{"5", "8", "abcdefghijklmnopqrstuvwxyz"} << 2
+                                   << notNumber.arg(c, "abcdefghijklmnopqrstuvwx…", "2.5");
+    QTest::newRow("cut between characters, not halves")
+        << english << QStringList{QString(30, QChar('x')).replace(23, 1, "\U0001F600"), "8", "3"}
+        << 0 << notNumber.arg(a, QString(23, QChar('x')) + "\U0001F600…", "2.5");
+    QTest::newRow("place markers quoted as typed") << english << QStringList{"%1%3", "8", "3"}
+                                                   << 0 << notNumber.arg(a, "%1%3", "2.5");
+    QTest::newRow("markup quoted as typed") << english << QStringList{"5", "<b>1</b>", "3"} << 1
+                                            << notNumber.arg(b, "<b>1</b>", "2.5");
+}
+
+void TestSorter::refused()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, before);
+    QFETCH(int, bad);
+    QFETCH(QString, message);
+
+    QLocale::setDefault(locale);
+    Form1 form;
+    form.show();
+    const QList<QLineEdit *> text = boxes(form);
+    for (int i = 0; i < 3; ++i)
+        text[i]->setText(before[i]);
+
+    const Message seen = press(form);
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.title, caption);
+    QCOMPARE(seen.text, message);
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QCOMPARE(seen.format, Qt::PlainText);
+
+    QCOMPARE(QStringList({text[0]->text(), text[1]->text(), text[2]->text()}), before);
+    QCOMPARE(form.focusWidget(), text[bad]);
+    QCOMPARE(text[bad]->selectedText(), before[bad]);
+}
+
+void TestSorter::enterAndEscDoNothing_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+
+    for (const char *box : {"Text1", "Text3"}) {
+        QTest::addRow("Return in %s", box) << box << int(Qt::Key_Return);
+        QTest::addRow("Enter in %s", box) << box << int(Qt::Key_Enter);
+        QTest::addRow("Esc in %s", box) << box << int(Qt::Key_Escape);
+    }
+}
+
+void TestSorter::enterAndEscDoNothing()
+{
+    QFETCH(QString, box);
+    QFETCH(int, key);
+
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *edit = form.findChild<QLineEdit *>(box);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key(key));
+    QCoreApplication::processEvents();
+
+    const QList<QLineEdit *> text = boxes(form);
+    QCOMPARE(QStringList({text[0]->text(), text[1]->text(), text[2]->text()}),
+             QStringList({"5", "8", "3"}));
+    QVERIFY(form.isVisible());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestSorter::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QString>("text");
+
+    // Pixels of the window's client area.
+    QTest::newRow("Label1") << "Label1" << "QLabel" << QRect(40, 8, 89, 17) << "Число А=";
+    QTest::newRow("Label2") << "Label2" << "QLabel" << QRect(40, 40, 89, 17) << "Число В=";
+    QTest::newRow("Label3") << "Label3" << "QLabel" << QRect(40, 72, 89, 17) << "Число С=";
+    QTest::newRow("Text1") << "Text1" << "QLineEdit" << QRect(144, 8, 105, 19) << "5";
+    QTest::newRow("Text2") << "Text2" << "QLineEdit" << QRect(144, 40, 105, 19) << "8";
+    QTest::newRow("Text3") << "Text3" << "QLineEdit" << QRect(144, 72, 105, 19) << "3";
+    QTest::newRow("Command1") << "Command1" << "QPushButton" << QRect(32, 104, 217, 25)
+                              << "Сортировать числа по возрастанию";
+}
+
+void TestSorter::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QRect, rect);
+    QFETCH(QString, text);
+
+    Form1 form;
+    form.show();
+    QWidget *w = form.findChild<QWidget *>(name);
+    QVERIFY(w);
+    QCOMPARE(w->metaObject()->className(), className);
+    QCOMPARE(w->geometry(), rect);
+    QVERIFY(!w->testAttribute(Qt::WA_SetFont));
+    QVERIFY(!w->testAttribute(Qt::WA_SetPalette));
+    QCOMPARE(w->font(), form.font());
+
+    QAccessibleInterface *acc = QAccessible::queryAccessibleInterface(w);
+    QVERIFY(acc);
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        QCOMPARE(label->text(), text);
+        QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        QCOMPARE(acc->text(QAccessible::Name), text);
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+    } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        QCOMPARE(edit->text(), text);
+        const QString labelName = QString(name).replace("Text", "Label");
+        QCOMPARE(acc->text(QAccessible::Name), form.findChild<QLabel *>(labelName)->text());
+        QVERIFY(acc->textInterface());
+        QCOMPARE(acc->textInterface()->text(0, text.size()), text);
+    } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+        QCOMPARE(button->text(), text);
+        QCOMPARE(acc->text(QAccessible::Name), text);
+        QVERIFY(!button->isDefault());
+        QVERIFY(!button->autoDefault());
+    }
+}
+
+void TestSorter::window()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    QCOMPARE(form.windowTitle(), caption);
+    QCOMPARE(form.size(), QSize(280, 136));
+    QCOMPARE(form.windowType(), Qt::Window);
+    for (Qt::WindowType hint : {Qt::WindowTitleHint, Qt::WindowSystemMenuHint,
+                                Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+                                Qt::WindowCloseButtonHint})
+        QVERIFY2(form.windowFlags().testFlag(hint), QByteArray::number(int(hint), 16));
+    QVERIFY(form.minimumSize() != form.maximumSize()); // resizable
+    QVERIFY(!form.testAttribute(Qt::WA_Moved));         // placed by the window system
+
+    QVERIFY(QFile::exists(":/icon/program-16.png"));
+    QVERIFY(!form.windowIcon().isNull());
+    QVERIFY(!form.windowIcon().pixmap(16).isNull());
+    QVERIFY(!form.windowIcon().pixmap(32).isNull());
+}
+
+void TestSorter::tabOrder()
+{
+    Form1 form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("Text1"));
+    for (const char *next : {"Text2", "Text3", "Command1", "Text1"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString(next));
+    }
+}
+
+void TestSorter::font()
+{
+    const QString file = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                "wine/fonts/ms_sans_serif.ttf");
+    Form1 form;
+    QCOMPARE(form.font().pixelSize(), 11);
+    if (file.isEmpty())
+        QCOMPARE(form.font().family(), QApplication::font().family());
+    else
+        QCOMPARE(form.font().family(), QString("MS Sans Serif"));
+
+    for (const QFont &f : {form.font(), sorterWindowFont(QString()),
+                           sorterWindowFont("/nonexistent/font.ttf")}) {
+        QCOMPARE(f.pixelSize(), 11);
+        for (char32_t letter : {U'А', U'В', U'С', U'ы'})
+            QVERIFY(QFontMetrics(f).inFontUcs4(letter));
+    }
+    QCOMPARE(sorterWindowFont("/nonexistent/font.ttf").family(), QApplication::font().family());
+}
+
+QTEST_MAIN(TestSorter)
+#include "tst_sorter.moc"
