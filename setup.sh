@@ -12,7 +12,7 @@ case "${1:-}" in
 esac
 
 packages="cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-wine fonts-dejavu-core
-          xvfb xauth xdotool x11-utils"
+          xvfb xauth xdotool x11-utils desktop-file-utils"
 missing=""
 for p in $packages; do
     dpkg-query -W -f '${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \

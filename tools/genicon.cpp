@@ -1,0 +1,25 @@
+// Draws the program icon:
+//   genicon <folder>          writes program.ico and program-<size>.png
+//   genicon --check <folder>  fails unless the files there are identical
+
+#include "output.h"
+#include "programicon.h"
+
+namespace {
+
+QList<picturekit::OutputFile> generate()
+{
+    using namespace picturekit;
+    QList<OutputFile> files{
+        {"program.ico", icoFile({programIcon32Mono(), programIcon32(), programIcon16()})}};
+    for (int size : {16, 32, 48, 64, 128, 256})
+        files.append({QString("program-%1.png").arg(size), pngFile(programIconPng(size))});
+    return files;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    return picturekit::writeOrCheck("genicon", argc, argv, generate);
+}

@@ -1,0 +1,53 @@
+#include "output.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QList>
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+
+namespace picturekit {
+
+int writeOrCheck(const char *tool, int argc, char *argv[], QList<OutputFile> (*generate)())
+{
+    // Text is drawn off screen; no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const bool check = argc == 3 && std::strcmp(argv[1], "--check") == 0;
+    if (argc != 2 && !check) {
+        std::fprintf(stderr, "usage: %s [--check] <folder>\n", tool);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[argc - 1]));
+
+    QList<OutputFile> files;
+    try {
+        files = generate();
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "%s: %s\n", tool, e.what());
+        return 1;
+    }
+
+    int failures = 0;
+    for (const OutputFile &f : files) {
+        QFile file(folder.filePath(f.name));
+        if (check) {
+            if (!file.open(QIODevice::ReadOnly) || file.readAll() != f.bytes) {
+                std::fprintf(stderr, "%s: %s differs from what the generator draws\n", tool,
+                             qPrintable(file.fileName()));
+                ++failures;
+            }
+        } else if (!file.open(QIODevice::WriteOnly) || file.write(f.bytes) != f.bytes.size()) {
+            std::fprintf(stderr, "%s: cannot write %s\n", tool, qPrintable(file.fileName()));
+            ++failures;
+        }
+    }
+    return failures ? 1 : 0;
+}
+
+} // namespace picturekit

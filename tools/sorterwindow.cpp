@@ -1,0 +1,42 @@
+// The empty sorter window that the demonstrator lays its live input boxes
+// and button on, and the BMP writer shared by the three pictures.
+
+#include "classicwindow.h"
+#include "pictures.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+
+namespace picturekit {
+
+namespace {
+const QString SorterCaption = QStringLiteral("Сортировка трех чисел (по возрастанию)");
+} // namespace
+
+QImage sorterWindowPicture()
+{
+    QImage img(243, 163, QImage::Format_RGB32);
+    img.fill(classic::Face);
+    QPainter p(&img);
+    drawClassicWindow(p, img.rect(), SorterCaption);
+    p.end();
+    return img;
+}
+
+QByteArray bmpFile(const QImage &image)
+{
+    // Qt's BMP writer stores RGB32 as plain 24-bit rows, bottom-up, with a
+    // BITMAPINFOHEADER and no palette. Fix the resolution so that the header
+    // does not depend on the screen the generator runs on.
+    QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const int dotsPerMeter = 3780; // 96 dpi
+    rgb.setDotsPerMeterX(dotsPerMeter);
+    rgb.setDotsPerMeterY(dotsPerMeter);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, "bmp").write(rgb);
+    return bytes;
+}
+
+} // namespace picturekit
