@@ -48,8 +48,12 @@ DemoFonts makeFonts()
         f.setWeight(weight);
         return f;
     };
+    // The MS Sans Serif file holds bitmaps of one size: scaled up for a
+    // projector its letters would stand apart, so the scalable Tahoma takes
+    // its place there.
+    const bool scaled = qGuiApp->devicePixelRatio() != 1.0;
     DemoFonts fonts;
-    fonts.window = make(faces.regular, kWindowPixels, QFont::Normal);
+    fonts.window = make(scaled ? faces.large : faces.regular, kWindowPixels, QFont::Normal);
     fonts.bold = make(faces.bold, kWindowPixels, QFont::Bold);
     fonts.heading = make(faces.large, kHeadingPixels, QFont::Normal);
     return fonts;

@@ -87,8 +87,12 @@ Form1::Form1(QWidget *parent)
     setWindowTitle(QStringLiteral("Сортировка трех чисел (по возрастанию)"));
     resize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
 
-    setFont(sorterWindowFont(QStandardPaths::locate(
-        QStandardPaths::GenericDataLocation, QStringLiteral("wine/fonts/ms_sans_serif.ttf"))));
+    // MS Sans Serif holds bitmaps of one size; scaled up for a projector its
+    // letters would stand apart, so the scalable Tahoma takes its place.
+    const QString face = qGuiApp->devicePixelRatio() == 1.0
+        ? QStringLiteral("wine/fonts/ms_sans_serif.ttf")
+        : QStringLiteral("wine/fonts/tahoma.ttf");
+    setFont(sorterWindowFont(QStandardPaths::locate(QStandardPaths::GenericDataLocation, face)));
 
     QIcon icon;
     for (int size : iconSizes)

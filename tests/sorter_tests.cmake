@@ -5,3 +5,8 @@ add_gui_test(sorter SOURCES tst_sorter.cpp LIBS brivon_sorter)
 add_test(NAME brivon_xvfb_smoke
          COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/xvfb_smoke.sh $<TARGET_FILE:brivon>
                  "Сортировка трех чисел (по возрастанию)" 280 136)
+
+# Scaled up for a projector the window keeps a face that scales.
+add_test(NAME sorter_scale_2 COMMAND sorter font)
+set_tests_properties(sorter_scale_2 PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2;QT_ACCESSIBILITY=0")

@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +44,7 @@ private slots:
     void idleAfterLoad();
     void resets();
     void picturesInWindow();
+    void scaledText();
 };
 
 namespace {
@@ -655,6 +657,34 @@ void WindowTest::picturesInWindow()
         QVERIFY2(mismatches == 0, qPrintable(QStringLiteral("%1: %2 pixels differ at scale %3")
                                                  .arg(p.resource).arg(mismatches).arg(dpr)));
     }
+
+    // The exit hot spot lies on the cross of the pictured close button.
+    const QRect hotSpot = form.drawn(QStringLiteral("Image3"))->pixels();
+    QCOMPARE(hotSpot.size(), QSize(9, 9));
+    int black = 0;
+    for (int y = hotSpot.top(); y <= hotSpot.bottom(); ++y)
+        for (int x = hotSpot.left(); x <= hotSpot.right(); ++x)
+            if (qGray(shot.pixel(QPoint((x + 0.5) * dpr, (y + 0.5) * dpr))) < 60)
+                ++black;
+    QVERIFY2(black >= 20, qPrintable(QString::number(black)));
+}
+
+// At any scale factor the window's text comes from faces that scale, so
+// letters keep their spacing.
+void WindowTest::scaledText()
+{
+    FormDemo form;
+    for (FontId id : {FontId::Window, FontId::Bold, FontId::Heading}) {
+        const QFontInfo info(demoFont(id));
+        if (qGuiApp->devicePixelRatio() != 1.0)
+            QVERIFY2(QFontDatabase::isScalable(info.family(), info.styleName()),
+                     qPrintable(info.family()));
+        QCOMPARE(info.pixelSize() >= 11, true);
+    }
+    const QString text = QStringLiteral("Private Sub Command1_Click()");
+    const int width = QFontMetrics(demoFont(FontId::Window)).horizontalAdvance(text);
+    // The listing's longest line fits its label at every scale.
+    QVERIFY2(width <= form.Lbl_List(0)->pixels().width(), qPrintable(QString::number(width)));
 }
 
 QTEST_MAIN(WindowTest)
