@@ -1,5 +1,8 @@
 #include "output.h"
 
+#include <QBuffer>
+#include <QImageWriter>
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -10,6 +13,15 @@
 #include <exception>
 
 namespace picturekit {
+
+QByteArray encodedImage(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, format).write(image);
+    return bytes;
+}
 
 int writeOrCheck(const char *tool, int argc, char *argv[], QList<OutputFile> (*generate)())
 {

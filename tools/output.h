@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 namespace picturekit {
@@ -12,6 +13,9 @@ struct OutputFile
     QString name;
     QByteArray bytes;
 };
+
+// An image encoded as a file of the given format ("bmp", "png").
+QByteArray encodedImage(const QImage &image, const char *format);
 
 // Command line: <tool> <folder> writes the files into folder;
 // <tool> --check <folder> compares them with the files there and reports

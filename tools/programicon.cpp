@@ -1,8 +1,8 @@
 #include "programicon.h"
 
-#include <QBuffer>
+#include "output.h"
+
 #include <QDataStream>
-#include <QImageWriter>
 #include <QIODevice>
 
 #include <algorithm>
@@ -237,11 +237,7 @@ QImage programIconPng(int size)
 
 QByteArray pngFile(const QImage &image)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "png").write(image);
-    return bytes;
+    return encodedImage(image, "png");
 }
 
 } // namespace picturekit

@@ -3,9 +3,8 @@
 
 #include "classicwindow.h"
 #include "pictures.h"
+#include "output.h"
 
-#include <QBuffer>
-#include <QImageWriter>
 
 namespace picturekit {
 
@@ -32,11 +31,7 @@ QByteArray bmpFile(const QImage &image)
     const int dotsPerMeter = 3780; // 96 dpi
     rgb.setDotsPerMeterX(dotsPerMeter);
     rgb.setDotsPerMeterY(dotsPerMeter);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "bmp").write(rgb);
-    return bytes;
+    return encodedImage(rgb, "bmp");
 }
 
 } // namespace picturekit
