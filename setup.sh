@@ -1,7 +1,9 @@
 #!/bin/sh
 # One command for everything, on a fresh Debian 12 machine:
 #   ./setup.sh run    installs what is missing, builds, starts kalumet
-#   ./setup.sh test   installs what is missing, builds, runs all tests
+#   ./setup.sh test   installs what is missing, builds, runs all tests, then
+#                     builds them again with the address and undefined
+#                     behaviour sanitizers and runs them there too
 # Runs apt-get only when a package is missing; needs root or sudo for that.
 set -eu
 cd "$(dirname "$0")"
@@ -11,8 +13,9 @@ case "${1:-}" in
     *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 
-packages="cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-wine fonts-dejavu-core
-          xvfb xauth xdotool x11-utils desktop-file-utils"
+packages="cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev fonts-wine
+          fonts-dejavu-core xvfb xauth xdotool x11-utils desktop-file-utils"
+[ "$1" = test ] && packages="$packages valgrind"
 missing=""
 for p in $packages; do
     dpkg-query -W -f '${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \
@@ -38,5 +41,10 @@ if [ "$1" = run ]; then
     fi
     exec ./build/demo/kalumet
 fi
-cd build
-exec ctest --output-on-failure -j "$jobs"
+# The long random walk (label "long") is left to a developer who asks for it.
+(cd build && ctest --output-on-failure -j "$jobs" -LE long)
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=address,undefined
+cmake --build build-sanitize -j "$jobs"
+cd build-sanitize
+exec ctest --output-on-failure -j "$jobs" -LE long

@@ -39,8 +39,10 @@ struct Decoded
     bool is(int x, int y, QRgb c) const { return !clear(x, y) && at(x, y) == c; }
 };
 
-quint16 u16(const QByteArray &b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
-quint32 u32(const QByteArray &b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
+// Little-endian fields; bytes beyond the end of a damaged file read as 0.
+uchar byteAt(const QByteArray &b, int at) { return at >= 0 && at < b.size() ? uchar(b.at(at)) : 0; }
+quint16 u16(const QByteArray &b, int at) { return quint16(byteAt(b, at) | byteAt(b, at + 1) << 8); }
+quint32 u32(const QByteArray &b, int at) { return u16(b, at) | quint32(u16(b, at + 2)) << 16; }
 
 QVector<QRgb> standardPalette()
 {
