@@ -4,6 +4,7 @@
 #include "inventory.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHash>
 #include <QHelpEvent>
@@ -255,6 +256,14 @@ void FormDemo::mouseReleaseEvent(QMouseEvent *event)
     if (pressed && pressed == controlAt(event->position().toPoint())
         && pressed->fullName() == QLatin1String("Image3"))
         Image3_Click();
+}
+
+// Closed by the window's own close box: the timer goes with the window, so
+// no step runs on a window that is gone.
+void FormDemo::closeEvent(QCloseEvent *event)
+{
+    m_Timer1->setEnabled(false);
+    QWidget::closeEvent(event);
 }
 
 void FormDemo::mouseDoubleClickEvent(QMouseEvent *event)

@@ -20,6 +20,33 @@ std::optional<double> parseStrict(const QString &text, QLocale locale)
     return value;
 }
 
+// Typed text as it can stand inside one line of a message: line breaks,
+// tabs and other control characters become one space, and the characters
+// that reverse or embed the writing direction are left out, so the rest of
+// the message reads as written.
+QString oneLine(const QString &typed)
+{
+    QString line;
+    line.reserve(typed.size());
+    bool gap = false;
+    for (const QChar c : typed) {
+        const ushort u = c.unicode();
+        if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
+            continue;
+        const QChar::Category cat = c.category();
+        if (c.isSpace() || cat == QChar::Other_Control || cat == QChar::Separator_Line
+            || cat == QChar::Separator_Paragraph) {
+            gap = true;
+            continue;
+        }
+        if (gap && !line.isEmpty())
+            line += QLatin1Char(' ');
+        gap = false;
+        line += c;
+    }
+    return line;
+}
+
 } // namespace
 
 std::optional<double> parse(const QString &text, const QLocale &locale)
@@ -59,11 +86,11 @@ QString refusal(const QString &boxLabel, const QString &typed, const QLocale &lo
 {
     constexpr int kLongest = 24;
     const QString hint = QStringLiteral("Введите число, например: ") + example(locale);
-    if (typed.trimmed().isEmpty())
+    if (oneLine(typed).isEmpty())
         return QStringLiteral("Поле «%1» пустое. %2").arg(boxLabel, hint);
     // Cut after whole characters, never inside a surrogate pair.
-    QString quoted = typed;
-    const QList<uint> chars = typed.toUcs4();
+    QString quoted = oneLine(typed);
+    const QList<uint> chars = quoted.toUcs4();
     if (chars.size() > kLongest)
         quoted = QString::fromUcs4(reinterpret_cast<const char32_t *>(chars.constData()), kLongest)
                  + QStringLiteral("…");

@@ -52,13 +52,31 @@ const int clientHeight = 2040; // twips
 
 const int iconSizes[] = {16, 32, 48, 64, 128, 256};
 
-// The quoted input in a message: at most 24 characters, then "…".
+// The quoted input in a message, on one line: line breaks, tabs and other
+// control characters become one space and the characters that change the
+// writing direction are left out; at most 24 characters, then "…".
 QString shortened(const QString &typed)
 {
+    QString line;
+    bool gap = false;
+    for (const QChar c : typed) {
+        const ushort u = c.unicode();
+        if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
+            continue;
+        if (c.isSpace() || c.category() == QChar::Other_Control
+            || c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph) {
+            gap = true;
+            continue;
+        }
+        if (gap && !line.isEmpty())
+            line += QLatin1Char(' ');
+        gap = false;
+        line += c;
+    }
     const int maxChars = 24;
-    const QList<uint> chars = typed.toUcs4();
+    const QList<uint> chars = line.toUcs4();
     if (chars.size() <= maxChars)
-        return typed;
+        return line;
     return QString::fromUcs4(reinterpret_cast<const char32_t *>(chars.constData()), maxChars)
            + QChar(0x2026);
 }
@@ -176,7 +194,7 @@ bool Form1::readBox(QLineEdit *box, const QLabel *label, double &value)
     // One arg() call with several arguments, so that a "%1" typed by the
     // user is quoted as it is.
     const QString example = QLocale().toString(2.5);
-    const QString message = typed.trimmed().isEmpty()
+    const QString message = shortened(typed).isEmpty()
         ? QStringLiteral("Поле «%1» пустое. Введите число, например: %2")
               .arg(label->text(), example)
         : QStringLiteral("В поле «%1» не число: «%2». Введите число, например: %3")

@@ -21,6 +21,8 @@ private slots:
     void roundTrip();
     void variantNumber();
     void refusal();
+    void refusalQuote_data();
+    void refusalQuote();
 };
 
 namespace {
@@ -177,6 +179,38 @@ void NumberTextTest::refusal()
     // Markup typed into a box is quoted as it is.
     QVERIFY(numbertext::refusal(label, QStringLiteral("<b>%1</b>"), en)
                 .contains(QStringLiteral("«<b>%1</b>»")));
+}
+
+void NumberTextTest::refusalQuote_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("quoted"); // empty: the message says the box is empty
+
+    QTest::newRow("pasted column") << "1\n2" << "1 2";
+    QTest::newRow("pasted table row") << "4\t\t3\r\n" << "4 3";
+    QTest::newRow("control characters") << QString::fromUtf8("1\x01\x1b" "2") << "1 2";
+    QTest::newRow("line and paragraph separators") << QString::fromUtf8("1\u20282\u20293") << "1 2 3";
+    QTest::newRow("writing direction reversed") << QString::fromUtf8("\u202E12x") << "12x";
+    QTest::newRow("direction isolates") << QString::fromUtf8("a\u2066b\u2069c") << "abc";
+    QTest::newRow("only line breaks and tabs") << "\n\t\r\n" << "";
+    QTest::newRow("line breaks before the cut count once")
+        << QString(30, QLatin1Char('\n')) + QString(30, QLatin1Char('x'))
+        << QString(24, QLatin1Char('x')) + QStringLiteral("…");
+}
+
+// What was typed is quoted on one line, in the message's own direction.
+void NumberTextTest::refusalQuote()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, quoted);
+    const QString label = QStringLiteral("Число А=");
+    const QString message = numbertext::refusal(label, typed, en);
+    if (quoted.isEmpty())
+        QCOMPARE(message, QStringLiteral("Поле «Число А=» пустое. Введите число, например: 2.5"));
+    else
+        QCOMPARE(message, QStringLiteral("В поле «Число А=» не число: «%1». Введите число, "
+                                         "например: 2.5")
+                              .arg(quoted));
 }
 
 QTEST_GUILESS_MAIN(NumberTextTest)

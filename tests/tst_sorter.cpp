@@ -232,6 +232,19 @@ void TestSorter::refused_data()
                                                    << 0 << notNumber.arg(a, "%1%3", "2.5");
     QTest::newRow("markup quoted as typed") << english << QStringList{"5", "<b>1</b>", "3"} << 1
                                             << notNumber.arg(b, "<b>1</b>", "2.5");
+    // Pasted text: the message stays on one line.
+    QTest::newRow("a pasted column") << russian << QStringList{"1\n2", "8", "3"} << 0
+                                     << notNumber.arg(a, "1 2", "2,5");
+    QTest::newRow("a pasted table row") << russian << QStringList{"5", "4\t\t3\r\n", "3"} << 1
+                                        << notNumber.arg(b, "4 3", "2,5");
+    QTest::newRow("only line breaks and tabs") << russian << QStringList{"5", "8", "\n\t\r\n"}
+                                               << 2 << empty.arg(c, "2,5");
+    QTest::newRow("writing direction reversed") << english << QStringList{"\u202E12x", "8", "3"}
+                                                << 0 << notNumber.arg(a, "12x", "2.5");
+    QTest::newRow("32767 nines") << english << QStringList{"5", QString(32767, QChar('9')), "3"}
+                                 << 1 << notNumber.arg(b, QString(24, QChar('9')) + "…", "2.5");
+    QTest::newRow("32767 spaces") << english << QStringList{"5", "8", QString(32767, QChar(' '))}
+                                  << 2 << empty.arg(c, "2.5");
 }
 
 void TestSorter::refused()
