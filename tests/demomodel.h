@@ -5,6 +5,10 @@
 #include "formdemo.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
 #include <QApplication>
 #include <QList>
 #include <QMessageBox>
@@ -87,3 +91,73 @@ inline QPoint barePoint(const FormDemo &form)
             }
     return {};
 }
+
+// The available run controls in each state of the window.
+inline const QString kIdle = QStringLiteral("Text1 Text2 Text3 Command1");
+inline const QString kStepByStep = QStringLiteral("Check1 Cmd_Next");
+inline const QString kStepByStepWithBack = QStringLiteral("Check1 Cmd_Preview Cmd_Next");
+inline const QString kAutomatic = QStringLiteral("Check1 Cmd_Goto Cmd_Stop");
+
+// The controls whose availability changes, in a fixed order.
+inline QList<QWidget *> runControls(const FormDemo &form)
+{
+    return {form.Text1(),    form.Text2(),       form.Text3(),    form.Command1(),
+            form.Check1(),   form.Cmd_Preview(), form.Cmd_Next(), form.Cmd_Goto(),
+            form.Cmd_Stop()};
+}
+
+// The names of the available run controls, e.g. "Check1 Cmd_Next".
+inline QString enabledControls(const FormDemo &form)
+{
+    QStringList on;
+    for (const QWidget *w : runControls(form))
+        if (w->isEnabled())
+            on << w->objectName();
+    return on.join(QLatin1Char(' '));
+}
+
+// Plays user actions on the window, one letter each: S the sort button,
+// N "Вперед", B "Назад", K the mode check box, G "Продолжить", P "Стоп",
+// R "Сброс", T a timer tick, D a double click on bare background, d one on
+// a listing line. Returns why it could not, or an empty string.
+inline QString play(FormDemo &form, QStringView actions)
+{
+    for (const QChar action : actions) {
+        QAbstractButton *button = nullptr;
+        switch (action.unicode()) {
+        case 'S': button = form.Command1(); break;
+        case 'N': button = form.Cmd_Next(); break;
+        case 'B': button = form.Cmd_Preview(); break;
+        case 'K': button = form.Check1(); break;
+        case 'G': button = form.Cmd_Goto(); break;
+        case 'P': button = form.Cmd_Stop(); break;
+        case 'R': button = form.Cmd_Reset(); break;
+        case 'T':
+            if (!form.Timer1()->isTicking())
+                return QStringLiteral("no tick is due in '%1'").arg(actions);
+            form.Timer1_Timer();
+            continue;
+        case 'D':
+            QTest::mouseDClick(&form, Qt::LeftButton, {}, barePoint(form));
+            continue;
+        case 'd':
+            QTest::mouseDClick(&form, Qt::LeftButton, {}, form.Lbl_List(0)->pixels().center());
+            continue;
+        default:
+            return QStringLiteral("unknown action %1").arg(action);
+        }
+        if (!button->isEnabled())
+            return QStringLiteral("%1 unavailable in '%2'").arg(button->objectName(), actions);
+        const bool wasChecked = form.Check1()->isChecked();
+        QTest::mouseClick(button, Qt::LeftButton);
+        if (action == QLatin1Char('K') && form.Check1()->isChecked() == wasChecked)
+            return QStringLiteral("the click missed the check box");
+    }
+    return {};
+}
+
+#define PLAY(form, actions)                                                                  \
+    do {                                                                                     \
+        const QString why = play(form, actions);                                             \
+        QVERIFY2(why.isEmpty(), qPrintable(why));                                            \
+    } while (false)

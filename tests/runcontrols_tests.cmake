@@ -4,3 +4,10 @@
 
 add_gui_test(runcontrols SOURCES tst_runcontrols.cpp demomodel.h LIBS kalumet_demo)
 add_gui_test(randomrun SOURCES tst_randomrun.cpp demomodel.h LIBS kalumet_demo)
+
+# The long mode of the random walk: a hundred thousand sequences. Not in the
+# default run (ctest -L long runs it).
+add_test(NAME randomrun_long COMMAND randomrun)
+set_tests_properties(randomrun_long PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_ACCESSIBILITY=0;RANDOMRUN_SEQUENCES=100000;QTEST_FUNCTION_TIMEOUT=3600000"
+    LABELS long TIMEOUT 3600)

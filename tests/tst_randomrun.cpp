@@ -6,6 +6,7 @@
 //
 // The walk is reproducible: RANDOMRUN_SEED picks another seed, and a
 // failure prints the seed and the actions that led to it.
+// RANDOMRUN_SEQUENCES sets how many sequences are walked (2000 unless set).
 
 #include "demomodel.h"
 #include "formdemo.h"
@@ -22,7 +23,7 @@
 namespace {
 
 constexpr quint32 kDefaultSeed = 271828;
-constexpr int kSequences = 2000;
+constexpr int kDefaultSequences = 2000;
 constexpr int kLongestSequence = 60;
 
 struct Typed
@@ -378,11 +379,14 @@ void TestRandomRun::randomSequences()
     bool fromEnvironment = false;
     const quint32 seed = quint32(qEnvironmentVariableIntValue("RANDOMRUN_SEED", &fromEnvironment));
     const quint32 used = fromEnvironment ? seed : kDefaultSeed;
+    bool sequencesSet = false;
+    const int sequences = qEnvironmentVariableIntValue("RANDOMRUN_SEQUENCES", &sequencesSet);
+    const int total = sequencesSet ? sequences : kDefaultSequences;
     QRandomGenerator rng(used);
     BoxCloser closer;
     const QPoint bare = barePoint(FormDemo());
 
-    for (int sequence = 0; sequence < kSequences; ++sequence) {
+    for (int sequence = 0; sequence < total; ++sequence) {
         Walk walk(rng, closer, bare);
         QStringList wrong = walk.check();
         const int length = int(rng.bounded(1, kLongestSequence + 1));
@@ -397,6 +401,7 @@ void TestRandomRun::randomSequences()
             QFAIL(qPrintable(report));
         }
     }
+    qInfo("%d sequences walked from seed %u", total, used);
 }
 
 QTEST_MAIN(TestRandomRun)

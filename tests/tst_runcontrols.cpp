@@ -16,30 +16,7 @@
 
 namespace {
 
-const QString kIdle = QStringLiteral("Text1 Text2 Text3 Command1");
-const QString kStepByStep = QStringLiteral("Check1 Cmd_Next");
-const QString kStepByStepWithBack = QStringLiteral("Check1 Cmd_Preview Cmd_Next");
-const QString kAutomatic = QStringLiteral("Check1 Cmd_Goto Cmd_Stop");
-
 QString repeated(char action, int times) { return QString(times, QLatin1Char(action)); }
-
-// The controls whose availability changes, in a fixed order.
-QList<QWidget *> runControls(const FormDemo &form)
-{
-    return {form.Text1(),    form.Text2(),       form.Text3(),    form.Command1(),
-            form.Check1(),   form.Cmd_Preview(), form.Cmd_Next(), form.Cmd_Goto(),
-            form.Cmd_Stop()};
-}
-
-// The names of the available run controls, e.g. "Check1 Cmd_Next".
-QString enabledControls(const FormDemo &form)
-{
-    QStringList on;
-    for (const QWidget *w : runControls(form))
-        if (w->isEnabled())
-            on << w->objectName();
-    return on.join(QLatin1Char(' '));
-}
 
 QString colourName(const Colour &c)
 {
@@ -137,47 +114,6 @@ bool panelShown(const FormDemo &form)
 //   d a double click on the first listing line
 // Only available controls are used; returns why an action couldn't be
 // taken, or nothing.
-QString play(FormDemo &form, QStringView actions)
-{
-    for (const QChar action : actions) {
-        QAbstractButton *button = nullptr;
-        switch (action.unicode()) {
-        case 'S': button = form.Command1(); break;
-        case 'N': button = form.Cmd_Next(); break;
-        case 'B': button = form.Cmd_Preview(); break;
-        case 'K': button = form.Check1(); break;
-        case 'G': button = form.Cmd_Goto(); break;
-        case 'P': button = form.Cmd_Stop(); break;
-        case 'R': button = form.Cmd_Reset(); break;
-        case 'T':
-            if (!form.Timer1()->isTicking())
-                return QStringLiteral("no tick is due in '%1'").arg(actions);
-            form.Timer1_Timer();
-            continue;
-        case 'D':
-            QTest::mouseDClick(&form, Qt::LeftButton, {}, barePoint(form));
-            continue;
-        case 'd':
-            QTest::mouseDClick(&form, Qt::LeftButton, {}, form.Lbl_List(0)->pixels().center());
-            continue;
-        default:
-            return QStringLiteral("unknown action %1").arg(action);
-        }
-        if (!button->isEnabled())
-            return QStringLiteral("%1 unavailable in '%2'").arg(button->objectName(), actions);
-        const bool wasChecked = form.Check1()->isChecked();
-        QTest::mouseClick(button, Qt::LeftButton);
-        if (action == QLatin1Char('K') && form.Check1()->isChecked() == wasChecked)
-            return QStringLiteral("the click missed the check box");
-    }
-    return {};
-}
-
-#define PLAY(form, actions)                                                                  \
-    do {                                                                                     \
-        const QString why = play(form, actions);                                             \
-        QVERIFY2(why.isEmpty(), qPrintable(why));                                            \
-    } while (false)
 
 } // namespace
 

@@ -1,0 +1,34 @@
+# Long use in one process: ten thousand demonstrations in one window.
+
+add_gui_test(soak SOURCES tst_soak.cpp demomodel.h LIBS kalumet_demo)
+# Slow machines and sanitizer builds need more than QtTest's five minutes.
+set_property(TEST soak APPEND PROPERTY ENVIRONMENT "QTEST_FUNCTION_TIMEOUT=1800000")
+set_tests_properties(soak PROPERTIES LABELS soak TIMEOUT 1800)
+
+# What a classroom does: long and pasted text, fast presses, the about box
+# left open while the timer runs.
+add_gui_test(classroom SOURCES tst_classroom.cpp demomodel.h LIBS kalumet_demo)
+
+# Ending the program mid-run, as a real X client: "Выход", and the window's
+# own close box (a WM_DELETE_WINDOW request).
+find_package(X11)
+if(X11_FOUND)
+    add_executable(xwindow xwindow.cpp)
+    target_link_libraries(xwindow PRIVATE X11::X11)
+    foreach(how button closebox)
+        add_test(NAME kalumet_exit_midrun_${how}
+                 COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/exit_midrun.sh
+                         $<TARGET_FILE:kalumet> $<TARGET_FILE:xwindow> ${how})
+    endforeach()
+endif()
+
+# A whole lesson as one script; tests/memcheck.sh also runs it under
+# valgrind's memcheck, with the sorter's presses.
+add_gui_test(demonstration SOURCES tst_demonstration.cpp demomodel.h LIBS kalumet_demo)
+
+find_program(VALGRIND valgrind)
+if(VALGRIND AND NOT SANITIZE)
+    add_test(NAME memcheck
+             COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/memcheck.sh ${CMAKE_BINARY_DIR})
+    set_tests_properties(memcheck PROPERTIES LABELS memcheck TIMEOUT 900)
+endif()

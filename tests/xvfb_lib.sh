@@ -1,0 +1,49 @@
+# Shell functions for the tests that start a program on a private Xvfb
+# server with the xcb platform. Source it, then:
+#   start_xvfb                   starts a server on the first free display
+#   start_program <program...>   starts the program; its pid in $app
+#   find_window "<title>"        waits for its window; the id in $win
+# Everything started is stopped when the script exits.
+
+for tool in Xvfb xdotool xwininfo; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "missing $tool"; exit 1; }
+done
+
+xvfb= app=
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+}
+trap cleanup EXIT INT TERM
+
+start_xvfb() {
+    d=90
+    while [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ]; do d=$((d + 1)); done
+    Xvfb ":$d" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    export DISPLAY=":$d"
+    i=0
+    until xwininfo -root >/dev/null 2>&1; do
+        i=$((i + 1)); [ $i -gt 100 ] && { echo "Xvfb did not start"; exit 1; }
+        sleep 0.1
+    done
+}
+
+start_program() {
+    QT_QPA_PLATFORM=xcb "$@" &
+    app=$!
+}
+
+find_window() {
+    # xdotool takes a regular expression: match the title literally.
+    pattern=$(printf '%s' "$1" | sed 's/[][\\.*^$()+?{}|]/\\&/g')
+    win=
+    i=0
+    while [ -z "$win" ]; do
+        i=$((i + 1)); [ $i -gt 150 ] && { echo "no window titled '$1' appeared"; exit 1; }
+        kill -0 "$app" 2>/dev/null || { echo "program exited early"; exit 1; }
+        sleep 0.1
+        win=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -n 1)
+    done
+}
