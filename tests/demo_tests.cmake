@@ -6,7 +6,7 @@ add_gui_test(stepengine SOURCES tst_stepengine.cpp LIBS kalumet_demo)
 
 add_test(NAME kalumet_xvfb_smoke
          COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/xvfb_smoke.sh $<TARGET_FILE:kalumet>
-                 "Демонстрация алгоритма сортировки трех чисел" 788 531)
+                 "Демонстрация алгоритма сортировки трех чисел" 788 531 ${XWINDOW})
 
 # The pictures stay in place and sharp when the window is scaled up for a
 # projector.

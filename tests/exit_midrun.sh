@@ -9,11 +9,7 @@ prog=$1 xwindow=$2 how=$3
 . "$(dirname "$0")/xvfb_lib.sh"
 
 start_xvfb
-log=$(mktemp)
-runtime=$(mktemp -d) # a session's runtime folder, as a desktop session has
-trap 'rm -rf "$log" "$runtime"; cleanup' EXIT INT TERM
-export XDG_RUNTIME_DIR="$runtime"
-start_program "$prog" 2>"$log"
+start_program "$prog"
 find_window "Демонстрация алгоритма сортировки трех чисел"
 sleep 0.3
 
@@ -37,16 +33,5 @@ case $how in
     *) echo "unknown way to end: $how"; exit 2 ;;
 esac
 
-i=0
-while kill -0 "$app" 2>/dev/null; do
-    i=$((i + 1)); [ $i -gt 50 ] && { echo "still running 5 s after the $how"; exit 1; }
-    sleep 0.1
-done
-wait "$app"
-status=$?
-app=
-if [ -s "$log" ]; then
-    echo "the program printed:"; cat "$log"; exit 1
-fi
-[ "$status" -eq 0 ] || { echo "exit status $status"; exit 1; }
+expect_clean_exit "the $how"
 echo "ended by the $how mid-run with status 0"

@@ -11,10 +11,7 @@ add_gui_test(classroom SOURCES tst_classroom.cpp demomodel.h LIBS kalumet_demo)
 
 # Ending the program mid-run, as a real X client: "Выход", and the window's
 # own close box (a WM_DELETE_WINDOW request).
-find_package(X11)
-if(X11_FOUND)
-    add_executable(xwindow xwindow.cpp)
-    target_link_libraries(xwindow PRIVATE X11::X11)
+if(TARGET xwindow)
     foreach(how button closebox)
         add_test(NAME kalumet_exit_midrun_${how}
                  COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/exit_midrun.sh

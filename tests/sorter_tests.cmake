@@ -4,7 +4,7 @@ add_gui_test(sorter SOURCES tst_sorter.cpp LIBS brivon_sorter)
 
 add_test(NAME brivon_xvfb_smoke
          COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/xvfb_smoke.sh $<TARGET_FILE:brivon>
-                 "Сортировка трех чисел (по возрастанию)" 280 136)
+                 "Сортировка трех чисел (по возрастанию)" 280 136 ${XWINDOW})
 
 # Scaled up for a projector the window keeps a face that scales.
 add_test(NAME sorter_scale_2 COMMAND sorter font)

@@ -161,6 +161,10 @@ void TestSorter::sort_data()
     row("ru fractions", russian, {"-1", "0,5", "-2"}, {"-2", "-1", "0,5"});
     row("ru dot", russian, {"1.5", "1", "2"}, {"1", "1,5", "2"});
     row("C", QLocale::c(), {"0.25", "-3", "0.125"}, {"-3", "0.125", "0.25"});
+    row("pasted with line breaks and tabs", russian, {"5\n", "\t2,5\t", "\r\n1\r\n"},
+        {"1", "2,5", "5"});
+    row("a box filled with zeros", english, {QString(32766, QChar('0')) + "7", "1", "2"},
+        {"1", "2", "7"});
 
     // Every order of three numbers, distinct and with a pair, comes out sorted.
     const QList<QStringList> orders = {{"1", "2", "3"}, {"1", "1", "2"}, {"1", "2", "2"}};

@@ -1,19 +1,25 @@
 # Shell functions for the tests that start a program on a private Xvfb
 # server with the xcb platform. Source it, then:
 #   start_xvfb                   starts a server on the first free display
-#   start_program <program...>   starts the program; its pid in $app
+#   start_program <program...>   starts the program; its pid in $app, what
+#                                it prints in the file $log
 #   find_window "<title>"        waits for its window; the id in $win
-# Everything started is stopped when the script exits.
+#   expect_clean_exit "<cause>"  waits for the program to end by itself:
+#                                status 0, nothing printed
+# Everything started is stopped, and the files removed, when the script exits.
 
 for tool in Xvfb xdotool xwininfo; do
     command -v "$tool" >/dev/null 2>&1 || { echo "missing $tool"; exit 1; }
 done
 
 xvfb= app=
+log=$(mktemp)
+runtime=$(mktemp -d) # a session's runtime folder, as a desktop session has
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
+    rm -rf "$log" "$runtime"
 }
 trap cleanup EXIT INT TERM
 
@@ -31,7 +37,7 @@ start_xvfb() {
 }
 
 start_program() {
-    QT_QPA_PLATFORM=xcb "$@" &
+    XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb "$@" 2>"$log" &
     app=$!
 }
 
@@ -46,4 +52,19 @@ find_window() {
         sleep 0.1
         win=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -n 1)
     done
+}
+
+expect_clean_exit() {
+    i=0
+    while kill -0 "$app" 2>/dev/null; do
+        i=$((i + 1)); [ $i -gt 50 ] && { echo "still running 5 s after $1"; exit 1; }
+        sleep 0.1
+    done
+    wait "$app"
+    status=$?
+    app=
+    if [ -s "$log" ]; then
+        echo "the program printed:"; cat "$log"; exit 1
+    fi
+    [ "$status" -eq 0 ] || { echo "exit status $status after $1"; exit 1; }
 }

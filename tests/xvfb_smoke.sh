@@ -1,9 +1,11 @@
 #!/bin/sh
 # Starts a program on a private Xvfb display with the xcb platform, finds its
-# top-level window by title and checks the client size.
-# usage: xvfb_smoke.sh <program> "<window title>" <client width> <client height>
+# top-level window by title and checks the client size. Given the xwindow
+# tool, it then closes the window by its close box and expects the program
+# to end with status 0, having printed nothing.
+# usage: xvfb_smoke.sh <program> "<window title>" <client width> <client height> [xwindow]
 set -u
-prog=$1 title=$2 want_w=$3 want_h=$4
+prog=$1 title=$2 want_w=$3 want_h=$4 xwindow=${5:-}
 . "$(dirname "$0")/xvfb_lib.sh"
 
 start_xvfb
@@ -18,4 +20,8 @@ w=$(echo "$geom" | sed -n 's/^ *Width: *//p')
 h=$(echo "$geom" | sed -n 's/^ *Height: *//p')
 echo "window $win '$name' client ${w}x${h}"
 [ "$w" = "$want_w" ] && [ "$h" = "$want_h" ] || { echo "client size ${w}x${h}, want ${want_w}x${want_h}"; exit 1; }
+if [ -n "$xwindow" ]; then
+    "$xwindow" close "$win" || { echo "could not send the close request"; exit 1; }
+    expect_clean_exit "the close box"
+fi
 echo "smoke test passed"
