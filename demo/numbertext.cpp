@@ -72,6 +72,12 @@ QString format(double value, const QLocale &locale)
 {
     if (value == 0)
         value = 0; // no "-0"
+    // The 15 digits of the largest doubles round up beyond the range, and
+    // that text would be refused when read back: those are written as the
+    // largest 15-digit number a double holds.
+    constexpr double largest = 1.79769313486231e308;
+    if (std::isfinite(value) && std::fabs(value) > largest)
+        value = std::copysign(largest, value);
     QLocale plain = locale;
     plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     return plain.toString(value, 'g', 15);

@@ -32,6 +32,13 @@ std::optional<double> read(const QString &text, const QLocale &locale)
 
 QString write(double value, const QLocale &locale)
 {
+    // Rounded to 15 digits, the largest doubles would go beyond the range
+    // and their text could not be read back; they are written as the
+    // largest 15-digit number that is still a double.
+    const double largest15Digits = 1.79769313486231e308;
+    if (std::isfinite(value) && std::abs(value) > largest15Digits)
+        value = std::copysign(largest15Digits, value);
+
     QLocale plain = locale;
     plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     // Adding +0.0 turns -0.0 into 0.0 and leaves every other value alone.

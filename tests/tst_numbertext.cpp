@@ -104,6 +104,15 @@ void NumberTextTest::format_data()
     QTest::newRow("negative zero") << en << -0.0 << "0";
     QTest::newRow("15 significant digits") << en << 0.1 + 0.2 << "0.3";
     QTest::newRow("third") << ru << 1.0 / 3 << "0,333333333333333";
+    // The 15 digits of the largest doubles would round up beyond the range.
+    QTest::newRow("largest double") << en << std::numeric_limits<double>::max()
+                                    << "1.79769313486231E+308";
+    QTest::newRow("ru lowest double") << ru << std::numeric_limits<double>::lowest()
+                                      << "-1,79769313486231E+308";
+    QTest::newRow("c near the largest") << c << 1.797693134862315e308 << "1.79769313486231e+308";
+    QTest::newRow("de below the top") << de << 1.79769313486231e308 << "1,79769313486231E+308";
+    QTest::newRow("smallest subnormal") << de << std::numeric_limits<double>::denorm_min()
+                                        << "4,94065645841247E-324";
 }
 
 void NumberTextTest::format()
@@ -112,6 +121,10 @@ void NumberTextTest::format()
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(numbertext::format(value, locale), text);
+    // What is written reads back, as a number written the same way.
+    const std::optional<double> back = numbertext::parse(text, locale);
+    QVERIFY(back.has_value());
+    QCOMPARE(numbertext::format(*back, locale), text);
 }
 
 void NumberTextTest::roundTrip_data()
@@ -119,7 +132,8 @@ void NumberTextTest::roundTrip_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<double>("value");
     for (const QLocale &l : {ru, en, c, de})
-        for (double v : {0.0, -2.0, 0.5, 3.75, 12345.0, -1e-7, 6.02e23})
+        for (double v : {0.0, -2.0, 0.5, 3.75, 12345.0, -1e-7, 6.02e23,
+                         std::numeric_limits<double>::denorm_min()})
             QTest::addRow("%s %g", qPrintable(l.name()), v) << l << v;
 }
 

@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 const QString caption = QStringLiteral("Сортировка трех чисел (по возрастанию)");
@@ -126,6 +128,16 @@ void TestSorter::writeNumber_data()
     QTest::newRow("15 digits") << english << 0.1 + 0.2 << "0.3";
     QTest::newRow("minus zero") << english << -0.0 << "0";
     QTest::newRow("large") << english << 1e20 << "1E+20";
+    // Rounded to 15 digits the largest doubles would be beyond the range.
+    QTest::newRow("largest") << english << std::numeric_limits<double>::max()
+                             << "1.79769313486231E+308";
+    QTest::newRow("ru lowest") << russian << std::numeric_limits<double>::lowest()
+                               << "-1,79769313486231E+308";
+    QTest::newRow("de near the largest") << german << 1.797693134862315e308
+                                         << "1,79769313486231E+308";
+    QTest::newRow("C smallest subnormal") << QLocale::c()
+                                          << std::numeric_limits<double>::denorm_min()
+                                          << "4.94065645841247e-324";
 }
 
 void TestSorter::writeNumber()
@@ -136,7 +148,11 @@ void TestSorter::writeNumber()
 
     QCOMPARE(NumberText::write(value, locale), text);
     // What is written can be read back.
-    QCOMPARE(NumberText::read(text, locale).value_or(-1), value + 0.0);
+    // What is written can be read back, as a number written the same way.
+    const std::optional<double> back = NumberText::read(text, locale);
+    QVERIFY(back.has_value());
+    QCOMPARE(*back, value + 0.0);
+    QCOMPARE(NumberText::write(*back, locale), text);
 }
 
 void TestSorter::sort_data()
@@ -165,6 +181,10 @@ void TestSorter::sort_data()
         {"1", "2,5", "5"});
     row("a box filled with zeros", english, {QString(32766, QChar('0')) + "7", "1", "2"},
         {"1", "2", "7"});
+    row("ends of the range", english, {"1.7976931348623157e308", "-1.7976931348623157E+308", "1e308"},
+        {"-1.79769313486231E+308", "1E+308", "1.79769313486231E+308"});
+    row("ru ends of the range", russian, {"4,9e-324", "1,7976931348623157e308", "-4,9e-324"},
+        {"-4,94065645841247E-324", "4,94065645841247E-324", "1,79769313486231E+308"});
 
     // Every order of three numbers, distinct and with a pair, comes out sorted.
     const QList<QStringList> orders = {{"1", "2", "3"}, {"1", "1", "2"}, {"1", "2", "2"}};
@@ -191,6 +211,11 @@ void TestSorter::sort()
 
     const Message message = press(form);
     QVERIFY2(!message.shown, qPrintable(message.text));
+    QCOMPARE(QStringList({text[0]->text(), text[1]->text(), text[2]->text()}), after);
+
+    // The program reads what it wrote: a second press changes nothing.
+    const Message again = press(form);
+    QVERIFY2(!again.shown, qPrintable(again.text));
     QCOMPARE(QStringList({text[0]->text(), text[1]->text(), text[2]->text()}), after);
 }
 
