@@ -1,6 +1,7 @@
 #include "formdemo.h"
 
 #include "accessibility.h"
+#include "builtinimages.h"
 #include "inventory.h"
 
 #include <QCheckBox>
@@ -8,7 +9,6 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QHelpEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -20,25 +20,13 @@
 
 #include <cmath>
 
-namespace {
-
-QIcon programIcon()
-{
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icon/program-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
-} // namespace
-
 FormDemo::FormDemo(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint)
 {
     installDemoAccessibility();
     setWindowTitle(QString::fromUtf8(formdemo::kCaption));
-    setWindowIcon(programIcon());
+    setWindowIcon(programWindowIcon());
 
     // The pictures are drawn in the standard colour scheme, so the window
     // keeps it whatever the desktop's theme: button face background.
@@ -48,7 +36,7 @@ FormDemo::FormDemo(QWidget *parent)
     setAutoFillBackground(true);
     setFont(demoFont(FontId::Window));
 
-    m_picture = QPixmap(QString::fromLatin1(formdemo::kBackgroundPicture));
+    m_picture = builtInPixmap(QString::fromLatin1(formdemo::kBackgroundPicture), "bmp");
     createControls();
 
     // The client area; a resize moves and scales nothing.
@@ -89,7 +77,7 @@ void FormDemo::createControls()
         case ControlKind::ImageBox: {
             auto *img = new ImageBox(row.name, row.twips, this);
             if (!row.picture.isEmpty())
-                img->setPicture(QPixmap(row.picture));
+                img->setPicture(builtInPixmap(row.picture, "bmp"));
             img->setToolTip(row.toolTip);
             drawn = img;
             break;
@@ -142,8 +130,12 @@ void FormDemo::createControls()
         }
     }
 
-    for (const QString &name : stackingOrder())
-        m_stack.push_back(drawnByName.value(name));
+    for (const QString &name : stackingOrder()) {
+        DrawnControl *c = drawnByName.value(name);
+        m_stack.push_back(c);
+        if (c)
+            m_byName.insert(name, c);
+    }
 
     for (int i = 0; i < 27; ++i)
         m_lbl_alg[std::size_t(i)] = label(QStringLiteral("lbl_alg(%1)").arg(i));
@@ -203,10 +195,7 @@ void FormDemo::createControls()
 
 DrawnControl *FormDemo::drawn(const QString &fullName) const
 {
-    for (DrawnControl *c : m_stack)
-        if (c && c->fullName() == fullName)
-            return c;
-    return nullptr;
+    return m_byName.value(fullName);
 }
 
 Label *FormDemo::label(const QString &fullName) const

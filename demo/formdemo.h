@@ -4,6 +4,7 @@
 #include "intervaltimer.h"
 #include "numbertext.h"
 
+#include <QHash>
 #include <QPixmap>
 #include <QWidget>
 
@@ -128,6 +129,7 @@ private:
     IntervalTimer *m_Timer1 = nullptr;
     QPixmap m_picture;
     std::vector<DrawnControl *> m_stack; // front to back
+    QHash<QString, DrawnControl *> m_byName; // the same, by full name
     DrawnControl *m_pressed = nullptr;   // where the left button went down
 
     // The window-level variables: the step counter (0 idle, 1 to 24 the next

@@ -1,5 +1,6 @@
 // kalumet: shows, step by step, how the sort of three numbers runs.
 
+#include "demostart.h"
 #include "formdemo.h"
 
 #include <QApplication>
@@ -7,11 +8,6 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kalumet"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("kalumet"));
-
-    FormDemo form;
-    QApplication::setWindowIcon(form.windowIcon());
-    form.show();
+    const std::unique_ptr<FormDemo> form = startDemo();
     return app.exec();
 }

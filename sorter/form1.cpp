@@ -1,11 +1,11 @@
 #include "form1.h"
 
 #include "numbertext.h"
+#include "builtinimages.h"
 
 #include <QFontDatabase>
 #include <QHash>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -49,8 +49,6 @@ const Control controls[] = {
 
 const int clientWidth = 4200;  // twips
 const int clientHeight = 2040; // twips
-
-const int iconSizes[] = {16, 32, 48, 64, 128, 256};
 
 // The quoted input in a message, on one line: line breaks, tabs and other
 // control characters become one space and the characters that change the
@@ -112,10 +110,7 @@ Form1::Form1(QWidget *parent)
         : QStringLiteral("wine/fonts/tahoma.ttf");
     setFont(sorterWindowFont(QStandardPaths::locate(QStandardPaths::GenericDataLocation, face)));
 
-    QIcon icon;
-    for (int size : iconSizes)
-        icon.addFile(QStringLiteral(":/icon/program-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(programWindowIcon());
 
     for (const Control &c : controls) {
         const QString text = QString::fromUtf8(c.text);

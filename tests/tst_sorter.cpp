@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "numbertext.h"
+#include "sorterstart.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -78,6 +79,7 @@ private slots:
     void window();
     void tabOrder();
     void font();
+    void start();
 };
 
 void TestSorter::readNumber_data()
@@ -446,6 +448,19 @@ void TestSorter::font()
             QVERIFY(QFontMetrics(f).inFontUcs4(letter));
     }
     QCOMPARE(sorterWindowFont("/nonexistent/font.ttf").family(), QApplication::font().family());
+}
+
+// What the program's main() leaves behind: the names the desktop knows it
+// by and the shown window, with the first box focused.
+void TestSorter::start()
+{
+    const std::unique_ptr<Form1> form = startSorter();
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("brivon"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("brivon"));
+    QVERIFY(form->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QCOMPARE(QApplication::focusWidget(), form->findChild<QLineEdit *>(QStringLiteral("Text1")));
+    QVERIFY(!form->windowIcon().isNull());
 }
 
 QTEST_MAIN(TestSorter)

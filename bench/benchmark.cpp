@@ -1,0 +1,512 @@
+// The benchmark of kalumet and brivon. Starts each program and a bare Qt
+// Widgets window of the same size (and, to show what fonts cost, the
+// larger one with a line of text) over and over, interleaved, on Qt's
+// offscreen platform and on a private Xvfb server, timing each process from
+// just before it is spawned to its first frame on the screen and reading
+// its peak resident memory when it ends. Then measures kalumet from inside
+// (steps, resets, the automatic mode's beat, the idle window) on both
+// platforms, and prints one table with the targets.
+// usage: benchmark [runs]   (at least 10; 15 by default)
+
+#include "statistics.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char **environ;
+
+using benchstats::median;
+
+namespace {
+
+using Args = std::vector<std::string>;
+using Figures = std::map<std::string, std::string>;
+
+// The client areas of the two windows.
+constexpr int kKalumetWidth = 788, kKalumetHeight = 531;
+constexpr int kBrivonWidth = 280, kBrivonHeight = 136;
+
+constexpr int kStartTimeoutMs = 30'000;
+constexpr int kEngineTimeoutMs = 600'000;
+
+volatile pid_t xvfbPid = 0;
+int xvfbPipe = -1;
+
+long long nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Our environment with `set` replacing or adding variables.
+Args environment(const std::map<std::string, std::string> &set)
+{
+    Args env;
+    for (char **e = environ; *e; ++e) {
+        const std::string entry = *e;
+        if (!set.count(entry.substr(0, entry.find('='))))
+            env.push_back(entry);
+    }
+    for (const auto &[name, value] : set)
+        env.push_back(name + '=' + value);
+    return env;
+}
+
+std::vector<char *> pointers(Args &strings)
+{
+    std::vector<char *> p;
+    for (std::string &s : strings)
+        p.push_back(s.data());
+    p.push_back(nullptr);
+    return p;
+}
+
+struct Finished
+{
+    bool ok = false;      // ended by itself with exit code 0
+    std::string out;      // what it wrote on stdout
+    long maxRssKiB = 0;   // its peak resident set
+    long long spawnedNs = 0;
+};
+
+// Runs a program with stdout into a pipe and stderr to /dev/null, reads its
+// output until it ends and reaps it. A program still running after
+// `timeoutMs` is killed and counts as failed.
+Finished run(Args argv, Args env, int timeoutMs)
+{
+    Finished f;
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC) != 0)
+        return f;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/tmp/bench-child-err.txt", O_WRONLY | O_CREAT | O_APPEND, 0644);
+    const std::vector<char *> av = pointers(argv), ev = pointers(env);
+
+    pid_t pid = 0;
+    f.spawnedNs = nowNs();
+    const int spawned = posix_spawn(&pid, av[0], &actions, nullptr, av.data(), ev.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    if (spawned != 0) {
+        close(pipeFds[0]);
+        std::fprintf(stderr, "cannot start %s: %s\n", av[0], std::strerror(spawned));
+        return f;
+    }
+
+    const long long deadline = nowNs() + (long long)timeoutMs * 1'000'000;
+    bool timedOut = false;
+    char buffer[4096];
+    for (;;) {
+        pollfd p{pipeFds[0], POLLIN, 0};
+        const int left = int(std::max(0LL, (deadline - nowNs()) / 1'000'000));
+        const int ready = poll(&p, 1, left);
+        if (ready == 0) {
+            timedOut = true;
+            kill(pid, SIGKILL);
+            break;
+        }
+        if (ready < 0)
+            continue; // interrupted
+        const ssize_t n = read(pipeFds[0], buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        f.out.append(buffer, std::size_t(n));
+    }
+    close(pipeFds[0]);
+
+    int status = 0;
+    rusage usage{};
+    while (wait4(pid, &status, 0, &usage) < 0) {
+    }
+    f.maxRssKiB = usage.ru_maxrss;
+    f.ok = !timedOut && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (timedOut)
+        std::fprintf(stderr, "%s did not finish in time\n", av[0]);
+    else if (!f.ok)
+        std::fprintf(stderr, "%s failed: %s %d\n", av[0],
+                     WIFEXITED(status) ? "exit code" : "signal",
+                     WIFEXITED(status) ? WEXITSTATUS(status) : WTERMSIG(status));
+    return f;
+}
+
+// A private Xvfb server on the first free display from :120 upward.
+std::optional<int> startXvfb()
+{
+    for (int display = 120; display < 200; ++display) {
+        struct stat st;
+        if (stat(("/tmp/.X" + std::to_string(display) + "-lock").c_str(), &st) == 0
+            || stat(("/tmp/.X11-unix/X" + std::to_string(display)).c_str(), &st) == 0)
+            continue;
+        int pipeFds[2];
+        if (pipe2(pipeFds, O_CLOEXEC) != 0)
+            return std::nullopt;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        // With -displayfd the server writes its display number once it
+        // takes connections.
+        Args argv = {"Xvfb", ":" + std::to_string(display), "-screen", "0", "1280x1024x24",
+                     "-nolisten", "tcp", "-displayfd", "1"};
+        const std::vector<char *> av = pointers(argv);
+        pid_t pid = 0;
+        const int spawned = posix_spawnp(&pid, "Xvfb", &actions, nullptr, av.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        close(pipeFds[1]);
+        if (spawned != 0) {
+            close(pipeFds[0]);
+            std::fprintf(stderr, "cannot start Xvfb: %s\n", std::strerror(spawned));
+            return std::nullopt;
+        }
+        // Read up to the line's end, and keep the pipe open while the
+        // server runs: a write into a closed pipe would end it.
+        std::string line;
+        char c = 0;
+        pollfd p{pipeFds[0], POLLIN, 0};
+        while (line.find('\n') == std::string::npos && poll(&p, 1, 10'000) > 0
+               && read(pipeFds[0], &c, 1) == 1)
+            line += c;
+        if (line.find('\n') != std::string::npos) {
+            xvfbPid = pid;
+            xvfbPipe = pipeFds[0];
+            return display;
+        }
+        close(pipeFds[0]);
+        kill(pid, SIGTERM); // the display was taken meanwhile: next one
+        waitpid(pid, nullptr, 0);
+    }
+    return std::nullopt;
+}
+
+void stopXvfb()
+{
+    if (xvfbPid > 0) {
+        kill(xvfbPid, SIGTERM);
+        waitpid(xvfbPid, nullptr, 0);
+        xvfbPid = 0;
+        close(xvfbPipe);
+    }
+}
+
+void onSignal(int signal)
+{
+    if (xvfbPid > 0)
+        kill(xvfbPid, SIGTERM);
+    _exit(128 + signal);
+}
+
+struct Platform
+{
+    std::string title;
+    Args env;
+};
+
+struct Program
+{
+    std::string name;
+    Args argv;
+    int baseline; // index of the program it is compared with; -1 for a baseline
+    bool hasTarget = true;
+};
+
+struct Samples
+{
+    std::vector<double> ms, mib;
+};
+
+std::string fixed(double v, int decimals)
+{
+    char s[32];
+    std::snprintf(s, sizeof s, "%.*f", decimals, v);
+    return s;
+}
+
+std::string machine()
+{
+    std::ifstream cpuinfo("/proc/cpuinfo");
+    std::string line, model = "unknown CPU";
+    while (std::getline(cpuinfo, line))
+        if (line.rfind("model name", 0) == 0) {
+            model = line.substr(line.find(':') + 2);
+            break;
+        }
+    const double ram = double(sysconf(_SC_PHYS_PAGES)) * double(sysconf(_SC_PAGESIZE));
+    return std::to_string(sysconf(_SC_NPROCESSORS_ONLN)) + " x " + model + ", "
+        + fixed(ram / (1 << 30), 1) + " GiB RAM";
+}
+
+std::string load()
+{
+    double l[3] = {};
+    if (getloadavg(l, 3) != 3)
+        return "unknown";
+    return fixed(l[0], 2) + " " + fixed(l[1], 2) + " " + fixed(l[2], 2);
+}
+
+std::string date()
+{
+    const std::time_t t = std::time(nullptr);
+    char s[64];
+    std::strftime(s, sizeof s, "%Y-%m-%d %H:%M UTC", std::gmtime(&t));
+    return s;
+}
+
+// The table's rows: a label, one cell per platform, the target and whether
+// every platform meets it.
+void row(const std::string &label, const std::vector<std::string> &cells,
+         const std::string &target = "", std::optional<bool> met = std::nullopt)
+{
+    std::printf("  %-36s", label.c_str());
+    for (const std::string &c : cells)
+        std::printf(" %21s", c.c_str());
+    std::printf("   %-10s %s\n", target.c_str(), met ? (*met ? "met" : "MISSED") : "");
+}
+
+double number(const Figures &f, const std::string &key)
+{
+    const auto it = f.find(key);
+    return it == f.end() ? -1 : std::atof(it->second.c_str());
+}
+
+std::string text(const Figures &f, const std::string &key)
+{
+    const auto it = f.find(key);
+    return it == f.end() ? "?" : it->second;
+}
+
+Figures parse(const std::string &out)
+{
+    Figures f;
+    std::istringstream lines(out);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::size_t tab = line.find('\t');
+        if (tab != std::string::npos)
+            f[line.substr(0, tab)] = line.substr(tab + 1);
+    }
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
+    if (runs < 10) {
+        std::fprintf(stderr, "usage: %s [runs]  (runs: at least 10)\n", argv[0]);
+        return 2;
+    }
+    signal(SIGINT, onSignal);
+    signal(SIGTERM, onSignal);
+
+    const std::string loadBefore = load();
+    const std::optional<int> display = startXvfb();
+    if (!display) {
+        std::fprintf(stderr, "no Xvfb server could be started\n");
+        return 2;
+    }
+    const std::string x = ":" + std::to_string(*display);
+    const std::vector<Platform> platforms = {
+        {"offscreen", environment({{"QT_QPA_PLATFORM", "offscreen"}})},
+        {"xcb, Xvfb " + x, environment({{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", x}})}};
+    const std::vector<Program> programs = {
+        {"bare QWidget " + std::to_string(kKalumetWidth) + "x" + std::to_string(kKalumetHeight),
+         {BENCH_HOST_BASELINE, std::to_string(kKalumetWidth), std::to_string(kKalumetHeight)}, -1},
+        {"  with one QLabel of text",
+         {BENCH_HOST_BASELINE, std::to_string(kKalumetWidth), std::to_string(kKalumetHeight),
+          "Сортировать числа по возрастанию"},
+         0, false},
+        {"kalumet", {BENCH_HOST_KALUMET}, 0},
+        {"bare QWidget " + std::to_string(kBrivonWidth) + "x" + std::to_string(kBrivonHeight),
+         {BENCH_HOST_BASELINE, std::to_string(kBrivonWidth), std::to_string(kBrivonHeight)}, -1},
+        {"brivon", {BENCH_HOST_BRIVON}, 3}};
+
+    // samples[platform][program]; round 0 warms the caches and is dropped.
+    std::vector<std::vector<Samples>> samples(platforms.size(),
+                                              std::vector<Samples>(programs.size()));
+    bool failed = false;
+    for (std::size_t p = 0; p < platforms.size(); ++p) {
+        std::fprintf(stderr, "start-up on %s: ", platforms[p].title.c_str());
+        for (int round = 0; round <= runs && !failed; ++round) {
+            std::fputc('.', stderr);
+            for (std::size_t k = 0; k < programs.size(); ++k) {
+                // Each round starts with the next program, so none always
+                // runs first or right after a particular other one.
+                const std::size_t i = (k + std::size_t(round)) % programs.size();
+                const Finished f = run(programs[i].argv, platforms[p].env, kStartTimeoutMs);
+                const long long frameNs = std::atoll(f.out.c_str());
+                if (!f.ok || frameNs <= f.spawnedNs) {
+                    failed = true;
+                    break;
+                }
+                if (round > 0) {
+                    samples[p][i].ms.push_back(double(frameNs - f.spawnedNs) / 1e6);
+                    samples[p][i].mib.push_back(double(f.maxRssKiB) / 1024);
+                }
+            }
+        }
+        std::fputc('\n', stderr);
+    }
+
+    std::vector<Figures> inside;
+    for (const Platform &platform : platforms) {
+        if (failed)
+            break;
+        std::fprintf(stderr, "kalumet from inside on %s (about 50 s)\n", platform.title.c_str());
+        const Finished f = run({BENCH_ENGINE}, platform.env, kEngineTimeoutMs);
+        failed = !f.ok;
+        inside.push_back(parse(f.out));
+    }
+    stopXvfb();
+    if (failed) {
+        std::fprintf(stderr, "a measured program failed; run it alone to see why\n");
+        return 2;
+    }
+
+    std::vector<std::string> missed;
+    auto verdict = [&](const std::string &what, const std::vector<double> &values,
+                       const std::function<bool(double)> &meets) {
+        bool all = true;
+        for (double v : values)
+            all = all && meets(v);
+        if (!all)
+            missed.push_back(what);
+        return all;
+    };
+    std::vector<std::string> heads;
+    for (const Platform &platform : platforms)
+        heads.push_back(platform.title);
+
+    std::printf("Benchmark of kalumet and brivon against a bare Qt Widgets window\n");
+    std::printf("  %s; %s\n", date().c_str(), machine().c_str());
+    std::printf("  load average before %s, after %s\n", loadBefore.c_str(), load().c_str());
+    std::printf("  %d interleaved starts of each program per platform, after one warm-up start\n\n",
+                runs);
+
+    const struct
+    {
+        const char *title, *unit, *target;
+        double limit;
+        std::vector<double> Samples::*values;
+    } startTables[] = {
+        {"1. Process start to first painted frame", "ms", "<= 1.15 x", 1.15, &Samples::ms},
+        {"2. Peak resident memory", "MiB", "<= 1.2 x", 1.2, &Samples::mib},
+    };
+    for (const auto &table : startTables) {
+        std::printf("%s, median (ratio to the bare window)\n", table.title);
+        row("", heads, "target");
+        for (std::size_t i = 0; i < programs.size(); ++i) {
+            std::vector<std::string> cells;
+            std::vector<double> ratios;
+            for (std::size_t p = 0; p < platforms.size(); ++p) {
+                const double m = median(samples[p][i].*table.values);
+                std::string cell = fixed(m, 1) + " " + table.unit;
+                if (programs[i].baseline >= 0) {
+                    const double base =
+                        median(samples[p][std::size_t(programs[i].baseline)].*table.values);
+                    ratios.push_back(m / base);
+                    cell += " (" + fixed(m / base, 2) + ")";
+                }
+                cells.push_back(cell);
+            }
+            if (!programs[i].hasTarget || programs[i].baseline < 0)
+                row(programs[i].name, cells);
+            else
+                row(programs[i].name, cells, table.target,
+                    verdict(programs[i].name + ": " + table.title, ratios,
+                            [&](double r) { return r <= table.limit; }));
+        }
+        std::printf("\n");
+    }
+
+    const auto cells = [&](const std::string &key, int decimals, const std::string &unit = "") {
+        std::vector<std::string> c;
+        for (const Figures &f : inside)
+            c.push_back(fixed(number(f, key), decimals) + unit);
+        return c;
+    };
+    const auto values = [&](const std::string &key) {
+        std::vector<double> v;
+        for (const Figures &f : inside)
+            v.push_back(number(f, key));
+        return v;
+    };
+    const auto texts = [&](const std::string &key) {
+        std::vector<std::string> c;
+        for (const Figures &f : inside)
+            c.push_back(text(f, key));
+        return c;
+    };
+    const auto below = [](double limit) { return [limit](double v) { return v >= 0 && v <= limit; }; };
+
+    std::printf("3. kalumet: one step of 5,4,3 and the resets, microseconds\n");
+    row("", heads, "target");
+    row("DemoAl, median over the 24 steps", cells("step.median", 1), "<= 50 us",
+        verdict("DemoAl median", values("step.median"), below(50)));
+    row("DemoAl, slowest step (its median)", cells("step.worst", 1));
+    row("  which step", cells("step.worstIndex", 0));
+    row("DemoAl, slowest single call", cells("step.max", 1));
+    row("DemoAl with its repaint, median", cells("stepPaint.median", 1));
+    row("DemoAl with its repaint, slowest", cells("stepPaint.max", 1));
+    row("Form_Load mid-run, median", cells("load.median", 1));
+    row("Form_Load mid-run, slowest", cells("load.max", 1));
+    row("Cmd_Reset_Click mid-run, median", cells("reset.median", 1));
+    row("Cmd_Reset_Click mid-run, slowest", cells("reset.max", 1));
+    std::printf("\n");
+
+    std::printf("4. kalumet: automatic mode, step interval minus 500 ms, 3 whole runs\n");
+    row("", heads, "target");
+    row("intervals", cells("beat.intervals", 0));
+    row("deviation, median", cells("beat.median", 2, " ms"), "<= 2 ms",
+        verdict("beat median", values("beat.median"), below(2)));
+    row("deviation, 95th percentile", cells("beat.p95", 2, " ms"), "<= 10 ms",
+        verdict("beat 95th percentile", values("beat.p95"), below(10)));
+    row("deviation, largest", cells("beat.max", 2, " ms"));
+    std::printf("\n");
+
+    std::printf("5. kalumet: idle for 5 s after start\n");
+    row("", heads, "target");
+    row("timer events reaching the program", cells("idle.timer", 0), "0",
+        verdict("idle timer events", values("idle.timer"), below(0)));
+    row("events of any kind", cells("idle.events", 0));
+    row("focus", texts("idle.focus"));
+    row("window active", texts("idle.active"));
+    row("apart: timer events, focus in Text1", cells("caret.timer", 0));
+    for (std::size_t p = 0; p < inside.size(); ++p)
+        std::printf("  timer events on %s: %s; with the focus in Text1: %s\n",
+                    platforms[p].title.c_str(), text(inside[p], "idle.timer.receivers").c_str(),
+                    text(inside[p], "caret.timer.receivers").c_str());
+    std::printf("\n");
+
+    if (missed.empty()) {
+        std::printf("All targets met.\n");
+    } else {
+        std::printf("Targets missed:\n");
+        for (const std::string &m : missed)
+            std::printf("  %s\n", m.c_str());
+    }
+    return 0;
+}

@@ -1,0 +1,14 @@
+// brivon's start sequence, ended at its first frame.
+
+#include "firstframe.h"
+#include "form1.h"
+#include "sorterstart.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const std::unique_ptr<Form1> form = startSorter();
+    return reportFirstFrame(form.get());
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QFile>
+#include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
+#include <QString>
+
+// A picture built into the program as a resource, read as the format it is
+// in. Read without a fixed format, Qt first loads every image format plugin
+// it has and asks each whether it reads the file, although the handlers
+// built into Qt read BMP and PNG themselves; that would cost the start of
+// the program a few milliseconds and the libraries' memory.
+// A missing picture gives a null pixmap.
+inline QPixmap builtInPixmap(const QString &path, const char *format)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QPixmap();
+    QImageReader reader(&file, format);
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+// The program icon at each size it is drawn in, from the resources that
+// add_program_icon() builds into the program.
+inline QIcon programWindowIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addPixmap(builtInPixmap(QStringLiteral(":/icon/program-%1.png").arg(size), "png"));
+    return icon;
+}

@@ -1,0 +1,172 @@
+// kalumet's start sequence, the window's controls by name, the pictures and
+// icon read from the resources, and the order statistics the benchmark
+// reports.
+
+#include "builtinimages.h"
+#include "demostart.h"
+#include "formdemo.h"
+#include "statistics.h"
+
+#include <QPushButton>
+#include <QtTest>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void start();
+    void controlsByName_data();
+    void controlsByName();
+    void builtInPixmap_data();
+    void builtInPixmap();
+    void windowIcon();
+    void median_data();
+    void median();
+    void percentile_data();
+    void percentile();
+};
+
+// What the program's main() leaves behind: the names the desktop knows it
+// by, its icon, and the shown window idle, with the sort button focused.
+void TestStartup::start()
+{
+    const std::unique_ptr<FormDemo> form = startDemo();
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("kalumet"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("kalumet"));
+    QVERIFY(form->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QCOMPARE(QApplication::windowIcon().availableSizes(), form->windowIcon().availableSizes());
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form->Command1()));
+    QCOMPARE(form->stepCounter(), 0);
+    QVERIFY(!form->Timer1()->isTicking());
+}
+
+void TestStartup::controlsByName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("found");
+
+    QTest::newRow("first of an array") << "lbl_alg(0)" << true;
+    QTest::newRow("last of an array") << "lbl_alg(26)" << true;
+    QTest::newRow("past an array's end") << "lbl_alg(27)" << false;
+    QTest::newRow("listing line") << "Lbl_List(23)" << true;
+    QTest::newRow("array name alone") << "lbl_alg" << false;
+    QTest::newRow("single label") << "Lbl_MemX" << true;
+    QTest::newRow("image box") << "Image3" << true;
+    QTest::newRow("line") << "Line1" << true;
+    QTest::newRow("child widget, not drawn") << "Text1" << false;
+    QTest::newRow("other case") << "lbl_mema" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestStartup::controlsByName()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, found);
+
+    FormDemo form;
+    DrawnControl *c = form.drawn(name);
+    QCOMPARE(c != nullptr, found);
+    if (!c)
+        return;
+    QCOMPARE(c->fullName(), name);
+    QVERIFY(std::find(form.drawnControls().begin(), form.drawnControls().end(), c)
+            != form.drawnControls().end());
+}
+
+void TestStartup::builtInPixmap_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<bool>("readable");
+
+    QTest::newRow("flowchart") << ":/pictures/flowchart.bmp" << QByteArray("bmp") << true;
+    QTest::newRow("sorter window") << ":/pictures/sorter_window.bmp" << QByteArray("bmp") << true;
+    QTest::newRow("desktop") << ":/pictures/desktop.bmp" << QByteArray("bmp") << true;
+    QTest::newRow("icon 16") << ":/icon/program-16.png" << QByteArray("png") << true;
+    QTest::newRow("icon 256") << ":/icon/program-256.png" << QByteArray("png") << true;
+    // A fixed format is never second-guessed from the contents.
+    QTest::newRow("wrong format") << ":/pictures/desktop.bmp" << QByteArray("png") << false;
+    QTest::newRow("missing") << ":/pictures/none.bmp" << QByteArray("bmp") << false;
+}
+
+// The same pixels as Qt's own detection of the format gives.
+void TestStartup::builtInPixmap()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, format);
+    QFETCH(bool, readable);
+
+    const QPixmap read = ::builtInPixmap(path, format.constData());
+    QCOMPARE(!read.isNull(), readable);
+    if (readable)
+        QCOMPARE(read.toImage(), QPixmap(path).toImage());
+}
+
+void TestStartup::windowIcon()
+{
+    const QIcon icon = programWindowIcon();
+    const QList<QSize> sizes = {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    QCOMPARE(icon.availableSizes(), sizes);
+    for (const QSize &size : sizes)
+        QCOMPARE(icon.pixmap(size).toImage(),
+                 QImage(QStringLiteral(":/icon/program-%1.png").arg(size.width()))
+                     .convertToFormat(icon.pixmap(size).toImage().format()));
+}
+
+using Values = std::vector<double>;
+Q_DECLARE_METATYPE(Values)
+
+void TestStartup::median_data()
+{
+    QTest::addColumn<Values>("values");
+    QTest::addColumn<double>("median");
+
+    QTest::newRow("none") << Values{} << 0.0;
+    QTest::newRow("one") << Values{7} << 7.0;
+    QTest::newRow("odd count, unsorted") << Values{9, 1, 5} << 5.0;
+    QTest::newRow("even count: mean of the middle two") << Values{4, 1, 3, 2} << 2.5;
+    QTest::newRow("repeated middle") << Values{2, 2, 2, 100} << 2.0;
+    QTest::newRow("negative") << Values{-3, -1, -2} << -2.0;
+}
+
+void TestStartup::median()
+{
+    QFETCH(Values, values);
+    QFETCH(double, median);
+    QCOMPARE(benchstats::median(values), median);
+}
+
+void TestStartup::percentile_data()
+{
+    QTest::addColumn<Values>("values");
+    QTest::addColumn<double>("percent");
+    QTest::addColumn<double>("value");
+
+    Values hundred, twenty;
+    for (int i = 100; i >= 1; --i)
+        hundred.push_back(i);
+    for (int i = 1; i <= 20; ++i)
+        twenty.push_back(i);
+
+    QTest::newRow("none") << Values{} << 95.0 << 0.0;
+    QTest::newRow("95th of 1..100") << hundred << 95.0 << 95.0;
+    QTest::newRow("95th of 1..20: rank 19") << twenty << 95.0 << 19.0;
+    QTest::newRow("95th of 69 values: rank 66") << Values(69, 1.0) << 95.0 << 1.0;
+    QTest::newRow("100th is the largest") << twenty << 100.0 << 20.0;
+    QTest::newRow("0th is the smallest") << twenty << 0.0 << 1.0;
+    QTest::newRow("50th of an even count: lower middle") << Values{4, 1, 3, 2} << 50.0 << 2.0;
+    QTest::newRow("single value") << Values{3} << 95.0 << 3.0;
+}
+
+void TestStartup::percentile()
+{
+    QFETCH(Values, values);
+    QFETCH(double, percent);
+    QFETCH(double, value);
+    QCOMPARE(benchstats::percentile(values, percent), value);
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
