@@ -5,6 +5,7 @@
 #include "formdemo.h"
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,13 +37,14 @@ struct SeenBox
 };
 
 // While it lives, every modal message box that opens is remembered and
-// closed with its OK button, as soon as its event loop runs.
+// closed with its OK button: as soon as its event loop runs, or once it has
+// been open for `keepOpenMs` milliseconds.
 class BoxCloser
 {
 public:
-    BoxCloser()
+    explicit BoxCloser(int keepOpenMs = 0) : m_keepOpenMs(keepOpenMs)
     {
-        m_poll.setInterval(0);
+        m_poll.setInterval(keepOpenMs > 0 ? 10 : 0);
         QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this] { closeOpenBox(); });
         m_poll.start();
     }
@@ -56,16 +58,34 @@ private:
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        m_seen.append({box->windowTitle(), box->text(), box->standardButtons(), box->icon()});
+        if (box != m_open) {
+            m_open = box;
+            m_opened.start();
+            m_seen.append({box->windowTitle(), box->text(), box->standardButtons(), box->icon()});
+        }
+        if (m_opened.elapsed() < m_keepOpenMs)
+            return;
+        m_open = nullptr;
         if (QAbstractButton *ok = box->button(QMessageBox::Ok))
             ok->click();
         else
             box->done(0);
     }
 
+    int m_keepOpenMs;
     QTimer m_poll;
     QList<SeenBox> m_seen;
+    QMessageBox *m_open = nullptr;
+    QElapsedTimer m_opened;
 };
+
+// The three input boxes of the pictured window, by zero-based index, and
+// the captions of their labels.
+inline QLineEdit *inputBox(const FormDemo &form, int index)
+{
+    return index == 0 ? form.Text1() : index == 1 ? form.Text2() : form.Text3();
+}
+inline const char *const kBoxLabels[] = {"Число А=", "Число В=", "Число С="};
 
 // A window pixel of bare background: no label or image box lies there,
 // shown or hidden, and no widget. Found in the right half of the window, away

@@ -6,20 +6,12 @@
 #include "formdemo.h"
 
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QSignalSpy>
 
 namespace {
 
 constexpr int kLongestText = 32767; // what a text box holds
-
-QLineEdit *box(const FormDemo &form, int index)
-{
-    return index == 0 ? form.Text1() : index == 1 ? form.Text2() : form.Text3();
-}
-
-const char *const kBoxLabels[] = {"Число А=", "Число В=", "Число С="};
 
 // The value a step read from a box: A, B and C after steps 3 to 5.
 double readValue(const FormDemo &form, int index)
@@ -49,43 +41,9 @@ void startWith(FormDemo &form, int index, bool accepted, double value)
                  qPrintable(QStringLiteral("U+%1 in the message").arg(c.unicode(), 4, 16)));
     QCOMPARE(form.stepCounter(), qint16(0));
     QCOMPARE(enabledControls(form), kIdle);
-    QCOMPARE(form.focusWidget(), box(form, index));
-    QCOMPARE(box(form, index)->selectedText(), box(form, index)->text());
+    QCOMPARE(form.focusWidget(), inputBox(form, index));
+    QCOMPARE(inputBox(form, index)->selectedText(), inputBox(form, index)->text());
 }
-
-// Closes the about box after it has been open for `ms` milliseconds.
-class LateCloser : public QObject
-{
-public:
-    explicit LateCloser(int ms) : m_ms(ms)
-    {
-        m_poll.setInterval(10);
-        connect(&m_poll, &QTimer::timeout, this, [this] { poll(); });
-        m_poll.start();
-    }
-    int shown() const { return m_shown; }
-
-private:
-    void poll()
-    {
-        auto *open = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!open)
-            return;
-        if (open != m_box) {
-            m_box = open;
-            ++m_shown;
-            m_clock.start();
-        } else if (m_clock.elapsed() >= m_ms) {
-            open->button(QMessageBox::Ok)->click();
-        }
-    }
-
-    int m_ms;
-    int m_shown = 0;
-    QTimer m_poll;
-    QMessageBox *m_box = nullptr;
-    QElapsedTimer m_clock;
-};
 
 } // namespace
 
@@ -158,8 +116,8 @@ void ClassroomTest::longText()
     FormDemo form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    box(form, index)->setText(text);
-    QCOMPARE(box(form, index)->text().size(), kept);
+    inputBox(form, index)->setText(text);
+    QCOMPARE(inputBox(form, index)->text().size(), kept);
     startWith(form, index, accepted, value);
 }
 
@@ -206,7 +164,7 @@ void ClassroomTest::pasted()
     FormDemo form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    QLineEdit *target = box(form, index);
+    QLineEdit *target = inputBox(form, index);
     target->setFocus(Qt::MouseFocusReason);
     target->selectAll();
     QGuiApplication::clipboard()->setText(clipboard);
@@ -362,9 +320,9 @@ void ClassroomTest::aboutBoxWhileTheTimerRuns()
     const int before = form.stepCounter();
     QSignalSpy ticks(form.Timer1(), &IntervalTimer::Timer);
     {
-        LateCloser closer(openFor);
+        BoxCloser closer(openFor);
         QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
-        QCOMPARE(closer.shown(), 1);
+        QCOMPARE(closer.seen().size(), 1);
     }
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY2(ticks.count() >= 1, "no tick while the about box was open");

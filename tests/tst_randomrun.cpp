@@ -41,8 +41,6 @@ const Typed kTyped[] = {
     {"nan", false, 0},   {"1e999", false, 0},     {"--1", false, 0},
 };
 
-const char *const kBoxLabels[] = {"Число А=", "Число В=", "Число С="};
-
 // The demonstrator in a few variables, as the user sees it.
 struct Model
 {
@@ -295,7 +293,7 @@ public:
             // Mostly numbers: a refused start leaves everything as it was.
             const Typed &typed = m_rng.bounded(4) ? kTyped[m_rng.bounded(8)]
                                                   : kTyped[8 + m_rng.bounded(7)];
-            QLineEdit *box = i == 0 ? m_form.Text1() : i == 1 ? m_form.Text2() : m_form.Text3();
+            QLineEdit *box = inputBox(m_form, i);
             m_log << prefix + QStringLiteral("type '%1' into Text%2").arg(typed.text).arg(i + 1);
             box->clear();
             QTest::keyClicks(box, QString::fromUtf8(typed.text));
