@@ -24,15 +24,25 @@ cleanup() {
 trap cleanup EXIT INT TERM
 
 start_xvfb() {
+    # The first display with no server, and one that our own server answers:
+    # a server that could not take its display (another one holds it, say
+    # through an abstract socket without a file) has ended by then.
     d=90
-    while [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ]; do d=$((d + 1)); done
-    Xvfb ":$d" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    export DISPLAY=":$d"
-    i=0
-    until xwininfo -root >/dev/null 2>&1; do
-        i=$((i + 1)); [ $i -gt 100 ] && { echo "Xvfb did not start"; exit 1; }
-        sleep 0.1
+    while :; do
+        while [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ]; do d=$((d + 1)); done
+        Xvfb ":$d" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb=$!
+        export DISPLAY=":$d"
+        i=0
+        until xwininfo -root >/dev/null 2>&1 || ! kill -0 "$xvfb" 2>/dev/null; do
+            i=$((i + 1)); [ $i -gt 100 ] && { echo "Xvfb did not start"; exit 1; }
+            sleep 0.1
+        done
+        kill -0 "$xvfb" 2>/dev/null && return
+        wait "$xvfb" 2>/dev/null
+        xvfb=
+        d=$((d + 1))
+        [ $d -gt 150 ] && { echo "no display for Xvfb"; exit 1; }
     done
 }
 
@@ -48,7 +58,13 @@ find_window() {
     i=0
     while [ -z "$win" ]; do
         i=$((i + 1)); [ $i -gt 150 ] && { echo "no window titled '$1' appeared"; exit 1; }
-        kill -0 "$app" 2>/dev/null || { echo "program exited early"; exit 1; }
+        if ! kill -0 "$app" 2>/dev/null; then
+            wait "$app"
+            echo "program exited early with status $?; it printed:"
+            cat "$log"
+            app=
+            exit 1
+        fi
         sleep 0.1
         win=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -n 1)
     done
