@@ -2,7 +2,7 @@
 
 #include "controls.h"
 #include "intervaltimer.h"
-#include "numbertext.h"
+#include "variantnumber.h"
 
 #include <QHash>
 #include <QPixmap>

@@ -4,6 +4,7 @@
 #include "formdemo.h"
 
 #include "inventory.h"
+#include "numbertext.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

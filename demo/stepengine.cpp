@@ -4,6 +4,8 @@
 
 #include "formdemo.h"
 
+#include "numbertext.h"
+
 #include <QLineEdit>
 
 namespace {

@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -49,35 +48,6 @@ const Control controls[] = {
 
 const int clientWidth = 4200;  // twips
 const int clientHeight = 2040; // twips
-
-// The quoted input in a message, on one line: line breaks, tabs and other
-// control characters become one space and the characters that change the
-// writing direction are left out; at most 24 characters, then "…".
-QString shortened(const QString &typed)
-{
-    QString line;
-    bool gap = false;
-    for (const QChar c : typed) {
-        const ushort u = c.unicode();
-        if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
-            continue;
-        if (c.isSpace() || c.category() == QChar::Other_Control
-            || c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph) {
-            gap = true;
-            continue;
-        }
-        if (gap && !line.isEmpty())
-            line += QLatin1Char(' ');
-        gap = false;
-        line += c;
-    }
-    const int maxChars = 24;
-    const QList<uint> chars = line.toUcs4();
-    if (chars.size() <= maxChars)
-        return line;
-    return QString::fromUcs4(reinterpret_cast<const char32_t *>(chars.constData()), maxChars)
-           + QChar(0x2026);
-}
 
 } // namespace
 
@@ -181,19 +151,12 @@ Form1::Form1(QWidget *parent)
 bool Form1::readBox(QLineEdit *box, const QLabel *label, double &value)
 {
     const QString typed = box->text();
-    if (const std::optional<double> number = NumberText::read(typed)) {
+    if (const std::optional<double> number = numbertext::parse(typed)) {
         value = *number;
         return true;
     }
 
-    // One arg() call with several arguments, so that a "%1" typed by the
-    // user is quoted as it is.
-    const QString example = QLocale().toString(2.5);
-    const QString message = shortened(typed).isEmpty()
-        ? QStringLiteral("Поле «%1» пустое. Введите число, например: %2")
-              .arg(label->text(), example)
-        : QStringLiteral("В поле «%1» не число: «%2». Введите число, например: %3")
-              .arg(label->text(), shortened(typed), example);
+    const QString message = numbertext::refusal(label->text(), typed);
 
     QMessageBox warning(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
     warning.setTextFormat(Qt::PlainText); // the typed text is shown, never interpreted
@@ -235,7 +198,7 @@ void Form1::Command1_Click()
         B = X;
     }
 
-    Text1->setText(NumberText::write(A));
-    Text2->setText(NumberText::write(B));
-    Text3->setText(NumberText::write(C));
+    Text1->setText(numbertext::format(A));
+    Text2->setText(numbertext::format(B));
+    Text3->setText(numbertext::format(C));
 }

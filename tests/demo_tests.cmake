@@ -1,6 +1,5 @@
 # Tests of the demonstrator kalumet.
 
-add_gui_test(numbertext SOURCES tst_numbertext.cpp LIBS kalumet_demo)
 add_gui_test(window SOURCES tst_window.cpp LIBS kalumet_demo)
 add_gui_test(stepengine SOURCES tst_stepengine.cpp LIBS kalumet_demo)
 

@@ -1,5 +1,5 @@
-// Number text both ways in the user's regional settings, the variant
-// number's type and comparison, and the refusal message.
+// Number text both ways in the user's regional settings, the one-line
+// quote of typed text and the refusal message.
 
 #include "numbertext.h"
 
@@ -19,10 +19,10 @@ private slots:
     void format();
     void roundTrip_data();
     void roundTrip();
-    void variantNumber();
+    void oneLine_data();
+    void oneLine();
+    void refusal_data();
     void refusal();
-    void refusalQuote_data();
-    void refusalQuote();
 };
 
 namespace {
@@ -51,6 +51,7 @@ void NumberTextTest::parse_data()
     QTest::newRow("exponent") << en << "1e3" << true << 1000.0;
     QTest::newRow("largest double") << c << "1.7976931348623157e308" << true
                                     << std::numeric_limits<double>::max();
+    QTest::newRow("subnormal") << en << "1e-310" << true << 1e-310;
     // A dot is a group separator in German, not a decimal separator.
     QTest::newRow("de comma") << de << "0,5" << true << 0.5;
 
@@ -64,14 +65,18 @@ void NumberTextTest::parse_data()
     QTest::newRow("inf") << en << "inf" << false << 0.0;
     QTest::newRow("-inf") << en << "-inf" << false << 0.0;
     QTest::newRow("nan") << en << "nan" << false << 0.0;
+    QTest::newRow("infinity sign") << en << QString::fromUtf8("\u221e") << false << 0.0;
+    QTest::newRow("hex") << en << "0x10" << false << 0.0;
     QTest::newRow("NaN ru") << ru << "NaN" << false << 0.0;
     QTest::newRow("beyond a double") << en << "1e999" << false << 0.0;
     QTest::newRow("beyond a double, negative") << ru << "-1e400" << false << 0.0;
     QTest::newRow("ru both separators") << ru << "1.234,5" << false << 0.0;
     QTest::newRow("de dot is not a decimal") << de << "0.5" << false << 0.0;
     QTest::newRow("en comma is no decimal") << en << "1,5" << false << 0.0;
+    QTest::newRow("c comma is no decimal") << c << "2,5" << false << 0.0;
     QTest::newRow("en group separator") << en << "1,000" << false << 0.0;
     QTest::newRow("ru group separator") << ru << QString::fromUtf8("1\u00a0234") << false << 0.0;
+    QTest::newRow("ru grouped, plain space") << ru << "1 234" << false << 0.0;
     QTest::newRow("below the smallest double") << en << "1e-400" << false << 0.0;
 }
 
@@ -96,13 +101,14 @@ void NumberTextTest::format_data()
     QTest::newRow("ru whole") << ru << 5.0 << "5";
     QTest::newRow("ru fraction") << ru << 0.5 << "0,5";
     QTest::newRow("ru negative fraction") << ru << -1.5 << "-1,5";
-    QTest::newRow("ru no group separator") << ru << 12345.0 << "12345";
+    QTest::newRow("ru no group separator") << ru << 1234567.5 << "1234567,5";
     QTest::newRow("en no group separator") << en << 1234567.0 << "1234567";
     QTest::newRow("en fraction") << en << 0.5 << "0.5";
     QTest::newRow("c whole") << c << -2.0 << "-2";
     QTest::newRow("c no group separator") << c << 12345.0 << "12345";
     QTest::newRow("negative zero") << en << -0.0 << "0";
     QTest::newRow("15 significant digits") << en << 0.1 + 0.2 << "0.3";
+    QTest::newRow("large") << en << 1e20 << "1E+20";
     QTest::newRow("third") << ru << 1.0 / 3 << "0,333333333333333";
     // The 15 digits of the largest doubles would round up beyond the range.
     QTest::newRow("largest double") << en << std::numeric_limits<double>::max()
@@ -147,58 +153,10 @@ void NumberTextTest::roundTrip()
     QCOMPARE(*back, value);
 }
 
-void NumberTextTest::variantNumber()
-{
-    const VariantNumber zero = VariantNumber::integer(0);
-    QCOMPARE(zero.type(), VariantNumber::Type::Integer);
-    QCOMPARE(zero.toDouble(), 0.0);
-
-    const VariantNumber five = VariantNumber::real(5);
-    VariantNumber copy = zero;
-    copy = five; // a copy takes the type with the value
-    QCOMPARE(copy.type(), VariantNumber::Type::Double);
-    QCOMPARE(copy.toDouble(), 5.0);
-
-    // Strict numeric comparison, across types.
-    QVERIFY(five > zero);
-    QVERIFY(!(zero > five));
-    QVERIFY(!(five > VariantNumber::real(5)));
-    QVERIFY(!(VariantNumber::real(0) > zero));
-    QVERIFY(VariantNumber::real(10) > VariantNumber::real(9)); // numbers, not strings
-
-    // A double and a variant holding it give the same text.
-    QLocale::setDefault(ru);
-    QCOMPARE(VariantNumber::real(0.5).text(), numbertext::format(0.5));
-    QCOMPARE(VariantNumber::real(0.5).text(), QStringLiteral("0,5"));
-    QLocale::setDefault(QLocale::c());
-}
-
-void NumberTextTest::refusal()
-{
-    const QString label = QStringLiteral("Число В=");
-    QCOMPARE(numbertext::refusal(label, QStringLiteral("abc"), ru),
-             QStringLiteral("В поле «Число В=» не число: «abc». Введите число, например: 2,5"));
-    QCOMPARE(numbertext::refusal(label, QString(), en),
-             QStringLiteral("Поле «Число В=» пустое. Введите число, например: 2.5"));
-    const QString longText(40, QLatin1Char('x'));
-    const QString message = numbertext::refusal(label, longText, en);
-    QVERIFY(message.contains(QString(24, QLatin1Char('x')) + QStringLiteral("…»")));
-    QVERIFY(!message.contains(QString(25, QLatin1Char('x'))));
-    // Characters beyond the basic plane are cut whole, never halved.
-    QString smileys;
-    for (int i = 0; i < 30; ++i)
-        smileys += QString::fromUcs4(U"\U0001F600", 1);
-    const QString cut = numbertext::refusal(label, smileys, en);
-    QVERIFY(cut.contains(smileys.left(48) + QStringLiteral("…»")));
-    // Markup typed into a box is quoted as it is.
-    QVERIFY(numbertext::refusal(label, QStringLiteral("<b>%1</b>"), en)
-                .contains(QStringLiteral("«<b>%1</b>»")));
-}
-
-void NumberTextTest::refusalQuote_data()
+void NumberTextTest::oneLine_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("quoted"); // empty: the message says the box is empty
+    QTest::addColumn<QString>("quoted");
 
     QTest::newRow("pasted column") << "1\n2" << "1 2";
     QTest::newRow("pasted table row") << "4\t\t3\r\n" << "4 3";
@@ -207,24 +165,54 @@ void NumberTextTest::refusalQuote_data()
     QTest::newRow("writing direction reversed") << QString::fromUtf8("\u202E12x") << "12x";
     QTest::newRow("direction isolates") << QString::fromUtf8("a\u2066b\u2069c") << "abc";
     QTest::newRow("only line breaks and tabs") << "\n\t\r\n" << "";
+    QTest::newRow("24 characters, whole") << QString(24, QLatin1Char('x'))
+                                          << QString(24, QLatin1Char('x'));
+    QTest::newRow("40 characters, cut") << QString(40, QLatin1Char('x'))
+                                        << QString(24, QLatin1Char('x')) + QStringLiteral("…");
     QTest::newRow("line breaks before the cut count once")
         << QString(30, QLatin1Char('\n')) + QString(30, QLatin1Char('x'))
         << QString(24, QLatin1Char('x')) + QStringLiteral("…");
+    // Characters beyond the basic plane are cut whole, never halved.
+    const QString smiley = QString::fromUcs4(U"\U0001F600", 1);
+    QTest::newRow("cut between whole characters")
+        << smiley.repeated(30) << smiley.repeated(24) + QStringLiteral("…");
 }
 
 // What was typed is quoted on one line, in the message's own direction.
-void NumberTextTest::refusalQuote()
+void NumberTextTest::oneLine()
 {
     QFETCH(QString, typed);
     QFETCH(QString, quoted);
-    const QString label = QStringLiteral("Число А=");
-    const QString message = numbertext::refusal(label, typed, en);
-    if (quoted.isEmpty())
-        QCOMPARE(message, QStringLiteral("Поле «Число А=» пустое. Введите число, например: 2.5"));
-    else
-        QCOMPARE(message, QStringLiteral("В поле «Число А=» не число: «%1». Введите число, "
-                                         "например: 2.5")
-                              .arg(quoted));
+    QCOMPARE(numbertext::oneLine(typed), quoted);
+}
+
+void NumberTextTest::refusal_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("ru letters")
+        << ru << "abc" << "В поле «Число В=» не число: «abc». Введите число, например: 2,5";
+    QTest::newRow("en empty") << en << "" << "Поле «Число В=» пустое. Введите число, например: 2.5";
+    QTest::newRow("ru only line breaks")
+        << ru << "\n\t" << "Поле «Число В=» пустое. Введите число, например: 2,5";
+    QTest::newRow("en quoted on one line, cut")
+        << en << "\n" + QString(30, QLatin1Char('9'))
+        << "В поле «Число В=» не число: «" + QString(24, QLatin1Char('9'))
+               + "…». Введите число, например: 2.5";
+    // Markup and place markers typed into a box are quoted as they are.
+    QTest::newRow("markup and place markers")
+        << en << "<b>%1</b>%3" << "В поле «Число В=» не число: «<b>%1</b>%3». Введите число, "
+                                  "например: 2.5";
+}
+
+void NumberTextTest::refusal()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QCOMPARE(numbertext::refusal(QStringLiteral("Число В="), typed, locale), message);
 }
 
 QTEST_GUILESS_MAIN(NumberTextTest)

@@ -1,5 +1,4 @@
 #include "form1.h"
-#include "numbertext.h"
 #include "sorterstart.h"
 
 #include <QAccessible>
@@ -13,14 +12,11 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <limits>
-
 namespace {
 
 const QString caption = QStringLiteral("Сортировка трех чисел (по возрастанию)");
 const QLocale english(QLocale::English, QLocale::UnitedStates);
 const QLocale russian(QLocale::Russian, QLocale::Russia);
-const QLocale german(QLocale::German, QLocale::Germany);
 
 struct Message
 {
@@ -64,10 +60,6 @@ class TestSorter : public QObject
 private slots:
     void init() { QLocale::setDefault(english); }
 
-    void readNumber_data();
-    void readNumber();
-    void writeNumber_data();
-    void writeNumber();
     void sort_data();
     void sort();
     void refused_data();
@@ -81,81 +73,6 @@ private slots:
     void font();
     void start();
 };
-
-void TestSorter::readNumber_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<double>("value");
-
-    QTest::newRow("smallest subnormal range") << english << "1e-310" << true << 1e-310;
-    QTest::newRow("en group form 1,5") << english << "1,5" << false << 0.0;
-    QTest::newRow("en grouped 1,000") << english << "1,000" << false << 0.0;
-    QTest::newRow("ru dot") << russian << "-1.5" << true << -1.5;
-    QTest::newRow("ru dot and comma") << russian << "1.000,5" << false << 0.0;
-    QTest::newRow("ru grouped") << russian << "1\u00a0234" << false << 0.0;
-    QTest::newRow("ru grouped, plain space") << russian << "1 234" << false << 0.0;
-    QTest::newRow("de dot is its group separator") << german << "1.5" << false << 0.0;
-    QTest::newRow("C comma") << QLocale::c() << "2,5" << false << 0.0;
-    QTest::newRow("-inf") << english << "-inf" << false << 0.0;
-    QTest::newRow("NaN") << english << "NaN" << false << 0.0;
-    QTest::newRow("infinity sign") << english << "\u221e" << false << 0.0;
-    QTest::newRow("-1e999") << english << "-1e999" << false << 0.0;
-    QTest::newRow("hex") << english << "0x10" << false << 0.0;
-}
-
-void TestSorter::readNumber()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QString, text);
-    QFETCH(bool, ok);
-    QFETCH(double, value);
-
-    const std::optional<double> number = NumberText::read(text, locale);
-    QCOMPARE(number.has_value(), ok);
-    if (ok)
-        QCOMPARE(*number, value);
-}
-
-void TestSorter::writeNumber_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("no group separator") << english << 1234567.0 << "1234567";
-    QTest::newRow("ru fraction") << russian << -0.5 << "-0,5";
-    QTest::newRow("ru no group separator") << russian << 1234567.5 << "1234567,5";
-    QTest::newRow("15 digits") << english << 0.1 + 0.2 << "0.3";
-    QTest::newRow("minus zero") << english << -0.0 << "0";
-    QTest::newRow("large") << english << 1e20 << "1E+20";
-    // Rounded to 15 digits the largest doubles would be beyond the range.
-    QTest::newRow("largest") << english << std::numeric_limits<double>::max()
-                             << "1.79769313486231E+308";
-    QTest::newRow("ru lowest") << russian << std::numeric_limits<double>::lowest()
-                               << "-1,79769313486231E+308";
-    QTest::newRow("de near the largest") << german << 1.797693134862315e308
-                                         << "1,79769313486231E+308";
-    QTest::newRow("C smallest subnormal") << QLocale::c()
-                                          << std::numeric_limits<double>::denorm_min()
-                                          << "4.94065645841247e-324";
-}
-
-void TestSorter::writeNumber()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(double, value);
-    QFETCH(QString, text);
-
-    QCOMPARE(NumberText::write(value, locale), text);
-    // What is written can be read back.
-    // What is written can be read back, as a number written the same way.
-    const std::optional<double> back = NumberText::read(text, locale);
-    QVERIFY(back.has_value());
-    QCOMPARE(*back, value + 0.0);
-    QCOMPARE(NumberText::write(*back, locale), text);
-}
 
 void TestSorter::sort_data()
 {

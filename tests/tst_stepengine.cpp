@@ -23,6 +23,7 @@ private slots:
     void run();
     void nothingOutsideTheSteps();
     void memoryTypes();
+    void variantNumber();
 };
 
 namespace {
@@ -239,6 +240,22 @@ void StepEngineTest::memoryTypes()
     form.Cmd_Next_Click(); // B = X
     QCOMPARE(form.B().type(), VariantNumber::Type::Double);
     QCOMPARE(form.B().toDouble(), 5.0);
+}
+
+// A memory cell compares as a number, strictly and across its two types,
+// and is written as the double it holds.
+void StepEngineTest::variantNumber()
+{
+    const VariantNumber zero = VariantNumber::integer(0);
+    const VariantNumber five = VariantNumber::real(5);
+    QVERIFY(five > zero);
+    QVERIFY(!(zero > five));
+    QVERIFY(!(five > VariantNumber::real(5)));
+    QVERIFY(!(VariantNumber::real(0) > zero));
+    QVERIFY(VariantNumber::real(10) > VariantNumber::real(9)); // numbers, not strings
+
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QCOMPARE(VariantNumber::real(0.5).text(), QStringLiteral("0,5"));
 }
 
 QTEST_MAIN(StepEngineTest)

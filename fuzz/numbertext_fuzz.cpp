@@ -1,14 +1,20 @@
-#include "harness.h"
+// Fuzz target of the number text both programs share: each input is read
+// as typed text and as numbers in the four locales the programs are used and
+// tested in, and any fault aborts with the text and locale at fault.
+
+#include "numbertext.h"
 
 #include <QChar>
+#include <QLocale>
+#include <QString>
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-namespace fuzzing {
 
 namespace {
 
@@ -31,6 +37,18 @@ constexpr std::size_t kMostNumbers = 4;
 // digits of the doubles above it round up beyond the range, so they are
 // written as this number.
 constexpr double kLargest15Digits = 1.79769313486231e308;
+
+// Reports a broken rule about `text` in `locale` and aborts.
+[[noreturn]] void fail(const char *rule, const QString &text, const QLocale &locale)
+{
+    QString codes;
+    for (const QChar ch : text.left(80))
+        codes += QString::number(ch.unicode(), 16) + QLatin1Char(' ');
+    std::fprintf(stderr, "\n*** %s\n    locale %s, text (%lld chars) \"%s\"\n    UTF-16: %s\n", rule,
+                 qPrintable(locale.name()), static_cast<long long>(text.size()),
+                 text.left(80).toUtf8().constData(), codes.toLatin1().constData());
+    std::abort();
+}
 
 // The distance between doubles at `value`'s magnitude.
 long double doubleSpacing(double value)
@@ -72,31 +90,48 @@ int significantDigits(const QString &text)
 }
 
 // The text of a number reads back as that number and is its own text.
-void checkNumber(double value, const QLocale &locale, const Conversions &c)
+void checkNumber(double value, const QLocale &locale)
 {
-    const QString text = c.write(value, locale);
+    const QString text = numbertext::format(value, locale);
     if (significantDigits(text) > 15)
         fail("a number is written with more than 15 significant digits", text, locale);
     if (text.contains(locale.groupSeparator()))
         fail("a number is written with a group separator", text, locale);
     if (value == 0 && text != QLatin1String("0"))
         fail("zero is not written \"0\"", text, locale);
-    const std::optional<double> back = c.read(text, locale);
+    const std::optional<double> back = numbertext::parse(text, locale);
     if (!back)
         fail("the text of a number is refused", text, locale);
     if (!sameTo15Digits(value, *back))
         fail("the text of a number reads back as another number", text, locale);
-    if (c.write(*back, locale) != text)
+    if (numbertext::format(*back, locale) != text)
         fail("the text of a number reads back as a number with another text", text, locale);
 }
 
-// Typed text is either refused or one finite number whose text reads back.
-void checkText(const QString &text, const QLocale &locale, const Conversions &c)
+// Refused text is quoted on one line, at most 24 characters and "…", and
+// the message gives an example of a number.
+void checkRefusal(const QString &text, const QLocale &locale)
 {
-    const std::optional<double> value = c.read(text, locale);
+    const QString quoted = numbertext::oneLine(text);
+    for (const QChar ch : quoted) {
+        const ushort u = ch.unicode();
+        if ((ch.isSpace() && ch != QLatin1Char(' ')) || ch.category() == QChar::Other_Control
+            || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
+            fail("the quote holds a line break, a control or a direction character", text, locale);
+    }
+    if (quoted.toUcs4().size() > 25)
+        fail("the quote is longer than 24 characters and \"…\"", text, locale);
+    const QString message = numbertext::refusal(QStringLiteral("Число А="), text, locale);
+    if (!message.contains(numbertext::example(locale)))
+        fail("the refusal message gives no example", text, locale);
+}
+
+// Typed text is either refused or one finite number whose text reads back.
+void checkText(const QString &text, const QLocale &locale)
+{
+    const std::optional<double> value = numbertext::parse(text, locale);
     if (!value) {
-        if (c.refused)
-            c.refused(text, locale);
+        checkRefusal(text, locale);
         return;
     }
     if (!std::isfinite(*value))
@@ -107,23 +142,12 @@ void checkText(const QString &text, const QLocale &locale, const Conversions &c)
     for (const QChar ch : number)
         if (ch.isSpace())
             fail("accepted text holds a space inside", text, locale);
-    checkNumber(*value, locale, c);
+    checkNumber(*value, locale);
 }
 
 } // namespace
 
-void fail(const char *rule, const QString &text, const QLocale &locale)
-{
-    QString codes;
-    for (const QChar ch : text.left(80))
-        codes += QString::number(ch.unicode(), 16) + QLatin1Char(' ');
-    std::fprintf(stderr, "\n*** %s\n    locale %s, text (%lld chars) \"%s\"\n    UTF-16: %s\n", rule,
-                 qPrintable(locale.name()), static_cast<long long>(text.size()),
-                 text.left(80).toUtf8().constData(), codes.toLatin1().constData());
-    std::abort();
-}
-
-void checkInput(const std::uint8_t *data, std::size_t size, const Conversions &conversions)
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const auto *chars = reinterpret_cast<const char *>(data);
     const qsizetype length = static_cast<qsizetype>(size);
@@ -142,16 +166,15 @@ void checkInput(const std::uint8_t *data, std::size_t size, const Conversions &c
     for (const QLocale &locale : locales) {
         for (const QString &text : texts)
             if (!text.isNull())
-                checkText(text, locale, conversions);
+                checkText(text, locale);
 
         // Numbers straight from the bytes, any finite double at all.
         for (std::size_t i = 0; i < kMostNumbers && (i + 1) * 8 <= size; ++i) {
             double value;
             std::memcpy(&value, data + i * 8, sizeof value);
             if (std::isfinite(value))
-                checkNumber(value, locale, conversions);
+                checkNumber(value, locale);
         }
     }
+    return 0;
 }
-
-} // namespace fuzzing

@@ -20,33 +20,6 @@ std::optional<double> parseStrict(const QString &text, QLocale locale)
     return value;
 }
 
-// Typed text as it can stand inside one line of a message: line breaks,
-// tabs and other control characters become one space, and the characters
-// that reverse or embed the writing direction are left out, so the rest of
-// the message reads as written.
-QString oneLine(const QString &typed)
-{
-    QString line;
-    line.reserve(typed.size());
-    bool gap = false;
-    for (const QChar c : typed) {
-        const ushort u = c.unicode();
-        if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
-            continue;
-        const QChar::Category cat = c.category();
-        if (c.isSpace() || cat == QChar::Other_Control || cat == QChar::Separator_Line
-            || cat == QChar::Separator_Paragraph) {
-            gap = true;
-            continue;
-        }
-        if (gap && !line.isEmpty())
-            line += QLatin1Char(' ');
-        gap = false;
-        line += c;
-    }
-    return line;
-}
-
 } // namespace
 
 std::optional<double> parse(const QString &text, const QLocale &locale)
@@ -83,6 +56,35 @@ QString format(double value, const QLocale &locale)
     return plain.toString(value, 'g', 15);
 }
 
+QString oneLine(const QString &typed)
+{
+    QString line;
+    line.reserve(typed.size());
+    bool gap = false;
+    for (const QChar c : typed) {
+        const ushort u = c.unicode();
+        if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
+            continue;
+        const QChar::Category cat = c.category();
+        if (c.isSpace() || cat == QChar::Other_Control || cat == QChar::Separator_Line
+            || cat == QChar::Separator_Paragraph) {
+            gap = true;
+            continue;
+        }
+        if (gap && !line.isEmpty())
+            line += QLatin1Char(' ');
+        gap = false;
+        line += c;
+    }
+    // Cut after whole characters, never inside a surrogate pair.
+    constexpr qsizetype kLongest = 24;
+    const QList<uint> chars = line.toUcs4();
+    if (chars.size() <= kLongest)
+        return line;
+    return QString::fromUcs4(reinterpret_cast<const char32_t *>(chars.constData()), kLongest)
+           + QStringLiteral("…");
+}
+
 QString example(const QLocale &locale)
 {
     return format(2.5, locale);
@@ -90,16 +92,12 @@ QString example(const QLocale &locale)
 
 QString refusal(const QString &boxLabel, const QString &typed, const QLocale &locale)
 {
-    constexpr int kLongest = 24;
+    // One arg() call with several arguments, so that a "%1" typed by the
+    // user is quoted as it is.
     const QString hint = QStringLiteral("Введите число, например: ") + example(locale);
-    if (oneLine(typed).isEmpty())
+    const QString quoted = oneLine(typed);
+    if (quoted.isEmpty())
         return QStringLiteral("Поле «%1» пустое. %2").arg(boxLabel, hint);
-    // Cut after whole characters, never inside a surrogate pair.
-    QString quoted = oneLine(typed);
-    const QList<uint> chars = quoted.toUcs4();
-    if (chars.size() > kLongest)
-        quoted = QString::fromUcs4(reinterpret_cast<const char32_t *>(chars.constData()), kLongest)
-                 + QStringLiteral("…");
     return QStringLiteral("В поле «%1» не число: «%2». %3").arg(boxLabel, quoted, hint);
 }
 
