@@ -1,9 +1,11 @@
 #!/bin/sh
 # One command for everything, on a fresh Debian 12 machine:
 #   ./setup.sh run    installs what is missing, builds, starts kalumet
-#   ./setup.sh test   installs what is missing, builds, runs all tests, then
-#                     builds them again with the address and undefined
-#                     behaviour sanitizers and runs them there too
+#   ./setup.sh test   installs what is missing, builds, runs all tests, builds
+#                     the .deb and .rpm packages and tests them (installing
+#                     and purging the .deb), then builds the tests again with
+#                     the address and undefined behaviour sanitizers and runs
+#                     them there too
 # Runs apt-get only when a package is missing; needs root or sudo for that.
 set -eu
 cd "$(dirname "$0")"
@@ -14,8 +16,9 @@ case "${1:-}" in
 esac
 
 packages="cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev fonts-wine
-          fonts-dejavu-core xvfb xauth xdotool x11-utils desktop-file-utils"
-[ "$1" = test ] && packages="$packages valgrind"
+          fonts-dejavu-core qt6-translations-l10n xvfb xauth xdotool x11-utils desktop-file-utils"
+# The tests, and the packages' tools: building, linting, validating.
+[ "$1" = test ] && packages="$packages valgrind dpkg-dev file rpm lintian appstream man-db"
 missing=""
 for p in $packages; do
     dpkg-query -W -f '${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \
@@ -43,6 +46,11 @@ if [ "$1" = run ]; then
 fi
 # The long random walk (label "long") is left to a developer who asks for it.
 (cd build && ctest --output-on-failure -j "$jobs" -LE long)
+
+# The packages of the ordinary build: built, checked, linted, and the .deb
+# installed, started and purged (a CTest project of its own, label "package").
+cmake -S tests/package -B build/package-tests -DKALUMET_BUILD_DIR="$PWD/build"
+ctest --test-dir build/package-tests -L package --output-on-failure
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=address,undefined
 cmake --build build-sanitize -j "$jobs"

@@ -1,0 +1,89 @@
+# One package, kalumet, with both programs and everything installed with
+# them, as a Debian (.deb) and an RPM (.rpm) package:
+#   cmake --build <build folder> --target package
+# Each format gets the licence file where it looks for it: the Debian
+# copyright file with the changelog (component "deb"), or the licence
+# statement under share/licenses (component "rpm").
+
+install(FILES "${CMAKE_CURRENT_LIST_DIR}/copyright"
+        DESTINATION "${CMAKE_INSTALL_DOCDIR}" COMPONENT deb)
+configure_file("${CMAKE_CURRENT_LIST_DIR}/changelog" packaging/changelog COPYONLY)
+install_gzipped("${CMAKE_BINARY_DIR}/packaging/changelog" "${CMAKE_INSTALL_DOCDIR}"
+                COMPONENT deb)
+install(FILES "${CMAKE_CURRENT_LIST_DIR}/LICENSE"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME}" COMPONENT rpm)
+
+set(CPACK_GENERATOR DEB RPM)
+set(CPACK_PACKAGE_NAME "${PROJECT_NAME}")
+set(CPACK_PACKAGE_VENDOR "The kalumet project")
+set(CPACK_PACKAGE_CONTACT "The kalumet project <team@kalumet.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Classroom demonstration of sorting three numbers")
+set(CPACK_PACKAGE_DESCRIPTION
+"A teaching aid for lessons on branching algorithms. The demonstrator
+kalumet shows, one step at a time, how a program sorts three numbers in
+ascending order: the current flowchart block and program line turn red
+while the program's memory cells fill, compare and exchange, and the
+sorted numbers go back into a picture of the program's window. Steps come
+with each press of a button or every half second by themselves.
+
+The sorter brivon is that small program itself: three input boxes and a
+button that sorts their numbers in place.
+
+Both programs have Russian texts. Each has a second menu entry that
+enlarges its window for a classroom projector.")
+set(CPACK_STRIP_FILES ON)
+# A stripped install (cpack, or cmake --install --strip) drops the
+# compiler's notes (.comment) as well, as distributions strip.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        foreach(program kalumet brivon)
+            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()
+    endif()")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")
+
+# All components in one package; packaging/cpack_components.cmake picks
+# them for each format.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_RPM_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/cpack_components.cmake")
+
+# Debian: dependencies from the binaries (dpkg-shlibdeps); the fonts the
+# window is drawn in and Qt's Russian texts are recommended, not required.
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# RPM: rpmbuild finds the libraries the binaries need. The system's own
+# folders are left to the system's packages.
+set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
+set(CPACK_RPM_PACKAGE_RELEASE 1)
+set(CPACK_RPM_PACKAGE_LICENSE GPL-3.0-or-later)
+set(CPACK_RPM_PACKAGE_GROUP Education)
+set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_PACKAGE_RELOCATABLE OFF) # installs under /usr only
+# No links from /usr/lib/.build-id: they serve debug information, which the
+# package does not carry.
+set(CPACK_RPM_SPEC_MORE_DEFINE "%define _build_id_links none")
+set(CPACK_RPM_USER_FILELIST
+    "%license ${CPACK_PACKAGING_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME}/LICENSE")
+set(rpm_system_dirs)
+foreach(dir applications icons icons/hicolor metainfo man man/man1 man/ru man/ru/man1 licenses)
+    list(APPEND rpm_system_dirs "/usr/share/${dir}")
+endforeach()
+foreach(size IN LISTS PROGRAM_ICON_SIZES)
+    list(APPEND rpm_system_dirs "/usr/share/icons/hicolor/${size}x${size}"
+                                "/usr/share/icons/hicolor/${size}x${size}/apps")
+endforeach()
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION "${rpm_system_dirs}")
+
+include(CPack)

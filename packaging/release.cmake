@@ -1,0 +1,40 @@
+# The release: its version is the project's, its date and notes are the top
+# entry of packaging/changelog. A release adds an entry there and raises the
+# version in project(); configuring stops when the two disagree.
+
+file(STRINGS "${CMAKE_CURRENT_LIST_DIR}/changelog" changelog_head LIMIT_COUNT 1)
+file(STRINGS "${CMAKE_CURRENT_LIST_DIR}/changelog" changelog_trailers REGEX "^ -- ")
+list(GET changelog_trailers 0 changelog_trailer)
+if(NOT changelog_head MATCHES "^kalumet \\(([^)]+)\\)"
+   OR NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+    message(FATAL_ERROR "packaging/changelog: the top entry is not for version "
+                        "${PROJECT_VERSION}: '${changelog_head}'")
+endif()
+if(NOT changelog_trailer MATCHES ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+    message(FATAL_ERROR "packaging/changelog: no date in '${changelog_trailer}'")
+endif()
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND months "${CMAKE_MATCH_2}" month)
+math(EXPR month "${month} + 1" OUTPUT_FORMAT DECIMAL)
+if(month LESS 10)
+    set(month "0${month}")
+endif()
+set(KALUMET_RELEASE_DATE "${CMAKE_MATCH_3}-${month}-${CMAKE_MATCH_1}")
+
+# install_gzipped(<file> <destination> [COMPONENT <name>]): compresses a file
+# made in the build folder with gzip -9n (best compression, no name or time
+# inside: the same bytes on every build) and installs <file>.gz.
+function(install_gzipped file destination)
+    cmake_parse_arguments(G "" "COMPONENT" "" ${ARGN})
+    if(NOT G_COMPONENT)
+        set(G_COMPONENT "${CMAKE_INSTALL_DEFAULT_COMPONENT_NAME}")
+    endif()
+    file(RELATIVE_PATH name "${CMAKE_BINARY_DIR}" "${file}")
+    string(MAKE_C_IDENTIFIER "gzip_${name}" target)
+    add_custom_command(OUTPUT "${file}.gz"
+        COMMAND gzip -9nkf "${file}"
+        DEPENDS "${file}"
+        VERBATIM)
+    add_custom_target(${target} ALL DEPENDS "${file}.gz")
+    install(FILES "${file}.gz" DESTINATION "${destination}" COMPONENT "${G_COMPONENT}")
+endfunction()

@@ -1,0 +1,56 @@
+#!/bin/sh
+# Each package holds exactly what `cmake --install` installs for it (the
+# programs with everything that comes with them, and the licence file of
+# its format), owns no folder of the system, and depends on what its
+# binaries were linked with, as computed by dpkg-shlibdeps and rpmbuild.
+# usage: contents.sh <build folder> <tests folder>
+. "$(dirname "$0")/lib.sh"
+
+# install_list <component...>: what those components install under /usr,
+# the packages' prefix, sorted.
+install_list() {
+    for c in "$@"; do
+        DESTDIR="$work/stage" cmake --install "$build" --prefix /usr --component "$c" >/dev/null \
+            || { echo "cmake --install failed"; exit 1; }
+        awk 1 "$build/install_manifest_$c.txt" # the paths under the prefix, each on a line
+    done | sort -u
+}
+# rpm_entries d|-: the folders or the files of the .rpm.
+rpm_entries() {
+    rpm -qp --qf '[%{FILEMODES:perms} %{FILENAMES}\n]' "$rpm" | awk -v t="$1" 'substr($1, 1, 1) == t { print $2 }' | sort
+}
+# lacks <list> <key list>: the keys that the list lacks; none prints nothing.
+lacks() { sort "$2" | comm -13 "$1" -; }
+
+install_list kalumet deb >"$work/deb.want"
+install_list kalumet rpm >"$work/rpm.want"
+dpkg-deb -c "$deb" | awk 'substr($1, 1, 1) != "d" { sub(/^\./, "", $6); print $6 }' | sort >"$work/deb.has"
+rpm_entries - >"$work/rpm.has"
+check ".deb holds the install list" diff -u "$work/deb.want" "$work/deb.has"
+check ".rpm holds the install list" diff -u "$work/rpm.want" "$work/rpm.has"
+
+{ key_files; echo /usr/share/doc/kalumet/copyright; echo /usr/share/doc/kalumet/changelog.gz; } >"$work/deb.key"
+{ key_files; echo /usr/share/licenses/kalumet/LICENSE; } >"$work/rpm.key"
+for format in deb rpm; do
+    missing=$(lacks "$work/$format.has" "$work/$format.key")
+    check ".$format lacks: $missing" test -z "$missing"
+done
+
+owned=$(rpm_entries d | grep -vx /usr/share/licenses/kalumet)
+check ".rpm owns folders of the system: $owned" test -z "$owned"
+check ".rpm marks its licence file" test "$(rpm -qpL "$rpm")" = /usr/share/licenses/kalumet/LICENSE
+
+# Requirements found in the binaries: Qt's libraries by their sonames.
+rpm -qpR "$rpm" >"$work/rpm.req"
+depends=$(dpkg-deb -f "$deb" Depends)
+for lib in Core Gui Widgets; do
+    check ".rpm requires libQt6$lib" grep -q "^libQt6$lib\.so\.6(" "$work/rpm.req"
+    lower=$(echo "$lib" | tr '[:upper:]' '[:lower:]')
+    check ".deb depends on libqt6${lower}6: $depends" \
+        sh -c 'echo "$1" | grep -q "libqt6${2}6\b"' sh "$depends" "$lower"
+done
+check ".deb recommends the fonts and Qt's translations" \
+    test "$(dpkg-deb -f "$deb" Recommends)" = "fonts-wine, qt6-translations-l10n"
+
+[ $fail -eq 0 ] && echo "package contents passed"
+exit $fail

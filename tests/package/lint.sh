@@ -1,0 +1,33 @@
+#!/bin/sh
+# lintian on the .deb, then the desktop's validators on what it holds: the
+# desktop entries, the AppStream metainfo and the manual pages. A warning
+# fails as an error does; lintian's information tags are shown.
+# usage: lint.sh <build folder> <tests folder>
+. "$(dirname "$0")/lib.sh"
+
+# clean "<what>" <command...>: the command succeeds and warns of nothing.
+clean() {
+    what=$1; shift
+    out=$("$@" 2>&1) || { echo "$out"; echo "FAILED: $what"; fail=1; return; }
+    if echo "$out" | grep -Eq '^[EW]: |(warning|error)'; then
+        echo "$out"; echo "FAILED: $what"; fail=1
+    fi
+}
+
+echo "lintian $(basename "$deb"):"
+lintian --display-info --fail-on error,warning "$deb" || { echo "FAILED: lintian"; fail=1; }
+
+dpkg-deb -x "$deb" "$work/root"
+for entry in "$work"/root/usr/share/applications/*.desktop; do
+    clean "desktop-file-validate $(basename "$entry")" desktop-file-validate "$entry"
+done
+for info in "$work"/root/usr/share/metainfo/*.xml; do
+    clean "appstreamcli validate $(basename "$info")" appstreamcli validate --no-net "$info"
+done
+for page in "$work"/root/usr/share/man/man1/*.gz "$work"/root/usr/share/man/ru/man1/*.gz; do
+    clean "man --warnings ${page#"$work"/root}" \
+        sh -c 'man --warnings -E UTF-8 -l "$1" >/dev/null' sh "$page"
+done
+
+[ $fail -eq 0 ] && echo "package lint passed"
+exit $fail
