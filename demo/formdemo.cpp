@@ -54,76 +54,57 @@ FormDemo::FormDemo(QWidget *parent)
 
 namespace {
 
+Label *makeLabel(const ControlRow &row, QWidget *surface)
+{
+    auto *l = new Label(row.name, row.index, row.twips, surface);
+    l->setCaption(row.text);
+    l->setForeColor(row.fore);
+    l->setBackColor(row.back);
+    l->setTransparent(row.transparent);
+    l->setAlignment(row.alignment);
+    l->setFontId(row.font);
+    l->setTag(row.tag);
+    return l;
+}
+
 DrawnControl *makeDrawn(const ControlRow &row, QWidget *surface)
 {
-    DrawnControl *drawn = nullptr;
-    switch (row.kind) {
-    case ControlKind::Label: {
-        auto *l = new Label(row.name, row.index, row.twips, surface);
-        l->setCaption(row.text);
-        l->setForeColor(row.fore);
-        l->setBackColor(row.back);
-        l->setTransparent(row.transparent);
-        l->setAlignment(row.alignment);
-        l->setFontId(row.font);
-        l->setTag(row.tag);
-        drawn = l;
-        break;
-    }
-    case ControlKind::ImageBox: {
+    if (row.kind == ControlKind::Label)
+        return makeLabel(row, surface);
+    if (row.kind == ControlKind::ImageBox) {
         auto *img = new ImageBox(row.name, row.twips, surface);
         if (!row.picture.isEmpty())
             img->setPicture(builtInPixmap(row.picture, "bmp"));
         img->setToolTip(row.toolTip);
         img->setAccessibleName(row.accessibleName);
-        drawn = img;
-        break;
+        return img;
     }
-    case ControlKind::Shape: {
+    if (row.kind == ControlKind::Shape) {
         auto *s = new Shape(row.name, row.twips, surface);
         s->setTransparent(row.transparent);
         s->setBackColor(row.back);
-        drawn = s;
-        break;
+        return s;
     }
-    default: // a line
-        drawn = new Line(row.name, row.ends, surface);
-        break;
-    }
-    drawn->setVisible(row.visible);
-    return drawn;
+    return new Line(row.name, row.ends, surface);
 }
 
 QWidget *makeWidget(const ControlRow &row, QWidget *parent)
 {
-    QWidget *widget = nullptr;
-    switch (row.kind) {
-    case ControlKind::TextBox:
-        widget = new QLineEdit(row.text, parent);
-        break;
-    case ControlKind::CheckBox: {
+    if (row.kind == ControlKind::TextBox)
+        return new QLineEdit(row.text, parent);
+    if (row.kind == ControlKind::CheckBox) {
         auto *c = new QCheckBox(row.text, parent);
         c->setChecked(row.checked);
         QPalette cp = c->palette();
         cp.setColor(QPalette::Window, row.back.resolve(parent->palette()));
         c->setPalette(cp);
         c->setAutoFillBackground(true);
-        widget = c;
-        break;
+        return c;
     }
-    default: { // a push button
-        auto *b = new QPushButton(row.text, parent);
-        b->setAutoDefault(false);
-        b->setDefault(false);
-        widget = b;
-        break;
-    }
-    }
-    widget->setObjectName(row.name);
-    widget->setGeometry(toPixels(row.twips));
-    widget->setEnabled(row.enabled);
-    widget->setVisible(row.visible);
-    return widget;
+    auto *b = new QPushButton(row.text, parent); // no default or cancel role
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
 }
 
 // The window's control of that name and kind. The inventory names every
@@ -131,10 +112,9 @@ QWidget *makeWidget(const ControlRow &row, QWidget *parent)
 template <typename T>
 T *namedControl(const QObject *window, const QString &name)
 {
-    T *control = window->findChild<T *>(name, Qt::FindDirectChildrenOnly);
-    if (!control)
-        qFatal("no control named \"%s\" of the expected kind", qPrintable(name));
-    return control;
+    if (T *control = window->findChild<T *>(name, Qt::FindDirectChildrenOnly))
+        return control;
+    qFatal("FormDemo has no control named \"%s\" of the expected kind", qPrintable(name));
 }
 
 } // namespace
@@ -154,9 +134,20 @@ void FormDemo::createControls()
 std::vector<QObject *> FormDemo::makeControls()
 {
     std::vector<QObject *> made;
-    for (const ControlRow &row : controlInventory())
-        made.push_back(row.isDrawn() ? static_cast<QObject *>(makeDrawn(row, this))
-                                     : makeWidget(row, this));
+    for (const ControlRow &row : controlInventory()) {
+        if (row.isDrawn()) {
+            DrawnControl *drawn = makeDrawn(row, this);
+            drawn->setVisible(row.visible);
+            made.push_back(drawn);
+        } else {
+            QWidget *widget = makeWidget(row, this);
+            widget->setObjectName(row.name);
+            widget->setGeometry(toPixels(row.twips));
+            widget->setEnabled(row.enabled);
+            widget->setVisible(row.visible);
+            made.push_back(widget);
+        }
+    }
     m_Timer1 = new IntervalTimer(this);
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
     return made;

@@ -119,10 +119,9 @@ std::vector<QWidget *> Form1::makeControls()
 template <typename T>
 T *Form1::namedControl(const QString &name) const
 {
-    T *control = findChild<T *>(name, Qt::FindDirectChildrenOnly);
-    if (!control)
-        qFatal("no control named \"%s\" of the expected kind", qPrintable(name));
-    return control;
+    if (T *control = findChild<T *>(name, Qt::FindDirectChildrenOnly))
+        return control;
+    qFatal("Form1 has no control named \"%s\" of the expected kind", qPrintable(name));
 }
 
 void Form1::bindMembers()

@@ -29,6 +29,15 @@ QLinearGradient diagonal(const QRectF &r, const QColor &from, const QColor &to)
     return g;
 }
 
+QRadialGradient radial(const QPointF &centre, qreal radius, const QColor &inner,
+                       const QColor &outer)
+{
+    QRadialGradient g(centre, radius);
+    g.setColorAt(0, inner);
+    g.setColorAt(1, outer);
+    return g;
+}
+
 // r is the icon's 32 x 32 cell; u maps cell units to painter coordinates.
 QRectF sub(const QRectF &r, qreal x, qreal y, qreal w, qreal h)
 {
@@ -40,6 +49,25 @@ QPointF at(const QRectF &r, qreal x, qreal y)
 {
     const qreal u = r.width() / 32.0;
     return QPointF(r.x() + x * u, r.y() + y * u);
+}
+
+// An ellipse in the cell r with a one-unit outline.
+void outlinedEllipse(QPainter &p, const QRectF &r, const QRectF &shape, const QColor &outline,
+                     const QBrush &fill)
+{
+    p.setPen(QPen(outline, r.width() / 32.0));
+    p.setBrush(fill);
+    p.drawEllipse(shape);
+}
+
+// A box with rounded corners in the cell r, with a one-unit outline,
+// shaded from top to bottom.
+void roundedBox(QPainter &p, const QRectF &r, const QRectF &box, const QColor &outline,
+                const QColor &top, const QColor &bottom)
+{
+    p.setPen(QPen(outline, r.width() / 32.0));
+    p.setBrush(vertical(box, top, bottom));
+    p.drawRoundedRect(box, 2, 2);
 }
 
 } // namespace
@@ -90,10 +118,8 @@ Pictogram programIcon()
 Pictogram monitor()
 {
     return [](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(QColor(60, 60, 60), r.width() / 32.0));
-        const QRectF body = sub(r, 3, 3, 26, 20);
-        p.setBrush(vertical(body, QColor(235, 232, 225), QColor(160, 155, 150)));
-        p.drawRoundedRect(body, 2, 2);
+        roundedBox(p, r, sub(r, 3, 3, 26, 20), QColor(60, 60, 60), QColor(235, 232, 225),
+                   QColor(160, 155, 150));
         const QRectF screen = sub(r, 6, 6, 20, 14);
         p.setBrush(diagonal(screen, QColor(40, 140, 220), QColor(0, 20, 110)));
         p.drawRect(screen);
@@ -107,12 +133,9 @@ Pictogram globe()
 {
     return [](QPainter &p, const QRectF &r) {
         const QRectF ball = sub(r, 3, 3, 26, 26);
-        QRadialGradient sea(at(r, 11, 10), r.width() * 0.6);
-        sea.setColorAt(0, QColor(170, 220, 255));
-        sea.setColorAt(1, QColor(10, 60, 160));
-        p.setPen(QPen(QColor(10, 40, 100), r.width() / 32.0));
-        p.setBrush(sea);
-        p.drawEllipse(ball);
+        outlinedEllipse(p, r, ball, QColor(10, 40, 100),
+                        radial(at(r, 11, 10), r.width() * 0.6, QColor(170, 220, 255),
+                               QColor(10, 60, 160)));
         QPainterPath clip;
         clip.addEllipse(ball);
         p.save();
@@ -185,10 +208,8 @@ Pictogram chart()
 Pictogram calculator()
 {
     return [](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(QColor(30, 30, 30), r.width() / 32.0));
-        const QRectF body = sub(r, 6, 2, 20, 28);
-        p.setBrush(vertical(body, QColor(110, 110, 120), QColor(40, 40, 50)));
-        p.drawRoundedRect(body, 2, 2);
+        roundedBox(p, r, sub(r, 6, 2, 20, 28), QColor(30, 30, 30), QColor(110, 110, 120),
+                   QColor(40, 40, 50));
         p.setBrush(vertical(r, QColor(200, 230, 180), QColor(140, 180, 120)));
         p.drawRect(sub(r, 9, 5, 14, 6));
         for (int row = 0; row < 4; ++row)
@@ -213,10 +234,8 @@ Pictogram palette()
         const QPointF centres[] = {{8, 12}, {14, 9}, {21, 10}, {25, 15}, {8, 19}};
         p.setPen(Qt::NoPen);
         for (int i = 0; i < 5; ++i) {
-            QRadialGradient g(at(r, centres[i].x() - 1, centres[i].y() - 1), r.width() / 8);
-            g.setColorAt(0, QColor(blobs[i]).lighter(160));
-            g.setColorAt(1, blobs[i]);
-            p.setBrush(g);
+            p.setBrush(radial(at(r, centres[i].x() - 1, centres[i].y() - 1), r.width() / 8,
+                              QColor(blobs[i]).lighter(160), blobs[i]));
             p.drawEllipse(at(r, centres[i].x(), centres[i].y()), r.width() / 12, r.width() / 12);
         }
     };
@@ -226,13 +245,9 @@ Pictogram clock()
 {
     return [](QPainter &p, const QRectF &r) {
         const QRectF rim = sub(r, 3, 3, 26, 26);
-        p.setPen(QPen(QColor(90, 10, 10), r.width() / 32.0));
-        p.setBrush(diagonal(rim, QColor(255, 120, 100), QColor(150, 20, 20)));
-        p.drawEllipse(rim);
-        QRadialGradient face(at(r, 14, 13), r.width() / 2);
-        face.setColorAt(0, Qt::white);
-        face.setColorAt(1, QColor(215, 215, 200));
-        p.setBrush(face);
+        outlinedEllipse(p, r, rim, QColor(90, 10, 10),
+                        diagonal(rim, QColor(255, 120, 100), QColor(150, 20, 20)));
+        p.setBrush(radial(at(r, 14, 13), r.width() / 2, Qt::white, QColor(215, 215, 200)));
         p.drawEllipse(sub(r, 6, 6, 20, 20));
         p.setPen(QPen(Qt::black, r.width() / 16.0, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(at(r, 16, 16), at(r, 16, 9));
@@ -265,10 +280,8 @@ Pictogram photo()
         p.setBrush(vertical(picture, QColor(60, 130, 230), QColor(190, 225, 255)));
         p.drawRect(picture);
         p.setPen(Qt::NoPen);
-        QRadialGradient sun(at(r, 22, 11), r.width() / 8);
-        sun.setColorAt(0, QColor(255, 255, 200));
-        sun.setColorAt(1, QColor(255, 190, 0));
-        p.setBrush(sun);
+        p.setBrush(radial(at(r, 22, 11), r.width() / 8, QColor(255, 255, 200),
+                          QColor(255, 190, 0)));
         p.drawEllipse(at(r, 22, 11), r.width() / 12, r.width() / 12);
         p.setBrush(vertical(r, QColor(110, 200, 60), QColor(20, 100, 20)));
         QPainterPath hill;
@@ -284,13 +297,9 @@ Pictogram photo()
 Pictogram music()
 {
     return [](QPainter &p, const QRectF &r) {
-        const QRectF disc = sub(r, 2, 2, 28, 28);
-        QRadialGradient g(at(r, 12, 12), r.width() * 0.55);
-        g.setColorAt(0, QColor(230, 200, 255));
-        g.setColorAt(1, QColor(90, 30, 150));
-        p.setPen(QPen(QColor(50, 10, 80), r.width() / 32.0));
-        p.setBrush(g);
-        p.drawEllipse(disc);
+        outlinedEllipse(p, r, sub(r, 2, 2, 28, 28), QColor(50, 10, 80),
+                        radial(at(r, 12, 12), r.width() * 0.55, QColor(230, 200, 255),
+                               QColor(90, 30, 150)));
         p.setPen(QPen(Qt::black, r.width() / 14.0));
         p.drawLine(at(r, 13, 22), at(r, 13, 8));
         p.drawLine(at(r, 22, 20), at(r, 22, 6));
