@@ -1,6 +1,6 @@
 #include "accessibility.h"
 
-#include "controls.h"
+#include "drawncontrols.h"
 #include "formdemo.h"
 
 #include <QAccessibleWidget>

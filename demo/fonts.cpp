@@ -1,27 +1,10 @@
 #include "fonts.h"
 
-#include "controls.h"
+#include "winefonts.h"
 
-#include <QFile>
-#include <QFontDatabase>
 #include <QGuiApplication>
-#include <QStandardPaths>
 
 namespace {
-
-QString addFont(const QStringList &folders, const QString &file)
-{
-    for (const QString &folder : folders) {
-        const QString path = folder + QLatin1Char('/') + file;
-        if (!QFile::exists(path))
-            continue;
-        const int id = QFontDatabase::addApplicationFont(path);
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (!families.isEmpty())
-            return families.first();
-    }
-    return QString();
-}
 
 // Sizes in pixels, so the layout doesn't depend on the screen's dpi:
 // 8.25 pt and 18 pt at 96 dpi.
@@ -63,15 +46,11 @@ DemoFonts makeFonts()
 
 FontFaces loadFontFaces(const QStringList &folders)
 {
-    QStringList search = folders;
-    if (search.isEmpty())
-        search = QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
-                                           QStringLiteral("wine/fonts"),
-                                           QStandardPaths::LocateDirectory);
+    const QStringList search = folders.isEmpty() ? wineFontFolders() : folders;
     FontFaces faces;
-    faces.regular = addFont(search, QStringLiteral("ms_sans_serif.ttf"));
-    faces.bold = addFont(search, QStringLiteral("tahomabd.ttf"));
-    faces.large = addFont(search, QStringLiteral("tahoma.ttf"));
+    faces.regular = wineFontFamily(QStringLiteral("ms_sans_serif.ttf"), search);
+    faces.bold = wineFontFamily(QStringLiteral("tahomabd.ttf"), search);
+    faces.large = wineFontFamily(QStringLiteral("tahoma.ttf"), search);
     return faces;
 }
 

@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
+
+// The three fonts of the window: the window's font (MS Sans Serif 8.25 pt),
+// the bold flowchart font and the large heading of the memory panel (18 pt).
+enum class FontId { Window, Bold, Heading };
+QFont demoFont(FontId id);
 
 // The faces behind demoFont(), from the fonts-wine package, loaded by the
 // program itself: "MS Sans Serif" for the window's font, Tahoma Bold for the

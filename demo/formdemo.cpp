@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QHash>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -18,6 +17,7 @@
 #include <QStyle>
 #include <QToolTip>
 
+#include <algorithm>
 #include <cmath>
 
 FormDemo::FormDemo(QWidget *parent)
@@ -52,134 +52,179 @@ FormDemo::FormDemo(QWidget *parent)
     m_Command1->setFocus(Qt::OtherFocusReason);
 }
 
+namespace {
+
+Label *makeLabel(const ControlRow &row, QWidget *surface)
+{
+    auto *l = new Label(row.name, row.index, row.twips, surface);
+    l->setCaption(row.text);
+    l->setForeColor(row.fore);
+    l->setBackColor(row.back);
+    l->setTransparent(row.transparent);
+    l->setAlignment(row.alignment);
+    l->setFontId(row.font);
+    l->setTag(row.tag);
+    return l;
+}
+
+DrawnControl *makeDrawn(const ControlRow &row, QWidget *surface)
+{
+    if (row.kind == ControlKind::Label)
+        return makeLabel(row, surface);
+    if (row.kind == ControlKind::ImageBox) {
+        auto *img = new ImageBox(row.name, row.twips, surface);
+        if (!row.picture.isEmpty())
+            img->setPicture(builtInPixmap(row.picture, "bmp"));
+        img->setToolTip(row.toolTip);
+        img->setAccessibleName(row.accessibleName);
+        return img;
+    }
+    if (row.kind == ControlKind::Shape) {
+        auto *s = new Shape(row.name, row.twips, surface);
+        s->setTransparent(row.transparent);
+        s->setBackColor(row.back);
+        return s;
+    }
+    return new Line(row.name, row.ends, surface);
+}
+
+QWidget *makeWidget(const ControlRow &row, QWidget *parent)
+{
+    if (row.kind == ControlKind::TextBox)
+        return new QLineEdit(row.text, parent);
+    if (row.kind == ControlKind::CheckBox) {
+        auto *c = new QCheckBox(row.text, parent);
+        c->setChecked(row.checked);
+        QPalette cp = c->palette();
+        cp.setColor(QPalette::Window, row.back.resolve(parent->palette()));
+        c->setPalette(cp);
+        c->setAutoFillBackground(true);
+        return c;
+    }
+    auto *b = new QPushButton(row.text, parent); // no default or cancel role
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+// The window's control of that name and kind. The inventory names every
+// control the window binds, so a miss is a fault of the build.
+template <typename T>
+T *namedControl(const QObject *window, const QString &name)
+{
+    if (T *control = window->findChild<T *>(name, Qt::FindDirectChildrenOnly))
+        return control;
+    qFatal("FormDemo has no control named \"%s\" of the expected kind", qPrintable(name));
+}
+
+} // namespace
+
 void FormDemo::createControls()
 {
-    QHash<QString, DrawnControl *> drawnByName;
-    std::vector<std::pair<int, QWidget *>> tabOrder;
+    const std::vector<QObject *> made = makeControls();
+    stackDrawnControls(made);
+    bindMembers();
+    setTabOrderAndKeyPreview(made);
+    nameBoxesByTheirLabels();
+    connectHandlers();
+}
 
+// One control for each row of the inventory, in the table's order, and the
+// timer.
+std::vector<QObject *> FormDemo::makeControls()
+{
+    std::vector<QObject *> made;
     for (const ControlRow &row : controlInventory()) {
-        const QRect px = toPixels(row.twips);
-        DrawnControl *drawn = nullptr;
-        QWidget *widget = nullptr;
-        switch (row.kind) {
-        case ControlKind::Label: {
-            auto *l = new Label(row.name, row.index, row.twips, this);
-            l->setCaption(row.text);
-            l->setForeColor(row.fore);
-            l->setBackColor(row.back);
-            l->setTransparent(row.transparent);
-            l->setAlignment(row.alignment);
-            l->setFontId(row.font);
-            l->setTag(row.tag);
-            drawn = l;
-            break;
-        }
-        case ControlKind::ImageBox: {
-            auto *img = new ImageBox(row.name, row.twips, this);
-            if (!row.picture.isEmpty())
-                img->setPicture(builtInPixmap(row.picture, "bmp"));
-            img->setToolTip(row.toolTip);
-            drawn = img;
-            break;
-        }
-        case ControlKind::Shape: {
-            auto *s = new Shape(row.name, row.twips, this);
-            s->setTransparent(row.transparent);
-            s->setBackColor(row.back);
-            drawn = s;
-            break;
-        }
-        case ControlKind::Line:
-            drawn = new Line(row.name, row.ends, this);
-            break;
-        case ControlKind::TextBox: {
-            auto *t = new QLineEdit(row.text, this);
-            t->setFrame(true);
-            widget = t;
-            break;
-        }
-        case ControlKind::PushButton: {
-            auto *b = new QPushButton(row.text, this);
-            b->setAutoDefault(false);
-            b->setDefault(false);
-            widget = b;
-            break;
-        }
-        case ControlKind::CheckBox: {
-            auto *c = new QCheckBox(row.text, this);
-            c->setChecked(row.checked);
-            QPalette cp = c->palette();
-            cp.setColor(QPalette::Window, row.back.resolve(palette()));
-            c->setPalette(cp);
-            c->setAutoFillBackground(true);
-            widget = c;
-            break;
-        }
-        }
-        if (drawn) {
+        if (row.isDrawn()) {
+            DrawnControl *drawn = makeDrawn(row, this);
             drawn->setVisible(row.visible);
-            drawnByName.insert(row.fullName(), drawn);
-        }
-        if (widget) {
+            made.push_back(drawn);
+        } else {
+            QWidget *widget = makeWidget(row, this);
             widget->setObjectName(row.name);
-            widget->setGeometry(px);
+            widget->setGeometry(toPixels(row.twips));
             widget->setEnabled(row.enabled);
             widget->setVisible(row.visible);
-            if (row.tabIndex >= 0)
-                tabOrder.emplace_back(row.tabIndex, widget);
+            made.push_back(widget);
         }
     }
+    m_Timer1 = new IntervalTimer(this);
+    m_Timer1->setObjectName(QStringLiteral("Timer1"));
+    return made;
+}
 
-    for (const QString &name : stackingOrder()) {
-        DrawnControl *c = drawnByName.value(name);
+// The drawn controls front to back. A stacking order that doesn't match
+// the inventory would leave a control unpainted or paint a missing one:
+// the window refuses to start and names the fault.
+void FormDemo::stackDrawnControls(const std::vector<QObject *> &made)
+{
+    QStringList problems;
+    const std::vector<std::size_t> rows =
+        resolveStacking(stackingOrder(), controlInventory(), problems);
+    if (!problems.isEmpty())
+        qFatal("stacking order: %s", qPrintable(problems.join(QStringLiteral("; "))));
+    for (std::size_t row : rows) {
+        auto *c = static_cast<DrawnControl *>(made[row]);
         m_stack.push_back(c);
-        if (c)
-            m_byName.insert(name, c);
+        m_byName.insert(c->fullName(), c);
     }
+}
 
+void FormDemo::bindMembers()
+{
     for (int i = 0; i < 27; ++i)
-        m_lbl_alg[std::size_t(i)] = label(QStringLiteral("lbl_alg(%1)").arg(i));
+        m_lbl_alg[std::size_t(i)] = namedControl<Label>(this, QStringLiteral("lbl_alg(%1)").arg(i));
     for (int i = 0; i < 24; ++i)
-        m_Lbl_List[std::size_t(i)] = label(QStringLiteral("Lbl_List(%1)").arg(i));
-    m_Lbl_NameA = label(QStringLiteral("Lbl_NameA"));
-    m_Lbl_NameB = label(QStringLiteral("Lbl_NameB"));
-    m_Lbl_NameC = label(QStringLiteral("Lbl_NameC"));
-    m_Lbl_NameX = label(QStringLiteral("Lbl_NameX"));
-    m_Lbl_MemA = label(QStringLiteral("Lbl_MemA"));
-    m_Lbl_MemB = label(QStringLiteral("Lbl_MemB"));
-    m_Lbl_MemC = label(QStringLiteral("Lbl_MemC"));
-    m_Lbl_MemX = label(QStringLiteral("Lbl_MemX"));
-    static_cast<ImageBox *>(drawn(QStringLiteral("Image3")))
-        ->setAccessibleName(QStringLiteral("Закрыть"));
+        m_Lbl_List[std::size_t(i)] = namedControl<Label>(this, QStringLiteral("Lbl_List(%1)").arg(i));
+    m_Lbl_NameA = namedControl<Label>(this, QStringLiteral("Lbl_NameA"));
+    m_Lbl_NameB = namedControl<Label>(this, QStringLiteral("Lbl_NameB"));
+    m_Lbl_NameC = namedControl<Label>(this, QStringLiteral("Lbl_NameC"));
+    m_Lbl_NameX = namedControl<Label>(this, QStringLiteral("Lbl_NameX"));
+    m_Lbl_MemA = namedControl<Label>(this, QStringLiteral("Lbl_MemA"));
+    m_Lbl_MemB = namedControl<Label>(this, QStringLiteral("Lbl_MemB"));
+    m_Lbl_MemC = namedControl<Label>(this, QStringLiteral("Lbl_MemC"));
+    m_Lbl_MemX = namedControl<Label>(this, QStringLiteral("Lbl_MemX"));
 
-    m_Text1 = findChild<QLineEdit *>(QStringLiteral("Text1"));
-    m_Text2 = findChild<QLineEdit *>(QStringLiteral("Text2"));
-    m_Text3 = findChild<QLineEdit *>(QStringLiteral("Text3"));
-    m_Command1 = findChild<QPushButton *>(QStringLiteral("Command1"));
-    m_Check1 = findChild<QCheckBox *>(QStringLiteral("Check1"));
-    m_Cmd_Preview = findChild<QPushButton *>(QStringLiteral("Cmd_Preview"));
-    m_Cmd_Next = findChild<QPushButton *>(QStringLiteral("Cmd_Next"));
-    m_Cmd_Stop = findChild<QPushButton *>(QStringLiteral("Cmd_Stop"));
-    m_Cmd_Goto = findChild<QPushButton *>(QStringLiteral("Cmd_Goto"));
-    m_Cmd_Reset = findChild<QPushButton *>(QStringLiteral("Cmd_Reset"));
-    m_Command3 = findChild<QPushButton *>(QStringLiteral("Command3"));
+    m_Text1 = namedControl<QLineEdit>(this, QStringLiteral("Text1"));
+    m_Text2 = namedControl<QLineEdit>(this, QStringLiteral("Text2"));
+    m_Text3 = namedControl<QLineEdit>(this, QStringLiteral("Text3"));
+    m_Command1 = namedControl<QPushButton>(this, QStringLiteral("Command1"));
+    m_Check1 = namedControl<QCheckBox>(this, QStringLiteral("Check1"));
+    m_Cmd_Preview = namedControl<QPushButton>(this, QStringLiteral("Cmd_Preview"));
+    m_Cmd_Next = namedControl<QPushButton>(this, QStringLiteral("Cmd_Next"));
+    m_Cmd_Stop = namedControl<QPushButton>(this, QStringLiteral("Cmd_Stop"));
+    m_Cmd_Goto = namedControl<QPushButton>(this, QStringLiteral("Cmd_Goto"));
+    m_Cmd_Reset = namedControl<QPushButton>(this, QStringLiteral("Cmd_Reset"));
+    m_Command3 = namedControl<QPushButton>(this, QStringLiteral("Command3"));
+}
 
-    // A text box is known to assistive technology by the label beside it.
-    m_Text1->setAccessibleName(label(QStringLiteral("Label25"))->caption());
-    m_Text2->setAccessibleName(label(QStringLiteral("Label26"))->caption());
-    m_Text3->setAccessibleName(label(QStringLiteral("Label27"))->caption());
-
+// The controls that take the focus by ascending tab index; key preview:
+// the window sees every key before the focused control.
+void FormDemo::setTabOrderAndKeyPreview(const std::vector<QObject *> &made)
+{
+    const std::vector<ControlRow> &rows = controlInventory();
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].tabIndex >= 0 && made[i]->isWidgetType())
+            tabOrder.emplace_back(rows[i].tabIndex, static_cast<QWidget *>(made[i]));
     std::sort(tabOrder.begin(), tabOrder.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 0; i + 1 < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i].second, tabOrder[i + 1].second);
-    // Key preview: the window sees every key before the focused control.
     for (const auto &entry : tabOrder)
         entry.second->installEventFilter(this);
+}
 
-    m_Timer1 = new IntervalTimer(this);
-    m_Timer1->setObjectName(QStringLiteral("Timer1"));
+// A text box is known to assistive technology by the label beside it.
+void FormDemo::nameBoxesByTheirLabels()
+{
+    for (const ControlRow &row : controlInventory())
+        if (!row.labelOf.isEmpty())
+            namedControl<QWidget>(this, row.labelOf)->setAccessibleName(row.text);
+}
 
+void FormDemo::connectHandlers()
+{
     connect(m_Command1, &QPushButton::clicked, this, &FormDemo::Command1_Click);
     connect(m_Check1, &QCheckBox::toggled, this, &FormDemo::Check1_Click);
     connect(m_Cmd_Next, &QPushButton::clicked, this, &FormDemo::Cmd_Next_Click);

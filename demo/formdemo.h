@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls.h"
+#include "drawncontrols.h"
 #include "intervaltimer.h"
 #include "variantnumber.h"
 
@@ -105,7 +105,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The window's controls from the inventory, in these steps.
     void createControls();
+    std::vector<QObject *> makeControls();
+    void stackDrawnControls(const std::vector<QObject *> &made);
+    void bindMembers();
+    void setTabOrderAndKeyPreview(const std::vector<QObject *> &made);
+    void nameBoxesByTheirLabels();
+    void connectHandlers();
     void endProgram();
     // Refuses a start while a box doesn't hold a number: says which box and
     // why, and puts the focus in it.

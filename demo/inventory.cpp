@@ -1,5 +1,8 @@
 #include "inventory.h"
 
+#include <QHash>
+#include <QSet>
+
 namespace {
 
 using Role = Colour::Role;
@@ -169,11 +172,11 @@ std::vector<ControlRow> buildInventory()
         shape("Shape1", 7080, 120, 4695, 3615).opaque().withBack(Colour::rgb(224, 224, 224)),
         image("Image1", 7200, 240, 4440, 3330).withPicture(":/pictures/desktop.bmp"),
         image("Image2", 7800, 840, 3645, 2445).withPicture(":/pictures/sorter_window.bmp"),
-        image("Image3", 11160, 960, 135, 135),
+        image("Image3", 11160, 960, 135, 135).announcedAs("Закрыть"),
         image("Image6", 7800, 1200, 3555, 2055).withTip("Форма для выполнения сортировки."),
-        label("Label25", 8280, 1320, 975, 255, "Число А=").clear(),
-        label("Label26", 8280, 1800, 975, 255, "Число В=").clear(),
-        label("Label27", 8280, 2280, 975, 255, "Число С=").clear(),
+        label("Label25", 8280, 1320, 975, 255, "Число А=").clear().naming("Text1"),
+        label("Label26", 8280, 1800, 975, 255, "Число В=").clear().naming("Text2"),
+        label("Label27", 8280, 2280, 975, 255, "Число С=").clear().naming("Text3"),
         textBox("Text1", 9480, 1320, 1575, 285, "5").withTab(1),
         textBox("Text2", 9480, 1800, 1575, 285, "4").withTab(2),
         textBox("Text3", 9480, 2280, 1575, 285, "3").withTab(3),
@@ -240,4 +243,30 @@ const QStringList &stackingOrder()
 {
     static const QStringList order = buildStacking();
     return order;
+}
+
+std::vector<std::size_t> resolveStacking(const QStringList &order,
+                                         const std::vector<ControlRow> &rows,
+                                         QStringList &problems)
+{
+    QHash<QString, std::size_t> drawnRows; // full name -> row
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].isDrawn())
+            drawnRows.insert(rows[i].fullName(), i);
+
+    std::vector<std::size_t> resolved;
+    QSet<QString> listed;
+    for (const QString &name : order) {
+        if (!drawnRows.contains(name))
+            problems << QStringLiteral("no drawn control named \"%1\"").arg(name);
+        else if (listed.contains(name))
+            problems << QStringLiteral("\"%1\" listed twice").arg(name);
+        else
+            resolved.push_back(drawnRows.value(name));
+        listed.insert(name);
+    }
+    for (const ControlRow &row : rows)
+        if (row.isDrawn() && !listed.contains(row.fullName()))
+            problems << QStringLiteral("drawn control \"%1\" left out").arg(row.fullName());
+    return resolved;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "controls.h"
+#include "colour.h"
+#include "fonts.h"
 
 #include <QLine>
 #include <QRect>
@@ -32,9 +33,18 @@ struct ControlRow
     QString tag;
     QString toolTip;
     QString picture;          // resource path of an image box's bitmap
+    QString accessibleName;   // for assistive technology, where no text names the control
+    QString labelOf;          // labels: the box the label names
     bool enabled = true;
     bool checked = false;     // check box value
     int tabIndex = -1;        // controls that take the focus
+
+    // Labels, image boxes, shapes and lines: the window paints them itself.
+    bool isDrawn() const
+    {
+        return kind == ControlKind::Label || kind == ControlKind::ImageBox
+               || kind == ControlKind::Shape || kind == ControlKind::Line;
+    }
 
     QString fullName() const
     {
@@ -54,6 +64,8 @@ struct ControlRow
     ControlRow withTip(const char *t) const { ControlRow r = *this; r.toolTip = QString::fromUtf8(t); return r; }
     ControlRow withPicture(const char *p) const { ControlRow r = *this; r.picture = QString::fromUtf8(p); return r; }
     ControlRow withTab(int i) const { ControlRow r = *this; r.tabIndex = i; return r; }
+    ControlRow announcedAs(const char *n) const { ControlRow r = *this; r.accessibleName = QString::fromUtf8(n); return r; }
+    ControlRow naming(const char *box) const { ControlRow r = *this; r.labelOf = QString::fromUtf8(box); return r; }
 };
 
 // All controls of FormDemo, by area of the window.
@@ -64,6 +76,14 @@ const std::vector<ControlRow> &controlInventory();
 // every control listed later. Push buttons, the check box and the text
 // boxes are child widgets and lie above all of them.
 const QStringList &stackingOrder();
+
+// A front-to-back list of full names resolved against the drawn controls of
+// `rows`: for each name, the index of its row. Each fault of the list (a
+// name with no drawn control, a name listed twice, a drawn control left
+// out) adds one line to `problems`; the window refuses to start on any.
+std::vector<std::size_t> resolveStacking(const QStringList &order,
+                                         const std::vector<ControlRow> &rows,
+                                         QStringList &problems);
 
 // The window's own settings.
 namespace formdemo {

@@ -1,66 +1,24 @@
 #include "form1.h"
 
-#include "numbertext.h"
 #include "builtinimages.h"
+#include "form1table.h"
+#include "numbertext.h"
+#include "twips.h"
+#include "winefonts.h"
 
-#include <QFontDatabase>
-#include <QHash>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-const int twipsPerPixel = 15;
-
-enum class Kind { Label, TextBox, Button };
-
-struct Control
-{
-    const char *name;
-    Kind kind;
-    const char *text;       // caption or initial text (UTF-8)
-    Qt::Alignment align;    // labels only
-    const char *labelOf;    // labels only: the box the label names
-    int left, top, width, height; // twips, from the client area's top-left
-    int tabIndex;
-};
-
-const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
-
-// The letters А, В, С are Cyrillic capitals.
-const Control controls[] = {
-    // name       kind           caption / initial text               align  label of  left   top  width height tab
-    {"Label1",   Kind::Label,   "Число А=",                          right, "Text1",    600,  120, 1335,  255,  0},
-    {"Label2",   Kind::Label,   "Число В=",                          right, "Text2",    600,  600, 1335,  255,  1},
-    {"Label3",   Kind::Label,   "Число С=",                          right, "Text3",    600, 1080, 1335,  255,  2},
-    {"Text1",    Kind::TextBox, "5",                                 {},    nullptr,   2160,  120, 1575,  285,  3},
-    {"Text2",    Kind::TextBox, "8",                                 {},    nullptr,   2160,  600, 1575,  285,  4},
-    {"Text3",    Kind::TextBox, "3",                                 {},    nullptr,   2160, 1080, 1575,  285,  5},
-    {"Command1", Kind::Button,  "Сортировать числа по возрастанию",  {},    nullptr,    480, 1560, 3255,  375,  6},
-};
-
-const int clientWidth = 4200;  // twips
-const int clientHeight = 2040; // twips
-
-} // namespace
-
-QFont sorterWindowFont(const QString &fontFile)
+QFont sorterWindowFont(const QString &faceFile)
 {
     const int pixelSize = 11; // 8.25 pt at 96 dpi
-    // Each file is registered once, however many windows ask for it.
-    static QHash<QString, QString> loaded; // font file -> family, "" if unusable
-    if (!fontFile.isEmpty() && !loaded.contains(fontFile)) {
-        const int id = QFontDatabase::addApplicationFont(fontFile);
-        loaded.insert(fontFile, QFontDatabase::applicationFontFamilies(id).value(0));
-    }
-    const QString family = loaded.value(fontFile);
+    const QString family = wineFontFamily(faceFile);
     QFont font = family.isEmpty() ? QGuiApplication::font() : QFont(family);
     font.setPixelSize(pixelSize);
     return font;
@@ -70,33 +28,44 @@ Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Сортировка трех чисел (по возрастанию)"));
-    resize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
+    setWindowTitle(QString::fromUtf8(form1::kCaption));
+    resize(toPixels(form1::kClientWidthTwips), toPixels(form1::kClientHeightTwips));
 
     // MS Sans Serif holds bitmaps of one size; scaled up for a projector its
     // letters would stand apart, so the scalable Tahoma takes its place.
-    const QString face = qGuiApp->devicePixelRatio() == 1.0
-        ? QStringLiteral("wine/fonts/ms_sans_serif.ttf")
-        : QStringLiteral("wine/fonts/tahoma.ttf");
-    setFont(sorterWindowFont(QStandardPaths::locate(QStandardPaths::GenericDataLocation, face)));
-
+    setFont(sorterWindowFont(qGuiApp->devicePixelRatio() == 1.0
+                                 ? QStringLiteral("ms_sans_serif.ttf")
+                                 : QStringLiteral("tahoma.ttf")));
     setWindowIcon(programWindowIcon());
 
-    for (const Control &c : controls) {
-        const QString text = QString::fromUtf8(c.text);
+    const std::vector<QWidget *> made = makeControls();
+    bindMembers();
+    setTabOrderAndFocus(made);
+    nameBoxesByTheirLabels();
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+}
+
+// One control for each row of the window's table, in the table's order.
+std::vector<QWidget *> Form1::makeControls()
+{
+    std::vector<QWidget *> made;
+    for (const form1::ControlRow &row : form1::controlInventory()) {
         QWidget *w = nullptr;
-        switch (c.kind) {
-        case Kind::Label: {
-            auto *label = new QLabel(text, this);
-            label->setAlignment(c.align);
+        switch (row.kind) {
+        case form1::ControlKind::Label: {
+            auto *label = new QLabel(row.text, this);
+            label->setAlignment(row.alignment);
             w = label;
             break;
         }
-        case Kind::TextBox:
-            w = new QLineEdit(text, this);
+        case form1::ControlKind::TextBox: {
+            auto *box = new QLineEdit(row.text, this);
+            box->setAlignment(row.alignment);
+            w = box;
             break;
-        case Kind::Button: {
-            auto *button = new QPushButton(text, this);
+        }
+        case form1::ControlKind::PushButton: {
+            auto *button = new QPushButton(row.text, this);
             // Enter and Esc in a box must not press it.
             button->setAutoDefault(false);
             button->setDefault(false);
@@ -104,45 +73,60 @@ Form1::Form1(QWidget *parent)
             break;
         }
         }
-        w->setObjectName(QString::fromLatin1(c.name));
-        w->setGeometry(c.left / twipsPerPixel, c.top / twipsPerPixel,
-                       c.width / twipsPerPixel, c.height / twipsPerPixel);
+        w->setObjectName(row.name);
+        w->setGeometry(toPixels(row.twips));
+        made.push_back(w);
     }
+    return made;
+}
 
-    const auto child = [this](const char *name) {
-        return findChild<QWidget *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-    };
+// The window's control of that name and kind. The table names every
+// control the window binds, so a miss is a fault of the build.
+template <typename T>
+T *Form1::namedControl(const QString &name) const
+{
+    if (T *control = findChild<T *>(name, Qt::FindDirectChildrenOnly))
+        return control;
+    qFatal("Form1 has no control named \"%s\" of the expected kind", qPrintable(name));
+}
 
-    // A box is announced by the caption of its label.
-    for (const Control &c : controls) {
-        if (c.kind != Kind::Label)
-            continue;
-        auto *label = static_cast<QLabel *>(child(c.name));
-        QWidget *box = child(c.labelOf);
-        label->setBuddy(box);
-        box->setAccessibleName(label->text());
-    }
+void Form1::bindMembers()
+{
+    Label1 = namedControl<QLabel>(QStringLiteral("Label1"));
+    Label2 = namedControl<QLabel>(QStringLiteral("Label2"));
+    Label3 = namedControl<QLabel>(QStringLiteral("Label3"));
+    Text1 = namedControl<QLineEdit>(QStringLiteral("Text1"));
+    Text2 = namedControl<QLineEdit>(QStringLiteral("Text2"));
+    Text3 = namedControl<QLineEdit>(QStringLiteral("Text3"));
+    Command1 = namedControl<QPushButton>(QStringLiteral("Command1"));
+}
 
-    std::vector<const Control *> byTab;
-    for (const Control &c : controls)
-        if (c.kind != Kind::Label) // labels take no focus
-            byTab.push_back(&c);
+// The controls that take the focus by ascending tab index (labels take
+// none); the first of them has the focus.
+void Form1::setTabOrderAndFocus(const std::vector<QWidget *> &made)
+{
+    const std::vector<form1::ControlRow> &rows = form1::controlInventory();
+    std::vector<std::pair<int, QWidget *>> byTab;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].kind != form1::ControlKind::Label)
+            byTab.emplace_back(rows[i].tabIndex, made[i]);
     std::sort(byTab.begin(), byTab.end(),
-              [](const Control *a, const Control *b) { return a->tabIndex < b->tabIndex; });
+              [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < byTab.size(); ++i)
-        setTabOrder(child(byTab[i - 1]->name), child(byTab[i]->name));
+        setTabOrder(byTab[i - 1].second, byTab[i].second);
+    byTab.front().second->setFocus();
+}
 
-    Label1 = static_cast<QLabel *>(child("Label1"));
-    Label2 = static_cast<QLabel *>(child("Label2"));
-    Label3 = static_cast<QLabel *>(child("Label3"));
-    Text1 = static_cast<QLineEdit *>(child("Text1"));
-    Text2 = static_cast<QLineEdit *>(child("Text2"));
-    Text3 = static_cast<QLineEdit *>(child("Text3"));
-    Command1 = static_cast<QPushButton *>(child("Command1"));
-
-    child(byTab.front()->name)->setFocus();
-
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+// A box is announced by the caption of its label.
+void Form1::nameBoxesByTheirLabels()
+{
+    for (const form1::ControlRow &row : form1::controlInventory()) {
+        if (row.labelOf.isEmpty())
+            continue;
+        QWidget *box = namedControl<QWidget>(row.labelOf);
+        namedControl<QLabel>(row.name)->setBuddy(box);
+        box->setAccessibleName(row.text);
+    }
 }
 
 // Reads the number in `box` into `value`. When the box does not hold a

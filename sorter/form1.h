@@ -4,14 +4,16 @@
 #include <QFont>
 #include <QWidget>
 
+#include <vector>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The font of the sorter's window, taken from the font file `fontFile`
-// ("MS Sans Serif"), or the application's font when the file cannot be
-// loaded; 11 pixels either way.
-QFont sorterWindowFont(const QString &fontFile);
+// The font of the sorter's window from the face file `faceFile` of the
+// fonts-wine package ("ms_sans_serif.ttf"), or the application's font where
+// that face is missing; 11 pixels either way.
+QFont sorterWindowFont(const QString &faceFile);
 
 // The sorter's window: three input boxes and a button that sorts the three
 // numbers in place, smallest on top.
@@ -26,6 +28,13 @@ private slots:
     void Command1_Click();
 
 private:
+    // The window's controls from its table, in these steps.
+    std::vector<QWidget *> makeControls();
+    template <typename T> T *namedControl(const QString &name) const;
+    void bindMembers();
+    void setTabOrderAndFocus(const std::vector<QWidget *> &made);
+    void nameBoxesByTheirLabels();
+
     bool readBox(QLineEdit *box, const QLabel *label, double &value);
 
     QLabel *Label1 = nullptr;

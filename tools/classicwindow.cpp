@@ -63,6 +63,16 @@ void fillSpan(QPainter &p, int x0, int y0, int x1, int y1, const QColor &c)
     p.fillRect(QRect(QPoint(x0, y0), QPoint(x1, y1)), c);
 }
 
+// A one-pixel frame: the top row and left column, short of their far ends,
+// in `topLeft`; the bottom row and right column in `bottomRight`.
+void drawEdge(QPainter &p, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
+{
+    fillSpan(p, r.left(), r.top(), r.right() - 1, r.top(), topLeft);
+    fillSpan(p, r.left(), r.top(), r.left(), r.bottom() - 1, topLeft);
+    fillSpan(p, r.left(), r.bottom(), r.right(), r.bottom(), bottomRight);
+    fillSpan(p, r.right(), r.top(), r.right(), r.bottom(), bottomRight);
+}
+
 void drawCaptionButtons(QPainter &p, int right, int top)
 {
     const int minX = right - MinimiseFromRight;
@@ -97,25 +107,29 @@ void drawCaptionButtons(QPainter &p, int right, int top)
 void drawRaisedBox(QPainter &p, const QRect &r)
 {
     p.fillRect(r, classic::Face);
-    fillSpan(p, r.left(), r.top(), r.right() - 1, r.top(), classic::Light);
-    fillSpan(p, r.left(), r.top(), r.left(), r.bottom() - 1, classic::Light);
-    fillSpan(p, r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1, classic::Shadow);
-    fillSpan(p, r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1, classic::Shadow);
-    fillSpan(p, r.left(), r.bottom(), r.right(), r.bottom(), classic::DarkShadow);
-    fillSpan(p, r.right(), r.top(), r.right(), r.bottom(), classic::DarkShadow);
+    drawEdge(p, r.adjusted(1, 1, -1, -1), classic::Face, classic::Shadow);
+    drawEdge(p, r, classic::Light, classic::DarkShadow);
 }
 
 void drawSunkenBox(QPainter &p, const QRect &r)
 {
     p.fillRect(r, Qt::white);
-    fillSpan(p, r.left(), r.top(), r.right() - 1, r.top(), classic::Shadow);
-    fillSpan(p, r.left(), r.top(), r.left(), r.bottom() - 1, classic::Shadow);
-    fillSpan(p, r.left() + 1, r.top() + 1, r.right() - 2, r.top() + 1, classic::DarkShadow);
-    fillSpan(p, r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 2, classic::DarkShadow);
-    fillSpan(p, r.left(), r.bottom(), r.right(), r.bottom(), classic::Light);
-    fillSpan(p, r.right(), r.top(), r.right(), r.bottom(), classic::Light);
-    fillSpan(p, r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1, classic::Face);
-    fillSpan(p, r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1, classic::Face);
+    drawEdge(p, r.adjusted(1, 1, -1, -1), classic::DarkShadow, classic::Face);
+    drawEdge(p, r, classic::Shadow, classic::Light);
+}
+
+void drawPressedBox(QPainter &p, const QRect &r)
+{
+    p.fillRect(r, classic::Face);
+    // The inner grey line shares the outer edge's bottom row and right column.
+    drawEdge(p, r.adjusted(1, 1, 0, 0), classic::Shadow, classic::Light);
+    drawEdge(p, r, classic::DarkShadow, classic::Light);
+}
+
+void drawShallowBox(QPainter &p, const QRect &r)
+{
+    p.fillRect(r, classic::Face);
+    drawEdge(p, r, classic::Shadow, classic::Light);
 }
 
 QString cutCaption(const QString &title, int width)
@@ -156,17 +170,12 @@ void drawClassicWindow(QPainter &p, const QRect &frame, const QString &title)
     const int x0 = frame.left();
     const int y0 = frame.top();
     const int w = frame.width();
-    const int h = frame.height();
 
     // Raised frame: outer edge face-coloured at the top and left and dark at
     // the bottom and right, inner edge white and grey; face inside.
     p.fillRect(frame, classic::Face);
-    fillSpan(p, x0 + 1, y0 + 1, x0 + w - 3, y0 + 1, classic::Light);
-    fillSpan(p, x0 + 1, y0 + 1, x0 + 1, y0 + h - 3, classic::Light);
-    fillSpan(p, x0 + 1, y0 + h - 2, x0 + w - 2, y0 + h - 2, classic::Shadow);
-    fillSpan(p, x0 + w - 2, y0 + 1, x0 + w - 2, y0 + h - 2, classic::Shadow);
-    fillSpan(p, x0, y0 + h - 1, x0 + w - 1, y0 + h - 1, classic::DarkShadow);
-    fillSpan(p, x0 + w - 1, y0, x0 + w - 1, y0 + h - 1, classic::DarkShadow);
+    drawEdge(p, frame.adjusted(1, 1, -1, -1), classic::Light, classic::Shadow);
+    drawEdge(p, frame, classic::Face, classic::DarkShadow);
 
     // Title bar: one colour per column.
     for (int x = TitleLeft; x <= w - 5; ++x)

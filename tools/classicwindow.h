@@ -28,6 +28,14 @@ void drawRaisedBox(QPainter &p, const QRect &r);
 // The sunken edges of an input box, white inside.
 void drawSunkenBox(QPainter &p, const QRect &r);
 
+// A pressed button: top row and left column dark shadow with a shadow-grey
+// line just inside them, bottom row and right column white; face inside.
+void drawPressedBox(QPainter &p, const QRect &r);
+
+// A shallow sunken area (a status field): one-pixel edges, shadow grey at
+// the top and left and white at the bottom and right; face inside.
+void drawShallowBox(QPainter &p, const QRect &r);
+
 // The title as the title bar shows it: cut so that it and an ellipsis of
 // three 2 x 2 dots end at column lastColumn (relative to the caption's
 // first column). Returns the characters kept.

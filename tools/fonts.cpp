@@ -1,31 +1,18 @@
 #include "fonts.h"
 
-#include <QFontDatabase>
-#include <QHash>
-#include <QStandardPaths>
+#include "winefonts.h"
 
 #include <stdexcept>
 
 namespace picturekit {
 
-QString wineFontFamily(const QString &file)
+QString requiredFontFamily(const QString &file)
 {
-    static QHash<QString, QString> loaded;
-    const auto it = loaded.constFind(file);
-    if (it != loaded.constEnd())
-        return *it;
-
-    const QString path =
-        QStandardPaths::locate(QStandardPaths::GenericDataLocation, "wine/fonts/" + file);
-    if (path.isEmpty())
+    const QString family = wineFontFamily(file);
+    if (family.isEmpty())
         throw std::runtime_error("font wine/fonts/" + file.toStdString()
-                                 + " not found (install fonts-wine)");
-    const int id = QFontDatabase::addApplicationFont(path);
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (id < 0 || families.isEmpty())
-        throw std::runtime_error("cannot load font " + path.toStdString());
-    loaded.insert(file, families.first());
-    return families.first();
+                                 + " is missing or unreadable (install fonts-wine)");
+    return family;
 }
 
 QFont crispFont(const QString &family, int pixelSize, bool bold)
@@ -39,7 +26,13 @@ QFont crispFont(const QString &family, int pixelSize, bool bold)
     return f;
 }
 
-QFont captionFont() { return crispFont(wineFontFamily("tahomabd.ttf"), 11, true); }
-QFont textFont() { return crispFont(wineFontFamily("tahoma.ttf"), 11, false); }
+QFont smoothed(QFont font)
+{
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
+    return font;
+}
+
+QFont captionFont() { return crispFont(requiredFontFamily("tahomabd.ttf"), 11, true); }
+QFont textFont() { return crispFont(requiredFontFamily("tahoma.ttf"), 11, false); }
 
 } // namespace picturekit

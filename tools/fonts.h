@@ -7,12 +7,16 @@
 
 namespace picturekit {
 
-// Loads <data dir>/wine/fonts/<file> and returns its family; throws
-// std::runtime_error when the file is missing or unreadable.
-QString wineFontFamily(const QString &file);
+// The family of the fonts-wine face `file`; throws std::runtime_error when
+// the face is missing or unreadable, so that no picture is drawn in a
+// substitute face.
+QString requiredFontFamily(const QString &file);
 
 // A font at a pixel size, drawn without smoothing (as on a classic screen).
 QFont crispFont(const QString &family, int pixelSize, bool bold);
+
+// The same font drawn smooth, as text on the screen is but for window titles.
+QFont smoothed(QFont font);
 
 QFont captionFont();   // window titles and the start button: bold, 11 pixels
 QFont textFont();      // labels, buttons, icon captions, the clock: 11 pixels

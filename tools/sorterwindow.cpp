@@ -2,22 +2,18 @@
 // and button on, and the BMP writer shared by the three pictures.
 
 #include "classicwindow.h"
-#include "pictures.h"
+#include "form1table.h"
 #include "output.h"
-
+#include "pictures.h"
 
 namespace picturekit {
-
-namespace {
-const QString SorterCaption = QStringLiteral("Сортировка трех чисел (по возрастанию)");
-} // namespace
 
 QImage sorterWindowPicture()
 {
     QImage img(243, 163, QImage::Format_RGB32);
     img.fill(classic::Face);
     QPainter p(&img);
-    drawClassicWindow(p, img.rect(), SorterCaption);
+    drawClassicWindow(p, img.rect(), QString::fromUtf8(form1::kCaption));
     p.end();
     return img;
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "colour.h"
+#include "fonts.h"
+#include "twips.h"
+
 #include <QAccessible>
-#include <QColor>
-#include <QFont>
+#include <QLine>
 #include <QObject>
 #include <QPixmap>
 #include <QRect>
@@ -10,49 +13,6 @@
 
 class QPainter;
 class QWidget;
-
-// Twips: 1/1440 inch, 15 to a logical pixel.
-constexpr int kTwipsPerPixel = 15;
-inline int toPixels(int twips) { return twips / kTwipsPerPixel; }
-inline QRect toPixels(const QRect &twips)
-{
-    return QRect(toPixels(twips.left()), toPixels(twips.top()),
-                 toPixels(twips.width()), toPixels(twips.height()));
-}
-
-// A colour as the window's controls name it: a direct RGB value or a system
-// colour given by its role, resolved against the window's palette.
-class Colour
-{
-public:
-    enum class Role { Rgb, ButtonFace, ButtonText, WindowBackground, WindowText, ActiveCaptionText };
-
-    constexpr Colour(Role role = Role::ButtonText) : m_role(role) {}
-    static constexpr Colour rgb(int r, int g, int b)
-    {
-        Colour c(Role::Rgb);
-        c.m_rgb = (0xffu << 24) | (unsigned(r) << 16) | (unsigned(g) << 8) | unsigned(b);
-        return c;
-    }
-
-    Role role() const { return m_role; }
-    QColor resolve(const QPalette &palette) const;
-    bool operator==(const Colour &o) const { return m_role == o.m_role && m_rgb == o.m_rgb; }
-    bool operator!=(const Colour &o) const { return !(*this == o); }
-
-private:
-    Role m_role;
-    unsigned m_rgb = 0;
-};
-
-// Fore colours of the listing lines and flowchart labels.
-constexpr Colour kHighlight = Colour::rgb(255, 0, 0); // a lit line or label
-constexpr Colour kNormal = Colour::rgb(0, 0, 0);
-
-// The three fonts of the window: the window's font (MS Sans Serif 8.25 pt),
-// the bold flowchart font and the large heading of the memory panel (18 pt).
-enum class FontId { Window, Bold, Heading };
-QFont demoFont(FontId id);
 
 // A control the window draws on its own client area: label, image box,
 // shape or line. These are not widgets: the window paints them in their

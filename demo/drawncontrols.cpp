@@ -1,21 +1,8 @@
-#include "controls.h"
+#include "drawncontrols.h"
 
 #include <QPainter>
 #include <QPalette>
 #include <QWidget>
-
-QColor Colour::resolve(const QPalette &palette) const
-{
-    switch (m_role) {
-    case Role::Rgb: return QColor::fromRgb(m_rgb);
-    case Role::ButtonFace: return palette.color(QPalette::Button);
-    case Role::ButtonText: return palette.color(QPalette::ButtonText);
-    case Role::WindowBackground: return palette.color(QPalette::Base);
-    case Role::WindowText: return palette.color(QPalette::Text);
-    case Role::ActiveCaptionText: return palette.color(QPalette::HighlightedText);
-    }
-    return QColor();
-}
 
 DrawnControl::DrawnControl(Kind kind, const QString &name, int index, const QRect &twips,
                            QWidget *surface)
