@@ -3,9 +3,10 @@
 // larger one with a line of text) over and over, interleaved, on Qt's
 // offscreen platform and on a private Xvfb server, timing each process from
 // just before it is spawned to its first frame on the screen and reading
-// its peak resident memory when it ends. Then measures kalumet from inside
-// (steps, resets, the automatic mode's beat, the idle window) on both
-// platforms, and prints one table with the targets.
+// its peak resident memory when it ends. Then times the load of Qt's
+// Russian texts in fresh processes, measures kalumet from inside (steps,
+// resets, the automatic mode's beat, the idle window) on both platforms,
+// and prints one table with the targets.
 // usage: benchmark [runs]   (at least 10; 15 by default)
 
 #include "statistics.h"
@@ -310,6 +311,287 @@ Figures parse(const std::string &out)
     return f;
 }
 
+
+// The two platforms, Xvfb on `display`.
+std::vector<Platform> platformsOn(const std::string &display)
+{
+    return {{"offscreen", environment({{"QT_QPA_PLATFORM", "offscreen"}})},
+            {"xcb, Xvfb " + display, environment({{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", display}})}};
+}
+
+std::vector<Program> startedPrograms()
+{
+    const std::string kw = std::to_string(kKalumetWidth), kh = std::to_string(kKalumetHeight);
+    const std::string bw = std::to_string(kBrivonWidth), bh = std::to_string(kBrivonHeight);
+    return {{"bare QWidget " + kw + "x" + kh, {BENCH_HOST_BASELINE, kw, kh}, -1},
+            {"  with one QLabel of text",
+             {BENCH_HOST_BASELINE, kw, kh, "Сортировать числа по возрастанию"}, 0, false},
+            {"kalumet", {BENCH_HOST_KALUMET}, 0},
+            {"bare QWidget " + bw + "x" + bh, {BENCH_HOST_BASELINE, bw, bh}, -1},
+            {"brivon", {BENCH_HOST_BRIVON}, 3}};
+}
+
+// samples[platform][program]
+using StartSamples = std::vector<std::vector<Samples>>;
+
+// Phase 1: every program started `runs` times on each platform, the
+// programs interleaved; round 0 warms the caches and is dropped.
+std::optional<StartSamples> measureStartUps(const std::vector<Platform> &platforms,
+                                            const std::vector<Program> &programs, int runs)
+{
+    StartSamples samples(platforms.size(), std::vector<Samples>(programs.size()));
+    for (std::size_t p = 0; p < platforms.size(); ++p) {
+        std::fprintf(stderr, "start-up on %s: ", platforms[p].title.c_str());
+        for (int round = 0; round <= runs; ++round) {
+            std::fputc('.', stderr);
+            for (std::size_t k = 0; k < programs.size(); ++k) {
+                // Each round starts with the next program, so none always
+                // runs first or right after a particular other one.
+                const std::size_t i = (k + std::size_t(round)) % programs.size();
+                const Finished f = run(programs[i].argv, platforms[p].env, kStartTimeoutMs);
+                const long long frameNs = std::atoll(f.out.c_str());
+                if (!f.ok || frameNs <= f.spawnedNs)
+                    return std::nullopt;
+                if (round > 0) {
+                    samples[p][i].ms.push_back(double(frameNs - f.spawnedNs) / 1e6);
+                    samples[p][i].mib.push_back(double(f.maxRssKiB) / 1024);
+                }
+            }
+        }
+        std::fputc('\n', stderr);
+    }
+    return samples;
+}
+
+struct TranslationSamples
+{
+    std::vector<double> us; // the load, in microseconds
+    bool found = true;      // every start found the texts
+};
+
+// Phase 2: Qt's Russian texts loaded in `runs` fresh processes on each
+// platform, after one dropped warm-up.
+std::optional<std::vector<TranslationSamples>> measureTranslations(
+    const std::vector<Platform> &platforms, int runs)
+{
+    std::vector<TranslationSamples> samples(platforms.size());
+    for (std::size_t p = 0; p < platforms.size(); ++p) {
+        std::fprintf(stderr, "Qt's Russian texts on %s\n", platforms[p].title.c_str());
+        for (int round = 0; round <= runs; ++round) {
+            const Finished f = run({BENCH_HOST_TRANSLATIONS}, platforms[p].env, kStartTimeoutMs);
+            long long ns = -1;
+            int found = 0;
+            if (!f.ok || std::sscanf(f.out.c_str(), "%lld %d", &ns, &found) != 2)
+                return std::nullopt;
+            if (round > 0) {
+                samples[p].us.push_back(double(ns) / 1e3);
+                samples[p].found = samples[p].found && found;
+            }
+        }
+    }
+    return samples;
+}
+
+// Phase 3: kalumet measured from inside on each platform.
+std::optional<std::vector<Figures>> measureInside(const std::vector<Platform> &platforms)
+{
+    std::vector<Figures> inside;
+    for (const Platform &platform : platforms) {
+        std::fprintf(stderr, "kalumet from inside on %s (about 50 s)\n", platform.title.c_str());
+        const Finished f = run({BENCH_ENGINE}, platform.env, kEngineTimeoutMs);
+        if (!f.ok)
+            return std::nullopt;
+        inside.push_back(parse(f.out));
+    }
+    return inside;
+}
+
+// The printed table: a head per platform, and the targets it missed.
+class Report
+{
+public:
+    explicit Report(const std::vector<Platform> &platforms)
+    {
+        for (const Platform &platform : platforms)
+            m_heads.push_back(platform.title);
+    }
+
+    void section(const std::string &title) const
+    {
+        std::printf("%s\n", title.c_str());
+        row("", m_heads, "target");
+    }
+
+    // Whether every value meets the target; a miss is kept for the end.
+    bool verdict(const std::string &what, const std::vector<double> &values,
+                 const std::function<bool(double)> &meets)
+    {
+        const bool all = std::all_of(values.begin(), values.end(), meets);
+        if (!all)
+            m_missed.push_back(what);
+        return all;
+    }
+
+    void printMissed() const
+    {
+        if (m_missed.empty()) {
+            std::printf("All targets met.\n");
+            return;
+        }
+        std::printf("Targets missed:\n");
+        for (const std::string &m : m_missed)
+            std::printf("  %s\n", m.c_str());
+    }
+
+private:
+    std::vector<std::string> m_heads;
+    std::vector<std::string> m_missed;
+};
+
+std::function<bool(double)> below(double limit)
+{
+    return [limit](double v) { return v >= 0 && v <= limit; };
+}
+
+void printHeader(int runs, const std::string &loadBefore)
+{
+    std::printf("Benchmark of kalumet and brivon against a bare Qt Widgets window\n");
+    std::printf("  %s; %s\n", date().c_str(), machine().c_str());
+    std::printf("  load average before %s, after %s\n", loadBefore.c_str(), load().c_str());
+    std::printf("  %d interleaved starts of each program per platform, after one warm-up start\n\n",
+                runs);
+}
+
+void printStartUps(Report &report, const std::vector<Program> &programs,
+                   const StartSamples &samples)
+{
+    const struct
+    {
+        const char *title, *unit, *target;
+        double limit;
+        std::vector<double> Samples::*values;
+    } tables[] = {
+        {"1. Process start to first painted frame", "ms", "<= 1.15 x", 1.15, &Samples::ms},
+        {"2. Peak resident memory", "MiB", "<= 1.2 x", 1.2, &Samples::mib},
+    };
+    for (const auto &table : tables) {
+        report.section(std::string(table.title) + ", median (ratio to the bare window)");
+        for (std::size_t i = 0; i < programs.size(); ++i) {
+            std::vector<std::string> cells;
+            std::vector<double> ratios;
+            for (const std::vector<Samples> &platform : samples) {
+                const double m = median(platform[i].*table.values);
+                std::string cell = fixed(m, 1) + " " + table.unit;
+                if (programs[i].baseline >= 0) {
+                    const double base =
+                        median(platform[std::size_t(programs[i].baseline)].*table.values);
+                    ratios.push_back(m / base);
+                    cell += " (" + fixed(m / base, 2) + ")";
+                }
+                cells.push_back(cell);
+            }
+            if (!programs[i].hasTarget || programs[i].baseline < 0)
+                row(programs[i].name, cells);
+            else
+                row(programs[i].name, cells, table.target,
+                    report.verdict(programs[i].name + ": " + table.title, ratios,
+                                   below(table.limit)));
+        }
+        std::printf("\n");
+    }
+}
+
+void printTranslations(Report &report, const std::vector<TranslationSamples> &samples)
+{
+    std::vector<std::string> found, medians, slowest;
+    std::vector<double> values;
+    for (const TranslationSamples &s : samples) {
+        found.push_back(s.found ? "yes" : "NO");
+        values.push_back(s.found ? median(s.us) : -1);
+        medians.push_back(fixed(median(s.us), 1));
+        slowest.push_back(fixed(benchstats::maximum(s.us), 1));
+    }
+    report.section("3. Qt's Russian texts (qtbase_ru) loaded at start, microseconds");
+    row("found", found);
+    row("load, median", medians, "< 1000 us",
+        report.verdict("Qt's Russian texts", values,
+                       [](double v) { return v >= 0 && v < 1000; }));
+    row("load, slowest", slowest);
+    std::printf("\n");
+}
+
+// kalumet's own figures, one cell or value per platform.
+std::vector<std::string> cells(const std::vector<Figures> &inside, const std::string &key,
+                               int decimals, const std::string &unit = "")
+{
+    std::vector<std::string> c;
+    for (const Figures &f : inside)
+        c.push_back(fixed(number(f, key), decimals) + unit);
+    return c;
+}
+
+std::vector<double> values(const std::vector<Figures> &inside, const std::string &key)
+{
+    std::vector<double> v;
+    for (const Figures &f : inside)
+        v.push_back(number(f, key));
+    return v;
+}
+
+std::vector<std::string> texts(const std::vector<Figures> &inside, const std::string &key)
+{
+    std::vector<std::string> c;
+    for (const Figures &f : inside)
+        c.push_back(text(f, key));
+    return c;
+}
+
+void printSteps(Report &report, const std::vector<Figures> &in)
+{
+    report.section("4. kalumet: one step of 5,4,3 and the resets, microseconds");
+    row("DemoAl, median over the 24 steps", cells(in, "step.median", 1), "<= 50 us",
+        report.verdict("DemoAl median", values(in, "step.median"), below(50)));
+    row("DemoAl, slowest step (its median)", cells(in, "step.worst", 1));
+    row("  which step", cells(in, "step.worstIndex", 0));
+    row("DemoAl, slowest single call", cells(in, "step.max", 1));
+    row("DemoAl with its repaint, median", cells(in, "stepPaint.median", 1));
+    row("DemoAl with its repaint, slowest", cells(in, "stepPaint.max", 1));
+    row("Form_Load mid-run, median", cells(in, "load.median", 1));
+    row("Form_Load mid-run, slowest", cells(in, "load.max", 1));
+    row("Cmd_Reset_Click mid-run, median", cells(in, "reset.median", 1));
+    row("Cmd_Reset_Click mid-run, slowest", cells(in, "reset.max", 1));
+    std::printf("\n");
+}
+
+void printBeat(Report &report, const std::vector<Figures> &in)
+{
+    report.section("5. kalumet: automatic mode, step interval minus 500 ms, 3 whole runs");
+    row("intervals", cells(in, "beat.intervals", 0));
+    row("deviation, median", cells(in, "beat.median", 2, " ms"), "<= 2 ms",
+        report.verdict("beat median", values(in, "beat.median"), below(2)));
+    row("deviation, 95th percentile", cells(in, "beat.p95", 2, " ms"), "<= 10 ms",
+        report.verdict("beat 95th percentile", values(in, "beat.p95"), below(10)));
+    row("deviation, largest", cells(in, "beat.max", 2, " ms"));
+    std::printf("\n");
+}
+
+void printIdle(Report &report, const std::vector<Figures> &in,
+               const std::vector<Platform> &platforms)
+{
+    report.section("6. kalumet: idle for 5 s after start");
+    row("timer events reaching the program", cells(in, "idle.timer", 0), "0",
+        report.verdict("idle timer events", values(in, "idle.timer"), below(0)));
+    row("events of any kind", cells(in, "idle.events", 0));
+    row("focus", texts(in, "idle.focus"));
+    row("window active", texts(in, "idle.active"));
+    row("apart: timer events, focus in Text1", cells(in, "caret.timer", 0));
+    for (std::size_t p = 0; p < in.size(); ++p)
+        std::printf("  timer events on %s: %s; with the focus in Text1: %s\n",
+                    platforms[p].title.c_str(), text(in[p], "idle.timer.receivers").c_str(),
+                    text(in[p], "caret.timer.receivers").c_str());
+    std::printf("\n");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -328,185 +610,24 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "no Xvfb server could be started\n");
         return 2;
     }
-    const std::string x = ":" + std::to_string(*display);
-    const std::vector<Platform> platforms = {
-        {"offscreen", environment({{"QT_QPA_PLATFORM", "offscreen"}})},
-        {"xcb, Xvfb " + x, environment({{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", x}})}};
-    const std::vector<Program> programs = {
-        {"bare QWidget " + std::to_string(kKalumetWidth) + "x" + std::to_string(kKalumetHeight),
-         {BENCH_HOST_BASELINE, std::to_string(kKalumetWidth), std::to_string(kKalumetHeight)}, -1},
-        {"  with one QLabel of text",
-         {BENCH_HOST_BASELINE, std::to_string(kKalumetWidth), std::to_string(kKalumetHeight),
-          "Сортировать числа по возрастанию"},
-         0, false},
-        {"kalumet", {BENCH_HOST_KALUMET}, 0},
-        {"bare QWidget " + std::to_string(kBrivonWidth) + "x" + std::to_string(kBrivonHeight),
-         {BENCH_HOST_BASELINE, std::to_string(kBrivonWidth), std::to_string(kBrivonHeight)}, -1},
-        {"brivon", {BENCH_HOST_BRIVON}, 3}};
-
-    // samples[platform][program]; round 0 warms the caches and is dropped.
-    std::vector<std::vector<Samples>> samples(platforms.size(),
-                                              std::vector<Samples>(programs.size()));
-    bool failed = false;
-    for (std::size_t p = 0; p < platforms.size(); ++p) {
-        std::fprintf(stderr, "start-up on %s: ", platforms[p].title.c_str());
-        for (int round = 0; round <= runs && !failed; ++round) {
-            std::fputc('.', stderr);
-            for (std::size_t k = 0; k < programs.size(); ++k) {
-                // Each round starts with the next program, so none always
-                // runs first or right after a particular other one.
-                const std::size_t i = (k + std::size_t(round)) % programs.size();
-                const Finished f = run(programs[i].argv, platforms[p].env, kStartTimeoutMs);
-                const long long frameNs = std::atoll(f.out.c_str());
-                if (!f.ok || frameNs <= f.spawnedNs) {
-                    failed = true;
-                    break;
-                }
-                if (round > 0) {
-                    samples[p][i].ms.push_back(double(frameNs - f.spawnedNs) / 1e6);
-                    samples[p][i].mib.push_back(double(f.maxRssKiB) / 1024);
-                }
-            }
-        }
-        std::fputc('\n', stderr);
-    }
-
-    std::vector<Figures> inside;
-    for (const Platform &platform : platforms) {
-        if (failed)
-            break;
-        std::fprintf(stderr, "kalumet from inside on %s (about 50 s)\n", platform.title.c_str());
-        const Finished f = run({BENCH_ENGINE}, platform.env, kEngineTimeoutMs);
-        failed = !f.ok;
-        inside.push_back(parse(f.out));
-    }
+    const std::vector<Platform> platforms = platformsOn(":" + std::to_string(*display));
+    const std::vector<Program> programs = startedPrograms();
+    const auto starts = measureStartUps(platforms, programs, runs);
+    const auto translations = starts ? measureTranslations(platforms, runs) : std::nullopt;
+    const auto inside = translations ? measureInside(platforms) : std::nullopt;
     stopXvfb();
-    if (failed) {
+    if (!inside) {
         std::fprintf(stderr, "a measured program failed; run it alone to see why\n");
         return 2;
     }
 
-    std::vector<std::string> missed;
-    auto verdict = [&](const std::string &what, const std::vector<double> &values,
-                       const std::function<bool(double)> &meets) {
-        bool all = true;
-        for (double v : values)
-            all = all && meets(v);
-        if (!all)
-            missed.push_back(what);
-        return all;
-    };
-    std::vector<std::string> heads;
-    for (const Platform &platform : platforms)
-        heads.push_back(platform.title);
-
-    std::printf("Benchmark of kalumet and brivon against a bare Qt Widgets window\n");
-    std::printf("  %s; %s\n", date().c_str(), machine().c_str());
-    std::printf("  load average before %s, after %s\n", loadBefore.c_str(), load().c_str());
-    std::printf("  %d interleaved starts of each program per platform, after one warm-up start\n\n",
-                runs);
-
-    const struct
-    {
-        const char *title, *unit, *target;
-        double limit;
-        std::vector<double> Samples::*values;
-    } startTables[] = {
-        {"1. Process start to first painted frame", "ms", "<= 1.15 x", 1.15, &Samples::ms},
-        {"2. Peak resident memory", "MiB", "<= 1.2 x", 1.2, &Samples::mib},
-    };
-    for (const auto &table : startTables) {
-        std::printf("%s, median (ratio to the bare window)\n", table.title);
-        row("", heads, "target");
-        for (std::size_t i = 0; i < programs.size(); ++i) {
-            std::vector<std::string> cells;
-            std::vector<double> ratios;
-            for (std::size_t p = 0; p < platforms.size(); ++p) {
-                const double m = median(samples[p][i].*table.values);
-                std::string cell = fixed(m, 1) + " " + table.unit;
-                if (programs[i].baseline >= 0) {
-                    const double base =
-                        median(samples[p][std::size_t(programs[i].baseline)].*table.values);
-                    ratios.push_back(m / base);
-                    cell += " (" + fixed(m / base, 2) + ")";
-                }
-                cells.push_back(cell);
-            }
-            if (!programs[i].hasTarget || programs[i].baseline < 0)
-                row(programs[i].name, cells);
-            else
-                row(programs[i].name, cells, table.target,
-                    verdict(programs[i].name + ": " + table.title, ratios,
-                            [&](double r) { return r <= table.limit; }));
-        }
-        std::printf("\n");
-    }
-
-    const auto cells = [&](const std::string &key, int decimals, const std::string &unit = "") {
-        std::vector<std::string> c;
-        for (const Figures &f : inside)
-            c.push_back(fixed(number(f, key), decimals) + unit);
-        return c;
-    };
-    const auto values = [&](const std::string &key) {
-        std::vector<double> v;
-        for (const Figures &f : inside)
-            v.push_back(number(f, key));
-        return v;
-    };
-    const auto texts = [&](const std::string &key) {
-        std::vector<std::string> c;
-        for (const Figures &f : inside)
-            c.push_back(text(f, key));
-        return c;
-    };
-    const auto below = [](double limit) { return [limit](double v) { return v >= 0 && v <= limit; }; };
-
-    std::printf("3. kalumet: one step of 5,4,3 and the resets, microseconds\n");
-    row("", heads, "target");
-    row("DemoAl, median over the 24 steps", cells("step.median", 1), "<= 50 us",
-        verdict("DemoAl median", values("step.median"), below(50)));
-    row("DemoAl, slowest step (its median)", cells("step.worst", 1));
-    row("  which step", cells("step.worstIndex", 0));
-    row("DemoAl, slowest single call", cells("step.max", 1));
-    row("DemoAl with its repaint, median", cells("stepPaint.median", 1));
-    row("DemoAl with its repaint, slowest", cells("stepPaint.max", 1));
-    row("Form_Load mid-run, median", cells("load.median", 1));
-    row("Form_Load mid-run, slowest", cells("load.max", 1));
-    row("Cmd_Reset_Click mid-run, median", cells("reset.median", 1));
-    row("Cmd_Reset_Click mid-run, slowest", cells("reset.max", 1));
-    std::printf("\n");
-
-    std::printf("4. kalumet: automatic mode, step interval minus 500 ms, 3 whole runs\n");
-    row("", heads, "target");
-    row("intervals", cells("beat.intervals", 0));
-    row("deviation, median", cells("beat.median", 2, " ms"), "<= 2 ms",
-        verdict("beat median", values("beat.median"), below(2)));
-    row("deviation, 95th percentile", cells("beat.p95", 2, " ms"), "<= 10 ms",
-        verdict("beat 95th percentile", values("beat.p95"), below(10)));
-    row("deviation, largest", cells("beat.max", 2, " ms"));
-    std::printf("\n");
-
-    std::printf("5. kalumet: idle for 5 s after start\n");
-    row("", heads, "target");
-    row("timer events reaching the program", cells("idle.timer", 0), "0",
-        verdict("idle timer events", values("idle.timer"), below(0)));
-    row("events of any kind", cells("idle.events", 0));
-    row("focus", texts("idle.focus"));
-    row("window active", texts("idle.active"));
-    row("apart: timer events, focus in Text1", cells("caret.timer", 0));
-    for (std::size_t p = 0; p < inside.size(); ++p)
-        std::printf("  timer events on %s: %s; with the focus in Text1: %s\n",
-                    platforms[p].title.c_str(), text(inside[p], "idle.timer.receivers").c_str(),
-                    text(inside[p], "caret.timer.receivers").c_str());
-    std::printf("\n");
-
-    if (missed.empty()) {
-        std::printf("All targets met.\n");
-    } else {
-        std::printf("Targets missed:\n");
-        for (const std::string &m : missed)
-            std::printf("  %s\n", m.c_str());
-    }
+    Report report(platforms);
+    printHeader(runs, loadBefore);
+    printStartUps(report, programs, *starts);
+    printTranslations(report, *translations);
+    printSteps(report, *inside);
+    printBeat(report, *inside);
+    printIdle(report, *inside, platforms);
+    report.printMissed();
     return 0;
 }

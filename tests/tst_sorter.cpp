@@ -373,7 +373,7 @@ void TestSorter::start()
 {
     const std::unique_ptr<Form1> form = startSorter();
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("brivon"));
-    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("brivon"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.kalumet.brivon"));
     QVERIFY(form->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QCOMPARE(QApplication::focusWidget(), form->findChild<QLineEdit *>(QStringLiteral("Text1")));

@@ -32,7 +32,7 @@ void TestStartup::start()
 {
     const std::unique_ptr<FormDemo> form = startDemo();
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("kalumet"));
-    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("kalumet"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.kalumet.kalumet"));
     QVERIFY(form->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QCOMPARE(QApplication::windowIcon().availableSizes(), form->windowIcon().availableSizes());

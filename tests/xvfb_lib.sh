@@ -1,6 +1,7 @@
 # Shell functions for the tests that start a program on a private Xvfb
 # server with the xcb platform. Source it, then:
-#   start_xvfb                   starts a server on the first free display
+#   start_xvfb                   starts a server on the first free display,
+#                                its screen $XVFB_SCREEN (1280x1024x24)
 #   start_program <program...>   starts the program; its pid in $app, what
 #                                it prints in the file $log
 #   find_window "<title>"        waits for its window; the id in $win
@@ -30,7 +31,7 @@ start_xvfb() {
     d=90
     while :; do
         while [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ]; do d=$((d + 1)); done
-        Xvfb ":$d" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$d" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
         xvfb=$!
         export DISPLAY=":$d"
         i=0

@@ -2,14 +2,16 @@
 # Starts a program on a private Xvfb display with the xcb platform, finds its
 # top-level window by title and checks the client size. Given the xwindow
 # tool, it then closes the window by its close box and expects the program
-# to end with status 0, having printed nothing.
-# usage: xvfb_smoke.sh <program> "<window title>" <client width> <client height> [xwindow]
+# to end with status 0, having printed nothing. Arguments after the xwindow
+# tool (which may be given as "") go to the program.
+# usage: xvfb_smoke.sh <program> "<window title>" <client width> <client height> [xwindow [args...]]
 set -u
 prog=$1 title=$2 want_w=$3 want_h=$4 xwindow=${5:-}
+shift $(($# < 5 ? $# : 5))
 . "$(dirname "$0")/xvfb_lib.sh"
 
 start_xvfb
-start_program "$prog"
+start_program "$prog" "$@"
 find_window "$title"
 
 name=$(xdotool getwindowname "$win")

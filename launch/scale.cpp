@@ -1,0 +1,112 @@
+#include "scale.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+namespace launch {
+namespace {
+
+constexpr double kMinScale = 1;
+constexpr double kMaxScale = 4;
+
+// What a window manager's frame takes around the client area: a title bar
+// and thin borders. The frame is known only once a window is on the screen,
+// so --scale fit leaves this much room for it.
+constexpr int kFrameWidth = 16;
+constexpr int kFrameHeight = 48;
+
+const char kScaleVariable[] = "QT_SCALE_FACTOR";
+
+std::optional<double> explicitScale(QString value)
+{
+    value.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double factor = QLocale::c().toDouble(value, &ok);
+    // Not a number (nan, inf included) fails both comparisons.
+    if (!ok || !(factor >= kMinScale && factor <= kMaxScale))
+        return std::nullopt;
+    return factor;
+}
+
+// The screen's available area, in Qt's pixels at its own scale, of the
+// screen a new window opens on.
+//
+// Qt reads its scale factor once, when the application object is made, and
+// offers no public way to change it afterwards; the screen is known only
+// once an application object exists. So a first one, with no window and a
+// copy of the command line (its Qt options choose the platform and the
+// display), asks the screen and is destroyed; the program's QApplication is
+// then made with the factor. Qt supports one application object after
+// another, on every platform, and the probe costs one more connection to
+// the display, only with --scale fit.
+//
+// The probe must leave no trace for the program's own connection: the
+// launcher's start-up notification (X11) and activation token (Wayland)
+// are taken from the environment by the first connection, so they are put
+// back; and the probe stays out of the desktop's session manager.
+QSize availableScreenArea(int argc, char *argv[])
+{
+    const char *const kept[] = {"DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN", "SESSION_MANAGER"};
+    std::vector<std::optional<QByteArray>> saved;
+    for (const char *name : kept)
+        saved.push_back(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
+                                                        : std::nullopt);
+    qunsetenv("SESSION_MANAGER");
+
+    std::vector<QByteArray> args(argv, argv + argc);
+    std::vector<char *> probeArgv;
+    for (QByteArray &a : args)
+        probeArgv.push_back(a.data());
+    probeArgv.push_back(nullptr);
+    int probeArgc = argc;
+    QSize area;
+    {
+        const QGuiApplication probe(probeArgc, probeArgv.data());
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            area = screen->availableGeometry().size();
+    }
+
+    for (std::size_t i = 0; i < saved.size(); ++i)
+        if (saved[i])
+            qputenv(kept[i], *saved[i]);
+    return area;
+}
+
+// The largest factor, in hundredths, at which `client` and the frame fit
+// `area`; from 1 to 4.
+double fittingScale(QSize area, QSize client)
+{
+    if (client.isEmpty())
+        return kMinScale;
+    const double factor = std::min(double(area.width() - kFrameWidth) / client.width(),
+                                   double(area.height() - kFrameHeight) / client.height());
+    return std::clamp(std::floor(factor * 100) / 100, kMinScale, kMaxScale);
+}
+
+} // namespace
+
+bool applyScale(const QString &value, int argc, char *argv[], QSize client)
+{
+    std::optional<double> factor;
+    if (value == QLatin1String("fit")) {
+        // The factor counts from Qt's own scale of the screen: one the
+        // environment set is replaced, not multiplied.
+        qunsetenv(kScaleVariable);
+        factor = fittingScale(availableScreenArea(argc, argv), client);
+    } else {
+        factor = explicitScale(value);
+    }
+    if (!factor)
+        return false;
+    qputenv(kScaleVariable, QByteArray::number(*factor, 'g', 6));
+    return true;
+}
+
+} // namespace launch

@@ -1,0 +1,47 @@
+# Tests of the command line, the projector scale and Qt's texts in Russian,
+# for both programs.
+
+add_gui_test(qttexts SOURCES tst_qttexts.cpp LIBS kalumet_demo brivon_sorter)
+set_property(TEST qttexts APPEND PROPERTY ENVIRONMENT "LANG=en_US.UTF-8" "LANGUAGE=en")
+
+if(NOT XWINDOW)
+    return()
+endif()
+
+# The option table, on the real programs and a private Xvfb server.
+add_executable(commandline tst_commandline.cpp)
+target_link_libraries(commandline PRIVATE Qt6::Test)
+target_compile_definitions(commandline PRIVATE
+    KALUMET_BIN="$<TARGET_FILE:kalumet>" BRIVON_BIN="$<TARGET_FILE:brivon>"
+    XWINDOW_BIN="${XWINDOW}")
+add_dependencies(commandline kalumet brivon xwindow)
+add_test(NAME commandline
+         COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/with_xvfb.sh $<TARGET_FILE:commandline>)
+set_tests_properties(commandline PROPERTIES RESOURCE_LOCK xvfb TIMEOUT 300)
+
+# The client area a scale gives, on an Xvfb screen of the given size.
+# kalumet's window is 788 x 531 pixels, brivon's 280 x 136; --scale fit
+# leaves 16 x 48 pixels for a window manager's frame and rounds down to
+# hundredths.
+function(add_scale_test name program screen width height)
+    set(title_kalumet "Демонстрация алгоритма сортировки трех чисел")
+    set(title_brivon "Сортировка трех чисел (по возрастанию)")
+    add_test(NAME ${name}
+             COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/xvfb_smoke.sh $<TARGET_FILE:${program}>
+                     "${title_${program}}" ${width} ${height} ${XWINDOW} ${ARGN})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "XVFB_SCREEN=${screen}"
+                         RESOURCE_LOCK xvfb TIMEOUT 120)
+endfunction()
+
+add_scale_test(kalumet_scale_2 kalumet 1280x1024x24 1576 1062 --scale 2)
+# 800 x 600 is too small even at 1: the window stays at 1.
+add_scale_test(kalumet_scale_fit_800x600 kalumet 800x600x24 788 531 --scale fit)
+# (1600 - 48) / 531 = 2.92...
+add_scale_test(kalumet_scale_fit_2560x1600 kalumet 2560x1600x24 2301 1551 --scale fit)
+# Room for 9 times brivon's window; no more than 4.
+add_scale_test(brivon_scale_fit_2560x1600 brivon 2560x1600x24 1120 544 --scale fit)
+# The option wins over Qt's variable, which works without it.
+add_scale_test(kalumet_scale_over_variable kalumet 1280x1024x24 1576 1062 --scale 2)
+set_property(TEST kalumet_scale_over_variable APPEND PROPERTY ENVIRONMENT QT_SCALE_FACTOR=3)
+add_scale_test(brivon_scale_variable brivon 1280x1024x24 420 204)
+set_property(TEST brivon_scale_variable APPEND PROPERTY ENVIRONMENT QT_SCALE_FACTOR=1.5)
