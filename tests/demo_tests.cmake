@@ -1,8 +1,8 @@
 # Tests of the demonstrator kalumet.
 
 add_gui_test(numbertext SOURCES tst_numbertext.cpp LIBS kalumet_demo)
-add_gui_test(window SOURCES tst_window.cpp LIBS kalumet_demo)
-add_gui_test(stepengine SOURCES tst_stepengine.cpp LIBS kalumet_demo)
+add_gui_test(window SOURCES tst_window.cpp LIBS demotestsupport)
+add_gui_test(stepengine SOURCES tst_stepengine.cpp LIBS demotestsupport)
 
 add_test(NAME kalumet_xvfb_smoke
          COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/xvfb_smoke.sh $<TARGET_FILE:kalumet>
