@@ -16,6 +16,5 @@ foreach(factor 1.5 2 3)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${factor};QT_ACCESSIBILITY=0")
 endforeach()
 
-# The start sequence, the pictures as read from the resources, and the
-# order statistics of the benchmark.
-add_gui_test(startup SOURCES tst_startup.cpp LIBS kalumet_demo benchstats)
+# The start sequence, and the pictures as read from the resources.
+add_gui_test(startup SOURCES tst_startup.cpp LIBS kalumet_demo)
