@@ -8,10 +8,11 @@
 
 #include <utility>
 
-// Texts of the demonstrator's controls: the sort button's caption (one
-// letter differs from the sorter's own), the boxes' first numbers, the
-// listing lines that read the boxes crosswise, and flowchart captions that
-// end in a Cyrillic letter.
+// Texts of the demonstrator's controls (of an image box: its tooltip): the
+// sort button's caption (one letter differs from the sorter's own), the
+// boxes' first numbers, the listing lines that read the boxes crosswise,
+// flowchart captions that end in a Cyrillic letter, and the tooltips as
+// they are spelt.
 inline constexpr std::pair<const char *, const char *> kDemoTexts[] = {
     {"Command1", "Сортировать числа по возраствнию"},
     {"Text1", "5"},
@@ -22,6 +23,9 @@ inline constexpr std::pair<const char *, const char *> kDemoTexts[] = {
     {"Lbl_List(4)", "B = CDbl(Text3.Text)"},
     {"lbl_alg(3)", "Ввод В"},
     {"lbl_alg(25)", "Вывод С"},
+    {"Image4", "Блок-схема алгоритма сортировки трех чисел"},
+    {"Image5", "Программый код, реализующий сортировку трех чисел."},
+    {"Image6", "Форма для выполнения сортировки."},
 };
 
 struct StatedControl
