@@ -213,8 +213,10 @@ void SorterTest::refused_data()
     const QString empty = QStringLiteral("Поле «%1» пустое. Введите число, например: %2");
     const QString notNumber =
         QStringLiteral("В поле «%1» не число: «%2». Введите число, например: %3");
-    const QString a = QStringLiteral("Число А="), b = QStringLiteral("Число В="),
-                  c = QStringLiteral("Число С=");
+    // The boxes are named by their labels.
+    const QString a = QString::fromUtf8(kSorterControls[0].text),
+                  b = QString::fromUtf8(kSorterControls[1].text),
+                  c = QString::fromUtf8(kSorterControls[2].text);
 
     QTest::newRow("empty") << english << QStringList{"", "8", "3"} << 0 << empty.arg(a, "2.5");
     QTest::newRow("only spaces") << english << QStringList{"5", "   ", "3"} << 1

@@ -565,8 +565,7 @@ void WindowTest::resets()
     QVERIFY(form.label(QStringLiteral("Lbl_MemX"))->isVisible());
     QCOMPARE(form.label(QStringLiteral("Lbl_MemX"))->caption(), QStringLiteral("3"));
     form.Mem_cls();
-    for (const char *cell : {"Lbl_NameA", "Lbl_NameB", "Lbl_NameC", "Lbl_NameX", "Lbl_MemA",
-                             "Lbl_MemB", "Lbl_MemC", "Lbl_MemX"})
+    for (const char *cell : kMemoryCells)
         QVERIFY(!form.label(QLatin1String(cell))->isVisible());
     QCOMPARE(form.X(), 0.0);
     QCOMPARE(form.C().type(), VariantNumber::Type::Integer);
