@@ -190,6 +190,7 @@ void RunControlsTest::exit()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     PLAY(form, u"SNKG");
+    QVERIFY(form.Timer1()->isTicking());
     QSignalSpy ended(&form, &FormDemo::programEnded);
     QSignalSpy ticks(form.Timer1(), &IntervalTimer::Timer);
 
