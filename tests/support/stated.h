@@ -11,8 +11,8 @@
 // Texts of the demonstrator's controls (of an image box: its tooltip): the
 // sort button's caption (one letter differs from the sorter's own), the
 // boxes' first numbers, the listing lines that read the boxes crosswise,
-// flowchart captions that end in a Cyrillic letter, and the tooltips as
-// they are spelt.
+// flowchart captions that end in a Cyrillic letter, the tooltips as they
+// are spelt, and the run controls' captions.
 inline constexpr std::pair<const char *, const char *> kDemoTexts[] = {
     {"Command1", "Сортировать числа по возраствнию"},
     {"Text1", "5"},
@@ -26,6 +26,14 @@ inline constexpr std::pair<const char *, const char *> kDemoTexts[] = {
     {"Image4", "Блок-схема алгоритма сортировки трех чисел"},
     {"Image5", "Программый код, реализующий сортировку трех чисел."},
     {"Image6", "Форма для выполнения сортировки."},
+    {"Lbl_Mem", "Память"},
+    {"Check1", "Пошаговый режим"},
+    {"Cmd_Preview", "Назад"},
+    {"Cmd_Next", "Вперед"},
+    {"Cmd_Stop", "Стоп"},
+    {"Cmd_Goto", "Продолжить"},
+    {"Cmd_Reset", "Сброс"},
+    {"Command3", "Выход"},
 };
 
 struct StatedControl
