@@ -1,7 +1,7 @@
 # Tests of the demonstrator kalumet.
 
-add_gui_test(window SOURCES tst_window.cpp LIBS kalumet_demo)
-add_gui_test(stepengine SOURCES tst_stepengine.cpp LIBS kalumet_demo)
+add_gui_test(window SOURCES tst_window.cpp LIBS demotestsupport)
+add_gui_test(stepengine SOURCES tst_stepengine.cpp LIBS demotestsupport)
 
 add_test(NAME kalumet_xvfb_smoke
          COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/xvfb_smoke.sh $<TARGET_FILE:kalumet>
@@ -15,6 +15,5 @@ foreach(factor 1.5 2 3)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${factor};QT_ACCESSIBILITY=0")
 endforeach()
 
-# The start sequence, the pictures as read from the resources, and the
-# order statistics of the benchmark.
-add_gui_test(startup SOURCES tst_startup.cpp LIBS kalumet_demo benchstats)
+# The start sequence, and the pictures as read from the resources.
+add_gui_test(startup SOURCES tst_startup.cpp LIBS kalumet_demo)

@@ -2,10 +2,10 @@
 # .ico read byte by byte, and a check that the generators still draw exactly
 # the committed files.
 
-add_gui_test(tst_pictures SOURCES tst_pictures.cpp)
+add_gui_test(tst_pictures SOURCES tst_pictures.cpp LIBS testsupport)
 target_compile_definitions(tst_pictures PRIVATE SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 
-add_gui_test(tst_icon SOURCES tst_icon.cpp)
+add_gui_test(tst_icon SOURCES tst_icon.cpp LIBS testsupport)
 target_compile_definitions(tst_icon PRIVATE SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 
 add_test(NAME pictures_regenerate_identical

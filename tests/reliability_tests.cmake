@@ -1,13 +1,13 @@
 # Long use in one process: ten thousand demonstrations in one window.
 
-add_gui_test(soak SOURCES tst_soak.cpp demomodel.h LIBS kalumet_demo)
+add_gui_test(soak SOURCES tst_soak.cpp LIBS demotestsupport)
 # Slow machines and sanitizer builds need more than QtTest's five minutes.
 set_property(TEST soak APPEND PROPERTY ENVIRONMENT "QTEST_FUNCTION_TIMEOUT=1800000")
 set_tests_properties(soak PROPERTIES LABELS soak TIMEOUT 1800)
 
 # What a classroom does: long and pasted text, fast presses, the about box
 # left open while the timer runs.
-add_gui_test(classroom SOURCES tst_classroom.cpp demomodel.h LIBS kalumet_demo)
+add_gui_test(classroom SOURCES tst_classroom.cpp LIBS demotestsupport)
 
 # Ending the program mid-run, as a real X client: "Выход", and the window's
 # own close box (a WM_DELETE_WINDOW request).
@@ -21,7 +21,7 @@ endif()
 
 # A whole lesson as one script; tests/memcheck.sh also runs it under
 # valgrind's memcheck, with the sorter's presses.
-add_gui_test(demonstration SOURCES tst_demonstration.cpp demomodel.h LIBS kalumet_demo)
+add_gui_test(demonstration SOURCES tst_demonstration.cpp LIBS demotestsupport)
 
 find_program(VALGRIND valgrind)
 if(VALGRIND AND NOT SANITIZE)

@@ -2,8 +2,8 @@
 # check box and timer, the transitions between them, and a random walk
 # through them checked against a model.
 
-add_gui_test(runcontrols SOURCES tst_runcontrols.cpp demomodel.h LIBS kalumet_demo)
-add_gui_test(randomrun SOURCES tst_randomrun.cpp demomodel.h LIBS kalumet_demo)
+add_gui_test(runcontrols SOURCES tst_runcontrols.cpp LIBS demotestsupport)
+add_gui_test(randomrun SOURCES tst_randomrun.cpp LIBS demotestsupport)
 
 # The long mode of the random walk: a hundred thousand sequences. Not in the
 # default run (ctest -L long runs it).

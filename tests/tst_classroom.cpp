@@ -2,45 +2,46 @@
 // pasted with line breaks and tabs, buttons pressed fast and often, the
 // about box left open while the timer runs.
 
+#include "boxcloser.h"
 #include "demomodel.h"
+#include "driver.h"
+#include "fixtures.h"
 #include "formdemo.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QtTest>
 
 namespace {
 
 constexpr int kLongestText = 32767; // what a text box holds
 
-// The value a step read from a box: A, B and C after steps 3 to 5.
-double readValue(const FormDemo &form, int index)
-{
-    return index == 0 ? form.A().toDouble() : index == 1 ? form.B().toDouble() : form.C().toDouble();
-}
+QString repeated(char action, int times) { return QString(times, QLatin1Char(action)); }
 
-// Starts the demonstration and checks that the box's text was taken as
-// `value`, or refused with a message naming the box.
+// Starts the demonstration: the box's text is read as `value`, or refused
+// with a message naming the box. The window follows the model throughout.
 void startWith(FormDemo &form, int index, bool accepted, double value)
 {
+    DemoModel model;
+    model.type(index, inputBox(form, index)->text(),
+               accepted ? std::optional<double>(value) : std::nullopt);
     BoxCloser closer;
-    QTest::mouseClick(form.Command1(), Qt::LeftButton);
+    PLAY(form, u"S", &model);
+    QCOMPARE(closer.seen().size(), accepted ? 0 : 1);
     if (accepted) {
-        QCOMPARE(closer.seen().size(), 0);
-        QCOMPARE(form.stepCounter(), qint16(1));
-        PLAY(form, u"NNNNN");
-        QCOMPARE(readValue(form, index), value);
+        PLAY(form, u"NNNNN", &model);
         return;
     }
-    QCOMPARE(closer.seen().size(), 1);
     const QString message = closer.seen().first().text;
     QVERIFY2(message.contains(QString::fromUtf8(kBoxLabels[index])), qPrintable(message));
     QVERIFY2(message.size() < 200, qPrintable(QString::number(message.size())));
     for (const QChar c : message)
         QVERIFY2(c.category() != QChar::Other_Control,
                  qPrintable(QStringLiteral("U+%1 in the message").arg(c.unicode(), 4, 16)));
-    QCOMPARE(form.stepCounter(), qint16(0));
-    QCOMPARE(enabledControls(form), kIdle);
     QCOMPARE(form.focusWidget(), inputBox(form, index));
     QCOMPARE(inputBox(form, index)->selectedText(), inputBox(form, index)->text());
 }
@@ -176,41 +177,24 @@ void ClassroomTest::pasted()
 void ClassroomTest::fastPresses_data()
 {
     QTest::addColumn<QString>("setup");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("how"); // click, double, space
+    QTest::addColumn<QChar>("button"); // the action letter of play()
+    QTest::addColumn<QString>("how");  // click, double, space
     QTest::addColumn<int>("presses");
-    QTest::addColumn<int>("clicks");  // the presses that reached an enabled button
-    QTest::addColumn<int>("counter"); // the step counter afterwards
-    QTest::addColumn<QString>("enabled");
-    QTest::addColumn<bool>("ticking");
 
     // 5, 4, 3: steps come in order, 24 of them.
-    QTest::newRow("Вперед clicked 10 times")
-        << "S" << "Cmd_Next" << "click" << 10 << 10 << 11 << kStepByStep << false;
-    QTest::newRow("Вперед double-clicked 5 times")
-        << "S" << "Cmd_Next" << "double" << 5 << 10 << 11 << kStepByStep << false;
-    QTest::newRow("Вперед by space 10 times")
-        << "S" << "Cmd_Next" << "space" << 10 << 10 << 11 << kStepByStep << false;
-    QTest::newRow("Вперед clicked past the end")
-        << "S" << "Cmd_Next" << "click" << 40 << 24 << 0 << kIdle << false;
-    QTest::newRow("sort button double-clicked")
-        << "" << "Command1" << "double" << 3 << 1 << 1 << kStepByStep << false;
-    QTest::newRow("sort button by space 6 times")
-        << "" << "Command1" << "space" << 6 << 1 << 1 << kStepByStep << false;
-    QTest::newRow("Продолжить clicked 20 times")
-        << "SNK" << "Cmd_Goto" << "click" << 20 << 20 << 2 << kAutomatic << true;
-    QTest::newRow("Стоп clicked 20 times")
-        << "SNKG" << "Cmd_Stop" << "click" << 20 << 20 << 2 << kAutomatic << false;
-    QTest::newRow("Стоп double-clicked 4 times")
-        << "SNKG" << "Cmd_Stop" << "double" << 4 << 8 << 2 << kAutomatic << false;
-    QTest::newRow("Сброс clicked 20 times")
-        << "SNNN" << "Cmd_Reset" << "click" << 20 << 20 << 0 << kIdle << false;
-    QTest::newRow("check box clicked 9 times")
-        << "SN" << "Check1" << "click" << 9 << 9 << 2 << kAutomatic << false;
-    QTest::newRow("check box clicked 10 times")
-        << "SN" << "Check1" << "click" << 10 << 10 << 2 << kStepByStepWithBack << false;
-    QTest::newRow("Назад clicked 20 times")
-        << "SNKK" << "Cmd_Preview" << "click" << 20 << 20 << 2 << kStepByStepWithBack << false;
+    QTest::newRow("Вперед clicked 10 times") << "S" << QChar('N') << "click" << 10;
+    QTest::newRow("Вперед double-clicked 5 times") << "S" << QChar('N') << "double" << 5;
+    QTest::newRow("Вперед by space 10 times") << "S" << QChar('N') << "space" << 10;
+    QTest::newRow("Вперед clicked past the end") << "S" << QChar('N') << "click" << 40;
+    QTest::newRow("sort button double-clicked") << "" << QChar('S') << "double" << 3;
+    QTest::newRow("sort button by space 6 times") << "" << QChar('S') << "space" << 6;
+    QTest::newRow("Продолжить clicked 20 times") << "SNK" << QChar('G') << "click" << 20;
+    QTest::newRow("Стоп clicked 20 times") << "SNKG" << QChar('P') << "click" << 20;
+    QTest::newRow("Стоп double-clicked 4 times") << "SNKG" << QChar('P') << "double" << 4;
+    QTest::newRow("Сброс clicked 20 times") << "SNNN" << QChar('R') << "click" << 20;
+    QTest::newRow("check box clicked 9 times") << "SN" << QChar('K') << "click" << 9;
+    QTest::newRow("check box clicked 10 times") << "SN" << QChar('K') << "click" << 10;
+    QTest::newRow("Назад clicked 20 times") << "SNKK" << QChar('B') << "click" << 20;
 }
 
 // Presses that come faster than the window repaints: each press of an
@@ -219,28 +203,26 @@ void ClassroomTest::fastPresses_data()
 void ClassroomTest::fastPresses()
 {
     QFETCH(QString, setup);
-    QFETCH(QString, button);
+    QFETCH(QChar, button);
     QFETCH(QString, how);
     QFETCH(int, presses);
-    QFETCH(int, clicks);
-    QFETCH(int, counter);
-    QFETCH(QString, enabled);
-    QFETCH(bool, ticking);
 
     FormDemo form;
+    DemoModel model;
     form.Timer1()->blockSignals(true); // only presses move the run here
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    PLAY(form, setup);
-    auto *target = form.findChild<QAbstractButton *>(button);
-    QVERIFY(target);
+    PLAY(form, setup, &model);
+    QAbstractButton *target = buttonOf(form, button);
     QSignalSpy clicked(target, &QAbstractButton::clicked);
+    int taken = 0;
     for (int i = 0; i < presses; ++i) {
         if (how == QLatin1String("double")) {
             // Through the window system: press, release, press, double
             // click, release.
             const QPoint at = target->mapTo(&form, target->rect().center());
             QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, at);
+            taken += model.act(button);
         } else if (how == QLatin1String("space")) {
             if (target->isEnabled())
                 target->setFocus(Qt::TabFocusReason);
@@ -248,11 +230,10 @@ void ClassroomTest::fastPresses()
         } else {
             QTest::mouseClick(target, Qt::LeftButton);
         }
+        taken += model.act(button);
     }
-    QCOMPARE(clicked.count(), clicks);
-    QCOMPARE(int(form.stepCounter()), counter);
-    QCOMPARE(enabledControls(form), enabled);
-    QCOMPARE(form.Timer1()->isTicking(), ticking);
+    QCOMPARE(clicked.count(), taken);
+    QCOMPARE(differences(form, model), QStringList());
 }
 
 // Продолжить pressed again and again while the timer runs does not restart
@@ -314,10 +295,10 @@ void ClassroomTest::aboutBoxWhileTheTimerRuns()
     QFETCH(bool, endsWhileOpen);
 
     FormDemo form;
+    DemoModel model;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    PLAY(form, setup);
-    const int before = form.stepCounter();
+    PLAY(form, setup, &model);
     QSignalSpy ticks(form.Timer1(), &IntervalTimer::Timer);
     {
         BoxCloser closer(openFor);
@@ -326,21 +307,15 @@ void ClassroomTest::aboutBoxWhileTheTimerRuns()
     }
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY2(ticks.count() >= 1, "no tick while the about box was open");
+    QCOMPARE(form.stepCounter() == 0, endsWhileOpen);
+    QVERIFY(model.play(repeated('T', int(ticks.count()))));
+    QCOMPARE(differences(form, model), QStringList());
 
-    if (endsWhileOpen) {
-        QCOMPARE(int(form.stepCounter()), 0);
-        QCOMPARE(enabledControls(form), kIdle);
-        QVERIFY(!form.Timer1()->isTicking());
-    } else {
-        QCOMPARE(int(form.stepCounter()), before + ticks.count());
-        QCOMPARE(enabledControls(form), kAutomatic);
-        QVERIFY(form.Timer1()->isTicking());
-        // The run goes on to its end.
-        QTRY_COMPARE_WITH_TIMEOUT(int(form.stepCounter()), 0, 20000);
-    }
-    QCOMPARE(form.Text1()->text(), QStringLiteral("3"));
-    QCOMPARE(form.Text2()->text(), QStringLiteral("4"));
-    QCOMPARE(form.Text3()->text(), QStringLiteral("5"));
+    // The run goes on to its end.
+    const int seen = int(ticks.count());
+    QTRY_COMPARE_WITH_TIMEOUT(int(form.stepCounter()), 0, 20000);
+    QVERIFY(model.play(repeated('T', int(ticks.count()) - seen)));
+    QCOMPARE(differences(form, model), QStringList());
 }
 
 QTEST_MAIN(ClassroomTest)

@@ -3,8 +3,12 @@
 // a refused start, the about box, then the window closed. It is also the
 // script the memory checker runs (tests/memcheck.sh).
 
-#include "demomodel.h"
+#include "boxcloser.h"
+#include "driver.h"
 #include "formdemo.h"
+
+#include <QLineEdit>
+#include <QtTest>
 
 class DemonstrationTest : public QObject
 {

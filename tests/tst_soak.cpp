@@ -3,7 +3,8 @@
 // automatic mode, with resets and double clicks in between. Ticks are
 // handed to the window directly, so nothing waits on the clock.
 //
-// Checked: every demonstration ends with the sorted numbers in the boxes
+// Checked: the window follows the model of a demonstration after every
+// action, and every demonstration ends with the sorted numbers in the boxes
 // after the number of steps its path takes; the window keeps the same
 // child objects; no timer is left running when it is idle; and after a
 // warm-up the resident memory grows by less than 1 MB.
@@ -11,12 +12,12 @@
 // SOAK_DEMONSTRATIONS sets another number of demonstrations.
 
 #include "demomodel.h"
+#include "driver.h"
+#include "fixtures.h"
 #include "formdemo.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 #include <algorithm>
@@ -33,19 +34,6 @@
 #endif
 
 namespace {
-
-struct Path
-{
-    std::array<double, 3> inputs;
-    int steps; // calls of the step procedure from start to end
-};
-
-// Each combination of answers the three comparisons can give: yes yes yes,
-// no no no, no yes yes, yes no no, no yes no, yes yes no.
-constexpr Path kPaths[] = {
-    {{5, 4, 3}, 24}, {{3, 4, 5}, 15}, {{4, 5, 3}, 21},
-    {{2, 1, 3}, 18}, {{1, 3, 2}, 18}, {{3, 1, 2}, 21},
-};
 
 constexpr int kWarmUp = 500;
 
@@ -103,68 +91,46 @@ private:
     QString demonstrate(int index);
 
     FormDemo *m_form = nullptr;
-    QPoint m_bare;
+    DemoModel m_model;
 };
 
 QString SoakTest::demonstrate(int index)
 {
     FormDemo &form = *m_form;
-    const Path &path = kPaths[index % std::size(kPaths)];
+    const ComparisonPath &path = kPaths[index % std::size(kPaths)];
     const bool automatic = (index / std::size(kPaths)) % 2 == 1;
-    const bool resetFirst = index % 13 == 5;
-    const bool doubleClick = index % 7 == 3;
+    const QChar step = QLatin1Char(automatic ? 'T' : 'N');
 
-    QLineEdit *boxes[] = {form.Text1(), form.Text2(), form.Text3()};
-    for (int i = 0; i < 3; ++i)
-        boxes[i]->setText(QString::number(path.inputs[std::size_t(i)]));
-
-    if (resetFirst) { // a run given up part way
-        form.Command1()->click();
-        form.Cmd_Next()->click();
-        form.Cmd_Next()->click();
-        form.Cmd_Reset()->click();
-        if (form.stepCounter() != 0)
-            return QStringLiteral("Сброс left the counter at %1").arg(form.stepCounter());
+    for (int i = 0; i < 3; ++i) {
+        const double number = path.inputs[std::size_t(i)];
+        inputBox(form, i)->setText(QString::number(number));
+        m_model.type(i, QString::number(number), number);
     }
-
-    form.Command1()->click();
-    if (form.stepCounter() != 1)
-        return QStringLiteral("the start left the counter at %1").arg(form.stepCounter());
-    if (automatic) {
-        form.Check1()->click();
-        form.Cmd_Goto()->click();
-        if (!form.Timer1()->isTicking())
-            return QStringLiteral("Продолжить did not start the timer");
+    QString actions;
+    if (index % 13 == 5) // a run given up part way
+        actions += QStringLiteral("SNNR");
+    actions += QLatin1String(automatic ? "SKG" : "S");
+    for (int calls = 0; calls < path.steps; ++calls) {
+        if (index % 7 == 3 && calls == 2) // a double click before A is read
+            actions += QLatin1Char('D');
+        actions += step;
     }
-
-    int calls = 0;
-    while (form.stepCounter() != 0 && calls <= 24) {
-        // A double click before A is read clears the displays only.
-        if (doubleClick && calls == 2)
-            QTest::mouseDClick(&form, Qt::LeftButton, {}, m_bare);
-        if (automatic)
-            form.Timer1_Timer();
-        else
-            form.Cmd_Next()->click();
-        ++calls;
-    }
-    if (calls != path.steps)
-        return QStringLiteral("%1 steps, the path takes %2").arg(calls).arg(path.steps);
+    if (const QString why = play(form, actions, &m_model, Press::Click); !why.isEmpty())
+        return why;
+    if (form.stepCounter() != 0)
+        return QStringLiteral("the run goes on after the %1 steps of its path").arg(path.steps);
 
     std::array<double, 3> sorted = path.inputs;
     std::sort(sorted.begin(), sorted.end());
     for (int i = 0; i < 3; ++i)
-        if (boxes[i]->text() != QString::number(sorted[std::size_t(i)]))
-            return QStringLiteral("Text%1 reads '%2' at the end").arg(i + 1).arg(boxes[i]->text());
-
-    if (form.Timer1()->isTicking())
-        return QStringLiteral("the timer runs after the end");
+        if (inputBox(form, i)->text() != QString::number(sorted[std::size_t(i)]))
+            return QStringLiteral("Text%1 reads '%2' at the end").arg(i + 1).arg(inputBox(form, i)->text());
     for (const QTimer *t : form.findChildren<QTimer *>())
         if (t->isActive())
             return QStringLiteral("a timer is left running after the end");
 
     if (index % 17 == 0) // a double click on the idle window
-        QTest::mouseDClick(&form, Qt::LeftButton, {}, m_bare);
+        return play(form, u"D", &m_model, Press::Click);
     return {};
 }
 
@@ -179,8 +145,6 @@ void SoakTest::tenThousandDemonstrations()
     m_form = &form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    m_bare = barePoint(form);
-    QVERIFY(!m_bare.isNull());
 
     const qsizetype children = form.findChildren<QObject *>().size();
     qint64 afterWarmUp = 0;

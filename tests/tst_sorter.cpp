@@ -1,5 +1,7 @@
+#include "boxcloser.h"
 #include "form1.h"
 #include "sorterstart.h"
+#include "stated.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -9,7 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -18,31 +19,13 @@ const QString caption = QStringLiteral("Сортировка трех чисел
 const QLocale english(QLocale::English, QLocale::UnitedStates);
 const QLocale russian(QLocale::Russian, QLocale::Russia);
 
-struct Message
-{
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    Qt::TextFormat format = Qt::AutoText;
-    bool shown = false;
-};
-
 // Presses Command1 the way a user does; a message box that opens is
-// recorded and closed with its OK button.
-Message press(Form1 &form)
+// remembered and closed with its OK button.
+QList<SeenBox> press(Form1 &form)
 {
-    Message seen;
-    QTimer watcher; // gone when the press is over
-    watcher.setSingleShot(true);
-    QObject::connect(&watcher, &QTimer::timeout, [&seen] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen = {box->windowTitle(), box->text(), box->icon(), box->textFormat(), true};
-        box->button(QMessageBox::Ok)->click();
-    });
-    watcher.start(0);
+    BoxCloser closer;
     QTest::mouseClick(form.findChild<QPushButton *>("Command1"), Qt::LeftButton);
-    return seen;
+    return closer.seen();
 }
 
 QList<QLineEdit *> boxes(Form1 &form)
@@ -53,7 +36,7 @@ QList<QLineEdit *> boxes(Form1 &form)
 
 } // namespace
 
-class TestSorter : public QObject
+class SorterTest : public QObject
 {
     Q_OBJECT
 
@@ -66,7 +49,6 @@ private slots:
     void refused();
     void enterAndEscDoNothing_data();
     void enterAndEscDoNothing();
-    void controls_data();
     void controls();
     void window();
     void tabOrder();
@@ -74,7 +56,7 @@ private slots:
     void start();
 };
 
-void TestSorter::sort_data()
+void SorterTest::sort_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QStringList>("before");
@@ -116,7 +98,7 @@ void TestSorter::sort_data()
     }
 }
 
-void TestSorter::sort()
+void SorterTest::sort()
 {
     QFETCH(QLocale, locale);
     QFETCH(QStringList, before);
@@ -128,17 +110,17 @@ void TestSorter::sort()
     for (int i = 0; i < 3; ++i)
         text[i]->setText(before[i]);
 
-    const Message message = press(form);
-    QVERIFY2(!message.shown, qPrintable(message.text));
+    const QList<SeenBox> message = press(form);
+    QVERIFY2(message.isEmpty(), qPrintable(message.value(0).text));
     QCOMPARE(QStringList({text[0]->text(), text[1]->text(), text[2]->text()}), after);
 
     // The program reads what it wrote: a second press changes nothing.
-    const Message again = press(form);
-    QVERIFY2(!again.shown, qPrintable(again.text));
+    const QList<SeenBox> again = press(form);
+    QVERIFY2(again.isEmpty(), qPrintable(again.value(0).text));
     QCOMPARE(QStringList({text[0]->text(), text[1]->text(), text[2]->text()}), after);
 }
 
-void TestSorter::refused_data()
+void SorterTest::refused_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QStringList>("before");
@@ -148,8 +130,10 @@ void TestSorter::refused_data()
     const QString empty = QStringLiteral("Поле «%1» пустое. Введите число, например: %2");
     const QString notNumber =
         QStringLiteral("В поле «%1» не число: «%2». Введите число, например: %3");
-    const QString a = QStringLiteral("Число А="), b = QStringLiteral("Число В="),
-                  c = QStringLiteral("Число С=");
+    // The boxes are named by their labels.
+    const QString a = QString::fromUtf8(kSorterControls[0].text),
+                  b = QString::fromUtf8(kSorterControls[1].text),
+                  c = QString::fromUtf8(kSorterControls[2].text);
 
     QTest::newRow("empty") << english << QStringList{"", "8", "3"} << 0 << empty.arg(a, "2.5");
     QTest::newRow("only spaces") << english << QStringList{"5", "   ", "3"} << 1
@@ -195,7 +179,7 @@ void TestSorter::refused_data()
                                   << 2 << empty.arg(c, "2.5");
 }
 
-void TestSorter::refused()
+void SorterTest::refused()
 {
     QFETCH(QLocale, locale);
     QFETCH(QStringList, before);
@@ -209,8 +193,9 @@ void TestSorter::refused()
     for (int i = 0; i < 3; ++i)
         text[i]->setText(before[i]);
 
-    const Message seen = press(form);
-    QVERIFY(seen.shown);
+    const QList<SeenBox> boxesSeen = press(form);
+    QCOMPARE(boxesSeen.size(), 1);
+    const SeenBox &seen = boxesSeen.first();
     QCOMPARE(seen.title, caption);
     QCOMPARE(seen.text, message);
     QCOMPARE(seen.icon, QMessageBox::Warning);
@@ -221,7 +206,7 @@ void TestSorter::refused()
     QCOMPARE(text[bad]->selectedText(), before[bad]);
 }
 
-void TestSorter::enterAndEscDoNothing_data()
+void SorterTest::enterAndEscDoNothing_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("key");
@@ -233,7 +218,7 @@ void TestSorter::enterAndEscDoNothing_data()
     }
 }
 
-void TestSorter::enterAndEscDoNothing()
+void SorterTest::enterAndEscDoNothing()
 {
     QFETCH(QString, box);
     QFETCH(int, key);
@@ -253,63 +238,48 @@ void TestSorter::enterAndEscDoNothing()
     QVERIFY(!QApplication::activeModalWidget());
 }
 
-void TestSorter::controls_data()
+// Each control as stated, of the stated kind, with no font or colours of
+// its own; each label right-aligned on its box's row, left of the box, and
+// naming it to assistive technology.
+void SorterTest::controls()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("className");
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<QString>("text");
-
-    // Pixels of the window's client area.
-    QTest::newRow("Label1") << "Label1" << "QLabel" << QRect(40, 8, 89, 17) << "Число А=";
-    QTest::newRow("Label2") << "Label2" << "QLabel" << QRect(40, 40, 89, 17) << "Число В=";
-    QTest::newRow("Label3") << "Label3" << "QLabel" << QRect(40, 72, 89, 17) << "Число С=";
-    QTest::newRow("Text1") << "Text1" << "QLineEdit" << QRect(144, 8, 105, 19) << "5";
-    QTest::newRow("Text2") << "Text2" << "QLineEdit" << QRect(144, 40, 105, 19) << "8";
-    QTest::newRow("Text3") << "Text3" << "QLineEdit" << QRect(144, 72, 105, 19) << "3";
-    QTest::newRow("Command1") << "Command1" << "QPushButton" << QRect(32, 104, 217, 25)
-                              << "Сортировать числа по возрастанию";
-}
-
-void TestSorter::controls()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, className);
-    QFETCH(QRect, rect);
-    QFETCH(QString, text);
-
     Form1 form;
     form.show();
-    QWidget *w = form.findChild<QWidget *>(name);
-    QVERIFY(w);
-    QCOMPARE(w->metaObject()->className(), className);
-    QCOMPARE(w->geometry(), rect);
-    QVERIFY(!w->testAttribute(Qt::WA_SetFont));
-    QVERIFY(!w->testAttribute(Qt::WA_SetPalette));
-    QCOMPARE(w->font(), form.font());
-
-    QAccessibleInterface *acc = QAccessible::queryAccessibleInterface(w);
-    QVERIFY(acc);
-    if (auto *label = qobject_cast<QLabel *>(w)) {
-        QCOMPARE(label->text(), text);
-        QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-        QCOMPARE(acc->text(QAccessible::Name), text);
-        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
-    } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
-        QCOMPARE(edit->text(), text);
-        const QString labelName = QString(name).replace("Text", "Label");
-        QCOMPARE(acc->text(QAccessible::Name), form.findChild<QLabel *>(labelName)->text());
-        QVERIFY(acc->textInterface());
-        QCOMPARE(acc->textInterface()->text(0, text.size()), text);
-    } else if (auto *button = qobject_cast<QPushButton *>(w)) {
-        QCOMPARE(button->text(), text);
-        QCOMPARE(acc->text(QAccessible::Name), text);
-        QVERIFY(!button->isDefault());
-        QVERIFY(!button->autoDefault());
+    for (const StatedControl &c : kSorterControls) {
+        QWidget *w = form.findChild<QWidget *>(c.name);
+        QVERIFY2(w, c.name);
+        const QString text = QString::fromUtf8(c.text);
+        QCOMPARE(w->metaObject()->className(), c.className);
+        QCOMPARE(w->geometry(), QRect(c.twips.left() / 15, c.twips.top() / 15,
+                                      c.twips.width() / 15, c.twips.height() / 15));
+        QVERIFY(!w->testAttribute(Qt::WA_SetFont));
+        QVERIFY(!w->testAttribute(Qt::WA_SetPalette));
+        QCOMPARE(w->font(), form.font());
+        QAccessibleInterface *acc = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(acc);
+        if (!qobject_cast<QLineEdit *>(w)) // a box is named by its label, below
+            QCOMPARE(acc->text(QAccessible::Name), text);
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            QCOMPARE(label->text(), text);
+            QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+            QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+            QWidget *box = label->buddy();
+            QVERIFY(box);
+            QCOMPARE(box->y(), label->y());
+            QVERIFY(box->x() > label->geometry().right());
+            QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), text);
+        } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+            QCOMPARE(edit->text(), text);
+            QCOMPARE(acc->textInterface()->text(0, int(text.size())), text);
+        } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+            QCOMPARE(button->text(), text);
+            QVERIFY(!button->isDefault());
+            QVERIFY(!button->autoDefault());
+        }
     }
 }
 
-void TestSorter::window()
+void SorterTest::window()
 {
     Form1 form;
     form.show();
@@ -331,7 +301,7 @@ void TestSorter::window()
     QVERIFY(!form.windowIcon().pixmap(32).isNull());
 }
 
-void TestSorter::tabOrder()
+void SorterTest::tabOrder()
 {
     Form1 form;
     form.show();
@@ -345,7 +315,7 @@ void TestSorter::tabOrder()
     }
 }
 
-void TestSorter::font()
+void SorterTest::font()
 {
     const QString file = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
                                                 "wine/fonts/ms_sans_serif.ttf");
@@ -369,7 +339,7 @@ void TestSorter::font()
 
 // What the program's main() leaves behind: the names the desktop knows it
 // by and the shown window, with the first box focused.
-void TestSorter::start()
+void SorterTest::start()
 {
     const std::unique_ptr<Form1> form = startSorter();
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("brivon"));
@@ -380,5 +350,5 @@ void TestSorter::start()
     QVERIFY(!form->windowIcon().isNull());
 }
 
-QTEST_MAIN(TestSorter)
+QTEST_MAIN(SorterTest)
 #include "tst_sorter.moc"

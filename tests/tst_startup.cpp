@@ -1,16 +1,14 @@
-// kalumet's start sequence, the window's controls by name, the pictures and
-// icon read from the resources, and the order statistics the benchmark
-// reports.
+// kalumet's start sequence, the window's controls by name, and the pictures
+// and icon read from the resources.
 
 #include "builtinimages.h"
 #include "demostart.h"
 #include "formdemo.h"
-#include "statistics.h"
 
 #include <QPushButton>
 #include <QtTest>
 
-class TestStartup : public QObject
+class StartupTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -20,15 +18,11 @@ private slots:
     void builtInPixmap_data();
     void builtInPixmap();
     void windowIcon();
-    void median_data();
-    void median();
-    void percentile_data();
-    void percentile();
 };
 
 // What the program's main() leaves behind: the names the desktop knows it
 // by, its icon, and the shown window idle, with the sort button focused.
-void TestStartup::start()
+void StartupTest::start()
 {
     const std::unique_ptr<FormDemo> form = startDemo();
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("kalumet"));
@@ -42,7 +36,7 @@ void TestStartup::start()
     QVERIFY(!form->Timer1()->isTicking());
 }
 
-void TestStartup::controlsByName_data()
+void StartupTest::controlsByName_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("found");
@@ -60,7 +54,7 @@ void TestStartup::controlsByName_data()
     QTest::newRow("empty") << "" << false;
 }
 
-void TestStartup::controlsByName()
+void StartupTest::controlsByName()
 {
     QFETCH(QString, name);
     QFETCH(bool, found);
@@ -75,7 +69,7 @@ void TestStartup::controlsByName()
             != form.drawnControls().end());
 }
 
-void TestStartup::builtInPixmap_data()
+void StartupTest::builtInPixmap_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("format");
@@ -92,7 +86,7 @@ void TestStartup::builtInPixmap_data()
 }
 
 // The same pixels as Qt's own detection of the format gives.
-void TestStartup::builtInPixmap()
+void StartupTest::builtInPixmap()
 {
     QFETCH(QString, path);
     QFETCH(QByteArray, format);
@@ -104,7 +98,7 @@ void TestStartup::builtInPixmap()
         QCOMPARE(read.toImage(), QPixmap(path).toImage());
 }
 
-void TestStartup::windowIcon()
+void StartupTest::windowIcon()
 {
     const QIcon icon = programWindowIcon();
     const QList<QSize> sizes = {{16, 16}, {32, 32}, {48, 48}};
@@ -115,58 +109,5 @@ void TestStartup::windowIcon()
                      .convertToFormat(icon.pixmap(size).toImage().format()));
 }
 
-using Values = std::vector<double>;
-Q_DECLARE_METATYPE(Values)
-
-void TestStartup::median_data()
-{
-    QTest::addColumn<Values>("values");
-    QTest::addColumn<double>("median");
-
-    QTest::newRow("none") << Values{} << 0.0;
-    QTest::newRow("one") << Values{7} << 7.0;
-    QTest::newRow("odd count, unsorted") << Values{9, 1, 5} << 5.0;
-    QTest::newRow("even count: mean of the middle two") << Values{4, 1, 3, 2} << 2.5;
-    QTest::newRow("repeated middle") << Values{2, 2, 2, 100} << 2.0;
-    QTest::newRow("negative") << Values{-3, -1, -2} << -2.0;
-}
-
-void TestStartup::median()
-{
-    QFETCH(Values, values);
-    QFETCH(double, median);
-    QCOMPARE(benchstats::median(values), median);
-}
-
-void TestStartup::percentile_data()
-{
-    QTest::addColumn<Values>("values");
-    QTest::addColumn<double>("percent");
-    QTest::addColumn<double>("value");
-
-    Values hundred, twenty;
-    for (int i = 100; i >= 1; --i)
-        hundred.push_back(i);
-    for (int i = 1; i <= 20; ++i)
-        twenty.push_back(i);
-
-    QTest::newRow("none") << Values{} << 95.0 << 0.0;
-    QTest::newRow("95th of 1..100") << hundred << 95.0 << 95.0;
-    QTest::newRow("95th of 1..20: rank 19") << twenty << 95.0 << 19.0;
-    QTest::newRow("95th of 69 values: rank 66") << Values(69, 1.0) << 95.0 << 1.0;
-    QTest::newRow("100th is the largest") << twenty << 100.0 << 20.0;
-    QTest::newRow("0th is the smallest") << twenty << 0.0 << 1.0;
-    QTest::newRow("50th of an even count: lower middle") << Values{4, 1, 3, 2} << 50.0 << 2.0;
-    QTest::newRow("single value") << Values{3} << 95.0 << 3.0;
-}
-
-void TestStartup::percentile()
-{
-    QFETCH(Values, values);
-    QFETCH(double, percent);
-    QFETCH(double, value);
-    QCOMPARE(benchstats::percentile(values, percent), value);
-}
-
-QTEST_MAIN(TestStartup)
+QTEST_MAIN(StartupTest)
 #include "tst_startup.moc"

@@ -1,16 +1,15 @@
-// Whole demonstrations, step by step: the path of the step counter, the
-// lines and labels that light, the memory cells and the captions written,
-// and the boxes at the end.
+// Whole demonstrations, step by step: the path of the step counter and the
+// captions written, the boxes at the end, and after every step the window
+// as the model of a demonstration has it (lines and labels lit, memory).
 
+#include "demomodel.h"
+#include "driver.h"
 #include "formdemo.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 #include <map>
-#include <set>
 
 using Path = QList<int>;
 
@@ -28,15 +27,6 @@ private slots:
 
 namespace {
 
-// The flowchart labels each step lights, and the "Нет" label of each
-// comparison that answers no.
-const std::map<int, QList<int>> kLabelsOfStep = {
-    {1, {0}},   {3, {2}},       {4, {3}},   {5, {4}},   {6, {5}},   {7, {6, 7}},
-    {8, {8}},   {9, {9}},       {11, {11}}, {12, {12, 13}}, {13, {14}}, {14, {15}},
-    {16, {17}}, {17, {18, 19}}, {18, {20}}, {19, {21}}, {21, {23}}, {22, {24}},
-    {23, {25}}, {24, {26}}};
-const std::map<int, int> kNoLabelOfComparison = {{6, 10}, {11, 16}, {16, 22}};
-
 Path steps(std::initializer_list<std::pair<int, int>> ranges)
 {
     Path p;
@@ -48,12 +38,8 @@ Path steps(std::initializer_list<std::pair<int, int>> ranges)
 
 QString textOf(const FormDemo &form, const QString &control)
 {
-    if (control == QLatin1String("Text1"))
-        return form.Text1()->text();
-    if (control == QLatin1String("Text2"))
-        return form.Text2()->text();
-    if (control == QLatin1String("Text3"))
-        return form.Text3()->text();
+    if (control.startsWith(QLatin1String("Text")))
+        return inputBox(form, control.right(1).toInt() - 1)->text();
     const Label *l = form.label(control);
     return l ? l->caption() : QStringLiteral("<no control %1>").arg(control);
 }
@@ -64,13 +50,14 @@ void StepEngineTest::run_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QList<double>>("numbers"); // what the boxes read as
     QTest::addColumn<Path>("path");
     // "step|control|text": what a control shows right after that step.
     QTest::addColumn<QStringList>("checks");
     QTest::addColumn<QStringList>("result");
 
     QTest::newRow("5,4,3: every comparison yes")
-        << "C" << QStringList{"5", "4", "3"} << steps({{1, 24}})
+        << "C" << QStringList{"5", "4", "3"} << QList<double>{5, 4, 3} << steps({{1, 24}})
         << QStringList{
                "2|Lbl_NameA|A", "2|Lbl_NameX|X", "2|Lbl_MemA|", "2|Lbl_MemX|",
                "3|Lbl_MemA|5", "4|Lbl_MemB|4", "5|Lbl_MemC|3", "5|Lbl_MemX|",
@@ -90,7 +77,7 @@ void StepEngineTest::run_data()
         << QStringList{"3", "4", "5"};
 
     QTest::newRow("3,4,5: already in order")
-        << "C" << QStringList{"3", "4", "5"}
+        << "C" << QStringList{"3", "4", "5"} << QList<double>{3, 4, 5}
         << Path{1, 2, 3, 4, 5, 6, 10, 11, 15, 16, 20, 21, 22, 23, 24}
         << QStringList{"6|lbl_alg(5)|3 > 4", "11|lbl_alg(11)|4 > 5",
                        "16|lbl_alg(17)|3 > 4", "23|Lbl_MemX|", "23|lbl_alg(7)|X = A",
@@ -98,14 +85,14 @@ void StepEngineTest::run_data()
         << QStringList{"3", "4", "5"};
 
     QTest::newRow("4,4,4: equal is not greater")
-        << "C" << QStringList{"4", "4", "4"}
+        << "C" << QStringList{"4", "4", "4"} << QList<double>{4, 4, 4}
         << Path{1, 2, 3, 4, 5, 6, 10, 11, 15, 16, 20, 21, 22, 23, 24}
         << QStringList{"6|lbl_alg(5)|4 > 4", "11|lbl_alg(11)|4 > 4",
                        "16|lbl_alg(17)|4 > 4", "23|Lbl_MemX|"}
         << QStringList{"4", "4", "4"};
 
     QTest::newRow("4,5,3: only the first comparison no")
-        << "C" << QStringList{"4", "5", "3"} << steps({{1, 6}, {10, 24}})
+        << "C" << QStringList{"4", "5", "3"} << QList<double>{4, 5, 3} << steps({{1, 6}, {10, 24}})
         << QStringList{"6|lbl_alg(5)|4 > 5", "10|Lbl_MemX|", "11|lbl_alg(11)|5 > 3",
                        "12|Lbl_MemX|3", "12|lbl_alg(13)|X = 3",
                        "13|Lbl_MemC|5", "13|lbl_alg(14)|C = 5",
@@ -115,7 +102,8 @@ void StepEngineTest::run_data()
         << QStringList{"3", "4", "5"};
 
     QTest::newRow("ru: fractions and negatives")
-        << "ru_RU" << QStringList{"-1", "0,5", "-2"} << steps({{1, 6}, {10, 24}})
+        << "ru_RU" << QStringList{"-1", "0,5", "-2"} << QList<double>{-1, 0.5, -2}
+        << steps({{1, 6}, {10, 24}})
         << QStringList{"4|Lbl_MemB|0,5", "6|lbl_alg(5)|-1 > 0,5", "11|lbl_alg(11)|0,5 > -2",
                        "12|Lbl_MemX|-2", "12|lbl_alg(13)|X = -2",
                        "13|Lbl_MemC|0,5", "13|lbl_alg(14)|C = 0,5",
@@ -125,7 +113,7 @@ void StepEngineTest::run_data()
         << QStringList{"-2", "-1", "0,5"};
 
     QTest::newRow("ru: a dot typed as decimal separator")
-        << "ru_RU" << QStringList{"2.5", "1", "0"} << steps({{1, 24}})
+        << "ru_RU" << QStringList{"2.5", "1", "0"} << QList<double>{2.5, 1, 0} << steps({{1, 24}})
         << QStringList{"3|Lbl_MemA|2,5", "7|lbl_alg(7)|X = 2,5"}
         << QStringList{"0", "1", "2,5"};
 }
@@ -134,16 +122,18 @@ void StepEngineTest::run()
 {
     QFETCH(QString, locale);
     QFETCH(QStringList, boxes);
+    QFETCH(QList<double>, numbers);
     QFETCH(Path, path);
     QFETCH(QStringList, checks);
     QFETCH(QStringList, result);
 
     QLocale::setDefault(QLocale(locale));
     FormDemo form;
-    form.Text1()->setText(boxes[0]);
-    form.Text2()->setText(boxes[1]);
-    form.Text3()->setText(boxes[2]);
-
+    DemoModel model;
+    for (int i = 0; i < 3; ++i) {
+        inputBox(form, i)->setText(boxes[i]);
+        model.type(i, boxes[i], numbers[i]);
+    }
     std::multimap<int, std::pair<QString, QString>> expected;
     for (const QString &check : checks) {
         const QStringList parts = check.split(QLatin1Char('|'));
@@ -151,42 +141,17 @@ void StepEngineTest::run()
         expected.emplace(parts[0].toInt(), std::make_pair(parts[1], parts[2]));
     }
 
-    form.Command1_Click();
-    QCOMPARE(form.stepCounter(), qint16(1));
-
-    std::set<int> litLines, litLabels;
-    for (int i = 0; i < path.size(); ++i) {
-        const int s = path[i];
+    PLAY(form, u"S", &model);
+    for (const int s : path) {
         QCOMPARE(int(form.stepCounter()), s);
-        form.Cmd_Next_Click();
-
-        litLines.insert(s - 1);
-        if (auto it = kLabelsOfStep.find(s); it != kLabelsOfStep.end())
-            litLabels.insert(it->second.begin(), it->second.end());
-        const int next = i + 1 < path.size() ? path[i + 1] : 0;
-        if (auto no = kNoLabelOfComparison.find(s); no != kNoLabelOfComparison.end()
-                                                   && next == s + 4)
-            litLabels.insert(no->second);
-
-        const QString where = QStringLiteral("after step %1").arg(s);
-        QVERIFY2(int(form.stepCounter()) == next, qPrintable(where));
-        for (int line = 0; line < 24; ++line)
-            QVERIFY2((form.Lbl_List(line)->foreColor() == kHighlight) == (litLines.count(line) > 0),
-                     qPrintable(where + QStringLiteral(": listing line %1").arg(line)));
-        for (int l = 0; l <= 26; ++l)
-            QVERIFY2((form.lbl_alg(l)->foreColor() == kHighlight) == (litLabels.count(l) > 0),
-                     qPrintable(where + QStringLiteral(": lbl_alg(%1)").arg(l)));
-        const bool panelShown = s >= 2 && s < 24;
-        for (const char *cell : {"Lbl_NameA", "Lbl_NameB", "Lbl_NameC", "Lbl_NameX",
-                                 "Lbl_MemA", "Lbl_MemB", "Lbl_MemC", "Lbl_MemX"})
-            QVERIFY2(form.label(QLatin1String(cell))->isVisible() == panelShown,
-                     qPrintable(where + QLatin1String(": ") + QLatin1String(cell)));
+        PLAY(form, u"N", &model);
         auto [from, to] = expected.equal_range(s);
         for (auto it = from; it != to; ++it)
             QVERIFY2(textOf(form, it->second.first) == it->second.second,
-                     qPrintable(QStringLiteral("%1: %2 is '%3', want '%4'")
-                                    .arg(where, it->second.first,
-                                         textOf(form, it->second.first), it->second.second)));
+                     qPrintable(QStringLiteral("after step %1: %2 is '%3', want '%4'")
+                                    .arg(s)
+                                    .arg(it->second.first, textOf(form, it->second.first),
+                                         it->second.second)));
     }
 
     // The end: idle, memory zero and hidden, the highlighting stays.
@@ -194,31 +159,15 @@ void StepEngineTest::run()
     QCOMPARE(QStringList({form.Text1()->text(), form.Text2()->text(), form.Text3()->text()}),
              result);
     QCOMPARE(form.A().type(), VariantNumber::Type::Integer);
-    QCOMPARE(form.A().toDouble(), 0.0);
-    QCOMPARE(form.X(), 0.0);
-    QVERIFY(form.label(QStringLiteral("Lbl_MemA"))->caption().isEmpty());
-    QCOMPARE(int(litLines.size()), path.size());
-    QVERIFY(form.Lbl_List(23)->foreColor() == kHighlight);
-    QVERIFY(form.lbl_alg(26)->foreColor() == kHighlight);
-    QVERIFY(form.lbl_alg(1)->foreColor() == kNormal);
-    QVERIFY(form.Command1()->isEnabled());
-    QVERIFY(!form.Cmd_Next()->isEnabled());
-    QVERIFY(!form.Timer1()->isEnabled());
 }
 
 // With the counter at 0 a step shows nothing and changes nothing.
 void StepEngineTest::nothingOutsideTheSteps()
 {
     FormDemo form;
-    QCOMPARE(form.stepCounter(), qint16(0));
     form.DemoAl();
     form.Timer1_Timer();
-    QCOMPARE(form.stepCounter(), qint16(0));
-    for (int i = 0; i < 24; ++i)
-        QVERIFY(form.Lbl_List(i)->foreColor() == kNormal);
-    for (int i = 0; i <= 26; ++i)
-        QVERIFY(form.lbl_alg(i)->foreColor() == kNormal);
-    QVERIFY(!form.label(QStringLiteral("Lbl_MemA"))->isVisible());
+    QCOMPARE(differences(form, DemoModel()), QStringList());
 }
 
 // The memory holds doubles once assigned; an exchange copies B's type

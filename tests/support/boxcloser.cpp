@@ -1,0 +1,41 @@
+#include "boxcloser.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+void dropOffscreenBoxWarnings()
+{
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (!message.contains(QLatin1String("does not support propagateSizeHints")))
+                previous(type, context, message);
+        });
+}
+
+BoxCloser::BoxCloser(int keepOpenMs) : m_keepOpenMs(keepOpenMs)
+{
+    m_poll.setInterval(keepOpenMs > 0 ? 10 : 0);
+    QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this] { closeOpenBox(); });
+    m_poll.start();
+}
+
+void BoxCloser::closeOpenBox()
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    if (box != m_open) {
+        m_open = box;
+        m_opened.start();
+        m_seen.append({box->windowTitle(), box->text(), box->standardButtons(), box->icon(),
+                       box->textFormat()});
+    }
+    if (m_opened.elapsed() < m_keepOpenMs)
+        return;
+    m_open = nullptr;
+    if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+        ok->click();
+    else
+        box->done(0);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+// Message boxes as the user sees them: caught, remembered and closed.
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+#include <QTimer>
+
+// The offscreen platform warns about every message box it shows; only that
+// warning is dropped.
+void dropOffscreenBoxWarnings();
+
+// A message box as the user saw it.
+struct SeenBox
+{
+    QString title;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
+};
+
+// While it lives, every modal message box that opens is remembered and
+// closed with its OK button: as soon as its event loop runs, or once it has
+// been open for `keepOpenMs` milliseconds.
+class BoxCloser
+{
+public:
+    explicit BoxCloser(int keepOpenMs = 0);
+
+    const QList<SeenBox> &seen() const { return m_seen; }
+
+private:
+    void closeOpenBox();
+
+    int m_keepOpenMs;
+    QTimer m_poll;
+    QList<SeenBox> m_seen;
+    QMessageBox *m_open = nullptr;
+    QElapsedTimer m_opened;
+};

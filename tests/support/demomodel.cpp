@@ -1,0 +1,259 @@
+#include "demomodel.h"
+
+#include "fixtures.h"
+#include "formdemo.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+namespace {
+
+// The flowchart labels that light by their tag at each step (-1: none).
+constexpr int kLabelsOfStep[25][2] = {
+    {-1, -1}, {0, -1},  {-1, -1}, {2, -1},  {3, -1},  {4, -1},  {5, -1},   {6, 7},   {8, -1},
+    {9, -1},  {-1, -1}, {11, -1}, {12, 13}, {14, -1}, {15, -1}, {-1, -1},  {17, -1}, {18, 19},
+    {20, -1}, {21, -1}, {-1, -1}, {23, -1}, {24, -1}, {25, -1}, {26, -1}};
+
+} // namespace
+
+QString numberText(double value)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', 15);
+}
+
+DemoModel::DemoModel()
+    : boxes{{{QStringLiteral("5"), 5}, {QStringLiteral("4"), 4}, {QStringLiteral("3"), 3}}}
+{
+    clearDisplays();
+}
+
+bool DemoModel::play(QStringView actions)
+{
+    for (const QChar action : actions)
+        if (!act(action))
+            return false;
+    return true;
+}
+
+bool DemoModel::act(QChar action)
+{
+    switch (action.unicode()) {
+    case 'S':
+        if (running())
+            return false;
+        if (refusedBox() < 0)
+            start();
+        return true;
+    case 'N':
+    case 'T':
+        if (action == QLatin1Char('N') ? !nextOn() : !timer)
+            return false;
+        step();
+        return true;
+    case 'B': return previewOn();
+    case 'K':
+        if (!running())
+            return false;
+        checked = !checked;
+        back = checked;
+        return true;
+    case 'G':
+    case 'P':
+        if (!gotoOn())
+            return false;
+        timer = action == QLatin1Char('G');
+        return true;
+    case 'R':
+        counter = 0;
+        timer = false;
+        clearDisplays();
+        return true;
+    case 'D': clearDisplays(); return true;
+    case 'd': return true;
+    }
+    return false;
+}
+
+void DemoModel::type(int box, const QString &text, std::optional<double> number)
+{
+    boxes[std::size_t(box)] = {text, number};
+}
+
+int DemoModel::refusedBox() const
+{
+    for (int i = 0; i < 3; ++i)
+        if (!boxes[std::size_t(i)].number)
+            return i;
+    return -1;
+}
+
+void DemoModel::start()
+{
+    clearDisplays();
+    back = !checked; // the box's handler runs only if the start changes it
+    checked = true;
+    timer = false;
+    counter = 1;
+}
+
+void DemoModel::clearMemory()
+{
+    a = b = c = x = 0;
+    panel = false;
+    cells = {};
+}
+
+void DemoModel::clearDisplays()
+{
+    clearMemory();
+    litLines.reset();
+    litLabels.reset();
+    for (const auto &[label, caption] : kIdleCaptions)
+        captions[label] = QString::fromUtf8(caption);
+}
+
+void DemoModel::compare(double left, double right, int label, int noLabel)
+{
+    captions[label] = numberText(left) + QStringLiteral(" > ") + numberText(right);
+    if (left > right) {
+        counter += 1;
+    } else {
+        counter += 4;
+        litLabels.set(std::size_t(noLabel));
+    }
+}
+
+void DemoModel::assign(double &target, double value, int cell, int label, const char *name)
+{
+    target = value;
+    cells[std::size_t(cell)] = numberText(value);
+    captions[label] = QLatin1String(name) + QStringLiteral(" = ") + numberText(value);
+    counter += 1;
+}
+
+void DemoModel::step()
+{
+    const int s = counter;
+    litLines.set(std::size_t(s - 1));
+    for (const int label : kLabelsOfStep[s])
+        if (label >= 0)
+            litLabels.set(std::size_t(label));
+    const auto read = [this](double &target, int box) {
+        target = boxes[std::size_t(box)].number.value_or(0);
+        cells[std::size_t(box)] = numberText(target);
+        counter += 1;
+    };
+    const auto write = [this](int box, double value) {
+        boxes[std::size_t(box)] = {numberText(value), value};
+        counter += 1;
+    };
+    switch (s) {
+    case 2: panel = true; counter = 3; break;
+    case 3: read(a, 0); break;
+    case 4: read(b, 1); break;
+    case 5: read(c, 2); break;
+    case 6: compare(a, b, 5, 10); break;
+    case 7: assign(x, a, 3, 7, "X"); break;
+    case 8: assign(a, b, 0, 8, "A"); break;
+    case 9: assign(b, x, 1, 9, "B"); break;
+    case 11: compare(b, c, 11, 16); break;
+    case 12: assign(x, c, 3, 13, "X"); break;
+    case 13: assign(c, b, 2, 14, "C"); break;
+    case 14: assign(b, x, 1, 15, "B"); break;
+    case 16: compare(a, b, 17, 22); break;
+    case 17: assign(x, a, 3, 19, "X"); break;
+    case 18: assign(a, b, 0, 20, "A"); break;
+    case 19: assign(b, x, 1, 21, "B"); break;
+    case 21: write(0, a); break;
+    case 22: write(1, b); break;
+    case 23: write(2, c); break;
+    case 24:
+        clearMemory();
+        counter = 0;
+        timer = false;
+        break;
+    default: counter += 1; break;
+    }
+}
+
+namespace {
+
+// Collects what differs; the names are put together only for a difference.
+struct Comparison
+{
+    QStringList wrong;
+
+    static QString text(bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); }
+    static QString text(int v) { return QString::number(v); }
+    static QString text(double v) { return QString::number(v, 'g', 17); }
+    static QString text(const QString &v) { return QLatin1Char('\'') + v + QLatin1Char('\''); }
+
+    template<typename T>
+    void operator()(const char *what, const T &actual, const T &model, int index = -1)
+    {
+        if (actual == model)
+            return;
+        const QString name = index < 0 ? QString::fromUtf8(what) : QString::fromUtf8(what).arg(index);
+        wrong << QStringLiteral("%1 is %2, the model says %3").arg(name, text(actual), text(model));
+    }
+};
+
+void compareControls(Comparison &same, const FormDemo &form, const DemoModel &m)
+{
+    for (int i = 0; i < 3; ++i) {
+        const QLineEdit *box = i == 0 ? form.Text1() : i == 1 ? form.Text2() : form.Text3();
+        same("Text%1 enabled", box->isEnabled(), !m.running(), i + 1);
+        same("Text%1 text", box->text(), m.boxes[std::size_t(i)].text, i + 1);
+    }
+    same("Command1 enabled", form.Command1()->isEnabled(), !m.running());
+    same("Check1 enabled", form.Check1()->isEnabled(), m.running());
+    same("Check1 checked", form.Check1()->isChecked(), m.checked);
+    same("Cmd_Preview enabled", form.Cmd_Preview()->isEnabled(), m.previewOn());
+    same("Cmd_Next enabled", form.Cmd_Next()->isEnabled(), m.nextOn());
+    same("Cmd_Goto enabled", form.Cmd_Goto()->isEnabled(), m.gotoOn());
+    same("Cmd_Stop enabled", form.Cmd_Stop()->isEnabled(), m.stopOn());
+    same("Cmd_Reset enabled", form.Cmd_Reset()->isEnabled(), true);
+    same("Command3 enabled", form.Command3()->isEnabled(), true);
+    same("Timer1 enabled", form.Timer1()->isEnabled(), m.timer);
+    same("Timer1 ticking", form.Timer1()->isTicking(), m.timer);
+    same("Timer1 interval", form.Timer1()->interval(), 500);
+    same("the step counter", int(form.stepCounter()), m.counter);
+}
+
+void compareDisplays(Comparison &same, const FormDemo &form, const DemoModel &m)
+{
+    same("A", form.A().toDouble(), m.a);
+    same("B", form.B().toDouble(), m.b);
+    same("C", form.C().toDouble(), m.c);
+    same("X", form.X(), m.x);
+    static const char *const names[] = {"A", "B", "C", "X"};
+    for (int i = 0; i < 8; ++i) {
+        const Label *cell = form.label(QLatin1String(kMemoryCells[i]));
+        same(kMemoryCells[i], cell->isVisible(), m.panel);
+        const QString caption = i < 4 ? (m.panel ? QLatin1String(names[i]) : QString())
+                                      : m.cells[std::size_t(i - 4)];
+        same(kMemoryCells[i], cell->caption(), caption);
+    }
+    for (int i = 0; i < 24; ++i)
+        same("Lbl_List(%1) red", form.Lbl_List(i)->foreColor() == kHighlight,
+             bool(m.litLines[std::size_t(i)]), i);
+    for (int i = 0; i < 27; ++i)
+        same("lbl_alg(%1) red", form.lbl_alg(i)->foreColor() == kHighlight,
+             bool(m.litLabels[std::size_t(i)]), i);
+    for (const auto &[label, caption] : m.captions)
+        same("lbl_alg(%1) caption", form.lbl_alg(label)->caption(), caption, label);
+}
+
+} // namespace
+
+QStringList differences(const FormDemo &form, const DemoModel &model)
+{
+    Comparison same;
+    compareControls(same, form, model);
+    compareDisplays(same, form, model);
+    return same.wrong;
+}

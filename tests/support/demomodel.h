@@ -1,0 +1,73 @@
+#pragma once
+
+// What a demonstration does, told once more in a few plain variables: the
+// reference the tests compare the demonstrator window with.
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <array>
+#include <bitset>
+#include <map>
+#include <optional>
+
+class FormDemo;
+
+class DemoModel
+{
+public:
+    // An input box: its text, and the number it holds if it holds one.
+    struct Box
+    {
+        QString text;
+        std::optional<double> number;
+    };
+
+    // The window as it is loaded, boxes holding 5, 4, 3.
+    DemoModel();
+
+    // One user action, by the letters play() takes (S N B K G P R T D d).
+    // Returns false, changing nothing, when the window would not offer it.
+    bool act(QChar action);
+    // Actions one after the other; false at the first one not offered.
+    bool play(QStringView actions);
+    // Text typed into box 0, 1 or 2; `number` is what it reads as, if
+    // anything.
+    void type(int box, const QString &text, std::optional<double> number);
+    // The box that makes the sort button refuse to start, or -1.
+    int refusedBox() const;
+
+    bool running() const { return counter != 0; }
+    bool previewOn() const { return running() && checked && back; }
+    bool nextOn() const { return running() && checked; }
+    bool gotoOn() const { return running() && !checked; }
+    bool stopOn() const { return running() && !checked; }
+
+    int counter = 0;     // 0 idle, else the next step to show
+    bool checked = true; // step-by-step mode
+    bool back = false;   // "Назад" on while in step-by-step mode
+    bool timer = false;
+    bool panel = false;  // memory cells shown
+    double a = 0, b = 0, c = 0, x = 0;
+    std::array<QString, 4> cells;        // captions of the value cells A, B, C, X
+    std::bitset<24> litLines;
+    std::bitset<27> litLabels;
+    std::map<int, QString> captions;     // of the flowchart labels the steps rewrite
+    std::array<Box, 3> boxes;
+
+private:
+    void start();
+    void step();
+    void clearMemory();
+    void clearDisplays();
+    void compare(double left, double right, int label, int noLabel);
+    void assign(double &target, double value, int cell, int label, const char *name);
+};
+
+// The number text of a value, as the window writes it in the default locale.
+QString numberText(double value);
+
+// What differs between the window and the model, one line each; empty when
+// they agree.
+QStringList differences(const FormDemo &form, const DemoModel &model);
