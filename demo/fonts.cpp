@@ -18,7 +18,11 @@ struct DemoFonts
 
 DemoFonts makeFonts()
 {
-    const FontFaces faces = loadFontFaces();
+    // The MS Sans Serif file holds bitmaps of one size: scaled up for a
+    // projector its letters would stand apart, so the scalable Tahoma takes
+    // its place there.
+    const bool scaled = qGuiApp->devicePixelRatio() != 1.0;
+    const FontFaces faces = loadFontFaces({}, scaled);
     const QFont fallback = QGuiApplication::font();
     auto make = [&](const QString &family, int pixels, QFont::Weight weight) {
         QFont f = fallback;
@@ -31,10 +35,6 @@ DemoFonts makeFonts()
         f.setWeight(weight);
         return f;
     };
-    // The MS Sans Serif file holds bitmaps of one size: scaled up for a
-    // projector its letters would stand apart, so the scalable Tahoma takes
-    // its place there.
-    const bool scaled = qGuiApp->devicePixelRatio() != 1.0;
     DemoFonts fonts;
     fonts.window = make(scaled ? faces.large : faces.regular, kWindowPixels, QFont::Normal);
     fonts.bold = make(faces.bold, kWindowPixels, QFont::Bold);
@@ -44,13 +44,17 @@ DemoFonts makeFonts()
 
 } // namespace
 
-FontFaces loadFontFaces(const QStringList &folders)
+FontFaces loadFontFaces(const QStringList &folders, bool scaled)
 {
     const QStringList search = folders.isEmpty() ? wineFontFolders() : folders;
     FontFaces faces;
     faces.regular = wineFontFamily(QStringLiteral("ms_sans_serif.ttf"), search);
-    faces.bold = wineFontFamily(QStringLiteral("tahomabd.ttf"), search);
     faces.large = wineFontFamily(QStringLiteral("tahoma.ttf"), search);
+    // The Tahoma Bold file is bold only in its bitmaps of the window's own
+    // size; its outlines are as thin as Tahoma's. Scaled up, bold comes from
+    // Tahoma itself, which Qt thickens for a bold weight, and the bold file
+    // stays unregistered so that Qt doesn't pick its thin outlines instead.
+    faces.bold = scaled ? faces.large : wineFontFamily(QStringLiteral("tahomabd.ttf"), search);
     return faces;
 }
 

@@ -23,5 +23,6 @@ struct FontFaces
 };
 
 // Loads the faces from the first folder that has them; the default search
-// is the "wine/fonts" folder of the system's data directories.
-FontFaces loadFontFaces(const QStringList &folders = QStringList());
+// is the "wine/fonts" folder of the system's data directories. In a window
+// scaled for a projector the bold labels take Tahoma, thickened by Qt.
+FontFaces loadFontFaces(const QStringList &folders = QStringList(), bool scaled = false);

@@ -19,6 +19,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolTip>
@@ -694,6 +695,30 @@ void WindowTest::scaledText()
                      qPrintable(info.family()));
         QCOMPARE(info.pixelSize() >= 11, true);
     }
+    // Bold looks bold: it leaves clearly more ink than the same face at
+    // normal weight.
+    const auto ink = [](const QFont &font) {
+        const qreal dpr = qGuiApp->devicePixelRatio();
+        QImage image(QSize(120, 20) * dpr, QImage::Format_RGB32);
+        image.setDevicePixelRatio(dpr);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(0, 0, 120, 20), Qt::AlignLeft, QStringLiteral("Начало X=A"));
+        painter.end();
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += qGray(image.pixel(x, y)) < 128;
+        return dark;
+    };
+    QFont normal = demoFont(FontId::Bold);
+    normal.setWeight(QFont::Normal);
+    const int boldInk = ink(demoFont(FontId::Bold)), normalInk = ink(normal);
+    QVERIFY2(boldInk * 100 >= normalInk * 112, qPrintable(QStringLiteral("bold %1, normal %2")
+                                                            .arg(boldInk).arg(normalInk)));
+
     const QString text = QStringLiteral("Private Sub Command1_Click()");
     const int width = QFontMetrics(demoFont(FontId::Window)).horizontalAdvance(text);
     // The listing's longest line fits its label at every scale.
