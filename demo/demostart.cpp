@@ -15,7 +15,7 @@ launch::Program demoProgram()
 
 std::unique_ptr<FormDemo> startDemo()
 {
-    QApplication::setApplicationName(QStringLiteral("kalumet"));
+    QApplication::setApplicationName(demoProgram().name);
     QGuiApplication::setDesktopFileName(QStringLiteral(KALUMET_APP_ID));
     launch::installQtTranslations();
 

@@ -15,7 +15,7 @@ launch::Program sorterProgram()
 
 std::unique_ptr<Form1> startSorter()
 {
-    QApplication::setApplicationName(QStringLiteral("brivon"));
+    QApplication::setApplicationName(sorterProgram().name);
     QGuiApplication::setDesktopFileName(QStringLiteral(BRIVON_APP_ID));
     launch::installQtTranslations();
 
