@@ -16,7 +16,8 @@ check() { # name, program and arguments
     name=$1; shift
     valgrind --tool=memcheck --error-exitcode=99 --leak-check=full \
         --show-leak-kinds=definite --errors-for-leak-kinds=definite \
-        --track-origins=yes --num-callers=40 --log-file="$log" "$@" >/dev/null 2>&1
+        --track-origins=yes --num-callers=40 \
+        --suppressions="$(dirname "$0")/valgrind.supp" --log-file="$log" "$@" >/dev/null 2>&1
     status=$?
     echo "$name: $(grep -o 'ERROR SUMMARY: [0-9]* errors' "$log");" \
          "$(grep -o 'definitely lost: .*' "$log")"
