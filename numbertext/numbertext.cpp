@@ -1,34 +1,60 @@
 #include "numbertext.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
 #include <cmath>
 
 namespace numbertext {
 
 namespace {
 
-std::optional<double> parseStrict(const QString &text, QLocale locale)
+// How a text reads as a number: the number, or why there is none.
+struct Reading
+{
+    std::optional<double> value;
+    // A number whose size a double can't hold: 1 beyond the largest, -1
+    // closer to zero than the smallest; 0 when the text is no number at all.
+    int outOfRange = 0;
+};
+
+Reading readStrict(const QString &text, QLocale locale)
 {
     // A group separator would make "1,5" in English the number 15, or two
     // numbers typed with a space one number: typed numbers have none.
     locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
     bool ok = false;
     const double value = locale.toDouble(text, &ok);
-    // toDouble also takes spellings of infinity and not-a-number, and turns
-    // a value beyond a double into infinity: none of those is a number here.
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    // toDouble also takes spellings of infinity and not-a-number: those are
+    // no numbers here.
+    if (ok)
+        return {std::isfinite(value) ? std::optional<double>(value) : std::nullopt, 0};
+    // A number beyond a double's range is refused with infinity; one too
+    // close to zero with zero, as is text that is no number. The latter is
+    // told by its mantissa: a number on its own before the exponent.
+    if (std::isinf(value))
+        return {std::nullopt, 1};
+    const QString exponent = locale.exponential();
+    const qsizetype at = text.lastIndexOf(exponent, -1, Qt::CaseInsensitive);
+    if (at > 0) {
+        bool mantissaOk = false;
+        const double mantissa = locale.toDouble(text.left(at), &mantissaOk);
+        const QString power = text.mid(at + exponent.size());
+        static const QRegularExpression whole(QStringLiteral("\\A[+-]?[0-9]+\\z"));
+        if (mantissaOk && mantissa != 0 && std::isfinite(mantissa) && whole.match(power).hasMatch())
+            return {std::nullopt, power.startsWith(QLatin1Char('-')) ? -1 : 1};
+    }
+    return {};
 }
 
-} // namespace
-
-std::optional<double> parse(const QString &text, const QLocale &locale)
+Reading read(const QString &text, const QLocale &locale)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
-        return std::nullopt;
-    if (auto value = parseStrict(trimmed, locale))
-        return value;
+        return {};
+    Reading reading = readStrict(trimmed, locale);
+    if (reading.value || reading.outOfRange)
+        return reading;
 
     const QString decimal = locale.decimalPoint();
     const QString group = locale.groupSeparator();
@@ -36,24 +62,36 @@ std::optional<double> parse(const QString &text, const QLocale &locale)
         && trimmed.contains(QLatin1Char('.'))) {
         QString withComma = trimmed;
         withComma.replace(QLatin1Char('.'), QLatin1Char(','));
-        return parseStrict(withComma, locale);
+        return readStrict(withComma, locale);
     }
-    return std::nullopt;
+    return reading;
+}
+
+} // namespace
+
+std::optional<double> parse(const QString &text, const QLocale &locale)
+{
+    return read(text, locale).value;
 }
 
 QString format(double value, const QLocale &locale)
 {
     if (value == 0)
         value = 0; // no "-0"
-    // The 15 digits of the largest doubles round up beyond the range, and
-    // that text would be refused when read back: those are written as the
-    // largest 15-digit number a double holds.
-    constexpr double largest = 1.79769313486231e308;
-    if (std::isfinite(value) && std::fabs(value) > largest)
-        value = std::copysign(largest, value);
     QLocale plain = locale;
     plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return plain.toString(value, 'g', 15);
+    // The shortest digits that read back as this very double. They are
+    // written the usual way: in full from 0.0001 up to where there are more
+    // than 15 digits before the separator and some of them are not
+    // significant; with an exponent beyond.
+    const QString scientific = QLocale::c().toString(value, 'e', QLocale::FloatingPointShortest);
+    const qsizetype e = scientific.indexOf(QLatin1Char('e'));
+    const int power = e < 0 ? 0 : scientific.mid(e + 1).toInt();
+    int digits = 0;
+    for (qsizetype i = 0; i < (e < 0 ? scientific.size() : e); ++i)
+        digits += scientific.at(i).isDigit();
+    const bool exponent = power < -4 || power >= std::max(15, digits);
+    return plain.toString(value, exponent ? 'e' : 'f', QLocale::FloatingPointShortest);
 }
 
 QString oneLine(const QString &typed)
@@ -98,7 +136,16 @@ QString refusal(const QString &boxLabel, const QString &typed, const QLocale &lo
     const QString quoted = oneLine(typed);
     if (quoted.isEmpty())
         return QStringLiteral("Поле «%1» пустое. %2").arg(boxLabel, hint);
-    return QStringLiteral("В поле «%1» не число: «%2». %3").arg(boxLabel, quoted, hint);
+    switch (read(typed, locale).outOfRange) {
+    case 1:
+        return QStringLiteral("В поле «%1» слишком большое число: «%2». %3")
+            .arg(boxLabel, quoted, hint);
+    case -1:
+        return QStringLiteral("В поле «%1» число слишком близко к нулю: «%2». %3")
+            .arg(boxLabel, quoted, hint);
+    default:
+        return QStringLiteral("В поле «%1» не число: «%2». %3").arg(boxLabel, quoted, hint);
+    }
 }
 
 } // namespace numbertext

@@ -15,9 +15,9 @@ namespace numbertext {
 // is taken as the decimal separator too.
 std::optional<double> parse(const QString &text, const QLocale &locale = QLocale());
 
-// The text of a number: a whole number without separator or fraction digits,
-// a fraction with the user's decimal separator, never a group separator, at
-// most 15 significant digits.
+// The text of a number: the shortest that reads back as the same double; a
+// whole number without separator or fraction digits, a fraction with the
+// user's decimal separator, never a group separator, "0" for minus zero.
 QString format(double value, const QLocale &locale = QLocale());
 
 // Typed text as it is quoted inside one line of a message: line breaks, tabs
@@ -30,7 +30,8 @@ QString oneLine(const QString &typed);
 QString example(const QLocale &locale = QLocale());
 
 // Why a box's text was refused, in Russian, naming the box by its label and
-// quoting what was typed (on one line, shortened when long).
+// quoting what was typed (on one line, shortened when long): empty, no
+// number, or a number too large or too close to zero for a double.
 QString refusal(const QString &boxLabel, const QString &typed,
                 const QLocale &locale = QLocale());
 

@@ -116,6 +116,14 @@ void StepEngineTest::run_data()
         << "ru_RU" << QStringList{"2.5", "1", "0"} << QList<double>{2.5, 1, 0} << steps({{1, 24}})
         << QStringList{"3|Lbl_MemA|2,5", "7|lbl_alg(7)|X = 2,5"}
         << QStringList{"0", "1", "2,5"};
+
+    // 16 and 17 digits stay exact: the comparison shows the numbers compared.
+    QTest::newRow("exact digits")
+        << "C" << QStringList{"1.0000000000000002", "1", "0.1234567890123456"}
+        << QList<double>{1.0000000000000002, 1, 0.1234567890123456} << steps({{1, 24}})
+        << QStringList{"6|lbl_alg(5)|1.0000000000000002 > 1",
+                       "11|lbl_alg(11)|1.0000000000000002 > 0.1234567890123456"}
+        << QStringList{"0.1234567890123456", "1", "1.0000000000000002"};
 }
 
 void StepEngineTest::run()

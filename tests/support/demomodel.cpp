@@ -20,9 +20,16 @@ constexpr int kLabelsOfStep[25][2] = {
 
 QString numberText(double value)
 {
+    // The fewest digits from 15 up that read back as the very same double.
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'g', 15);
+    QString text;
+    for (int digits = 15; digits <= 17; ++digits) {
+        text = locale.toString(value == 0 ? 0.0 : value, 'g', digits);
+        if (locale.toDouble(text) == value)
+            break;
+    }
+    return text;
 }
 
 DemoModel::DemoModel()
