@@ -114,6 +114,10 @@ private:
     void nameBoxesByTheirLabels();
     void connectHandlers();
     void endProgram();
+    // The displays alone, as alg_cls clears them: Mem_cls without the
+    // memory, and the rest of alg_cls.
+    void clearMemoryPanel();
+    void clearHighlightAndCaptions();
     // Refuses a start while a box doesn't hold a number: says which box and
     // why, and puts the focus in it.
     bool inputsAreNumbers();

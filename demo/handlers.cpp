@@ -99,11 +99,15 @@ void FormDemo::Image3_Click()
     endProgram();
 }
 
-// A double click on bare window background clears the displays; a running
-// demonstration goes on from the same step.
+// A double click on bare window background clears the displays: the memory
+// panel, the highlighting and the flowchart captions. The memory itself is
+// kept, so a running demonstration goes on from the same step with the
+// numbers it has read and still writes the sorted numbers back. (Idle, the
+// memory is zero already.)
 void FormDemo::Form_DblClick()
 {
-    alg_cls();
+    clearMemoryPanel();
+    clearHighlightAndCaptions();
 }
 
 QString FormDemo::aboutText()

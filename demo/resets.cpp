@@ -31,6 +31,12 @@ void FormDemo::Mem_cls()
     m_B = VariantNumber::integer(0);
     m_C = VariantNumber::integer(0);
     m_X = 0;
+    clearMemoryPanel();
+}
+
+// Empties and hides the memory panel's cells; the memory itself stays.
+void FormDemo::clearMemoryPanel()
+{
     m_Lbl_MemA->setCaption(QString());
     m_Lbl_MemB->setCaption(QString());
     m_Lbl_MemC->setCaption(QString());
@@ -54,6 +60,12 @@ void FormDemo::Mem_cls()
 void FormDemo::alg_cls()
 {
     Mem_cls();
+    clearHighlightAndCaptions();
+}
+
+// The flowchart and the listing black again, the flowchart captions restored.
+void FormDemo::clearHighlightAndCaptions()
+{
     for (int i = 0; i <= 26; ++i)
         lbl_alg(i)->setForeColor(kNormal);
     for (int i = 0; i <= 23; ++i)

@@ -37,6 +37,8 @@ private slots:
 
     void states_data();
     void states();
+    void doubleClickMidRun_data();
+    void doubleClickMidRun();
     void esc_data();
     void esc();
     void exit_data();
@@ -90,16 +92,16 @@ void RunControlsTest::states_data()
         << QStringLiteral("S") + repeated('N', 22) + "R" << kIdle << 0;
     QTest::newRow("Сброс while the timer runs") << "SKGTTTTTTTR" << kIdle << 0;
     QTest::newRow("Сброс while paused") << "SNNNKGTPR" << kIdle << 0;
-    // A double click clears the displays and the memory, and the run goes
-    // on: cleared memory holds 0, inputs still to come are read.
+    // A double click clears the displays, but not the memory: the run goes
+    // on with the numbers it has read.
     QTest::newRow("double click keeps the run going") << "SNNKGD" << kAutomatic << 0;
     QTest::newRow("double click on a listing line") << "SNNNd" << kStepByStep << 0;
     QTest::newRow("double click before the panel is shown, to the end")
         << QStringLiteral("SND") + repeated('N', 23) << kIdle << 0;
     QTest::newRow("double click after A was read, to the end")
-        << QStringLiteral("SNNND") + repeated('N', 15) << kIdle << 0;
+        << QStringLiteral("SNNND") + repeated('N', 21) << kIdle << 0;
     QTest::newRow("double click after all three were read, to the end")
-        << QStringLiteral("SNNNNNND") + repeated('N', 12) << kIdle << 0;
+        << QStringLiteral("SNNNNNND") + repeated('N', 18) << kIdle << 0;
     QTest::newRow("double click while the timer runs, to the end")
         << QStringLiteral("SNNKGD") + repeated('T', 22) << kIdle << 0;
 }
@@ -118,6 +120,36 @@ void RunControlsTest::states()
 
     QCOMPARE(enabledControls(form), state);
     QCOMPARE(toggles.count(), toggled);
+}
+
+void RunControlsTest::doubleClickMidRun_data()
+{
+    QTest::addColumn<int>("stepsBefore");
+
+    // 9, 1, 5 takes 21 steps: yes, yes, then no.
+    for (int steps = 1; steps <= 20; ++steps)
+        QTest::addRow("after %d steps", steps) << steps;
+}
+
+// A double click part way through a run clears what is shown, and the run
+// still compares the numbers it read and writes them back sorted.
+void RunControlsTest::doubleClickMidRun()
+{
+    QFETCH(int, stepsBefore);
+
+    FormDemo form;
+    DemoModel model;
+    const QStringList typed = {"9", "1", "5"};
+    for (int i = 0; i < 3; ++i) {
+        inputBox(form, i)->setText(typed[i]);
+        model.type(i, typed[i], typed[i].toDouble());
+    }
+    PLAY(form, QStringLiteral("S") + repeated('N', stepsBefore) + 'D', &model);
+    while (form.stepCounter() != 0)
+        PLAY(form, u"N", &model);
+
+    QCOMPARE(QStringList({form.Text1()->text(), form.Text2()->text(), form.Text3()->text()}),
+             QStringList({"1", "5", "9"}));
 }
 
 void RunControlsTest::esc_data()

@@ -79,7 +79,10 @@ bool DemoModel::act(QChar action)
         timer = false;
         clearDisplays();
         return true;
-    case 'D': clearDisplays(); return true;
+    case 'D': // the displays only: a run goes on with the numbers it has read
+        clearPanel();
+        clearHighlightAndCaptions();
+        return true;
     case 'd': return true;
     }
     return false;
@@ -107,16 +110,26 @@ void DemoModel::start()
     counter = 1;
 }
 
+void DemoModel::clearPanel()
+{
+    panel = false;
+    cells = {};
+}
+
 void DemoModel::clearMemory()
 {
     a = b = c = x = 0;
-    panel = false;
-    cells = {};
+    clearPanel();
 }
 
 void DemoModel::clearDisplays()
 {
     clearMemory();
+    clearHighlightAndCaptions();
+}
+
+void DemoModel::clearHighlightAndCaptions()
+{
     litLines.reset();
     litLabels.reset();
     for (const auto &[label, caption] : kIdleCaptions)

@@ -59,8 +59,10 @@ public:
 private:
     void start();
     void step();
+    void clearPanel();
     void clearMemory();
     void clearDisplays();
+    void clearHighlightAndCaptions();
     void compare(double left, double right, int label, int noLabel);
     void assign(double &target, double value, int cell, int label, const char *name);
 };
