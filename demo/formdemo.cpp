@@ -47,9 +47,7 @@ FormDemo::FormDemo(QWidget *parent)
         move(frame.topLeft());
     }
 
-    Form_Load();
-    // The first control in tab order that is enabled has the focus.
-    m_Command1->setFocus(Qt::OtherFocusReason);
+    Form_Load(); // which puts the focus on the sort button
 }
 
 namespace {
@@ -101,9 +99,10 @@ QWidget *makeWidget(const ControlRow &row, QWidget *parent)
         c->setAutoFillBackground(true);
         return c;
     }
-    auto *b = new QPushButton(row.text, parent); // no default or cancel role
-    b->setAutoDefault(false);
-    b->setDefault(false);
+    // Enter presses the focused button, as Space does; no button is pressed
+    // by Enter elsewhere, and none by Esc.
+    auto *b = new QPushButton(row.text, parent);
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -323,6 +322,17 @@ bool FormDemo::event(QEvent *event)
     if (event->type() == QEvent::KeyPress && (!focusWidget() || focusWidget() == this))
         eventFilter(this, event);
     return QWidget::event(event);
+}
+
+// A focused control that is being disabled hands the focus on through here.
+// It doesn't go down the tab order to whatever is still enabled (the check
+// box, "Сброс", where the next Space would do the wrong thing): the handler
+// that disabled the control puts the focus on the next action.
+bool FormDemo::focusNextPrevChild(bool next)
+{
+    if (const QWidget *focused = focusWidget(); focused && !focused->isEnabled())
+        return false;
+    return QWidget::focusNextPrevChild(next);
 }
 
 bool FormDemo::eventFilter(QObject *, QEvent *event)

@@ -39,6 +39,7 @@ void FormDemo::Command1_Click()
     m_Text1->setEnabled(false);
     m_Text2->setEnabled(false);
     m_Text3->setEnabled(false);
+    m_Cmd_Next->setFocus(Qt::OtherFocusReason); // the next action
 }
 
 // "Пошаговый режим" changed, by the user or by the start: the run buttons
@@ -73,12 +74,14 @@ void FormDemo::Timer1_Timer()
 void FormDemo::Cmd_Goto_Click()
 {
     m_Timer1->setEnabled(true);
+    m_Cmd_Stop->setFocus(Qt::OtherFocusReason);
 }
 
 // "Стоп"
 void FormDemo::Cmd_Stop_Click()
 {
     m_Timer1->setEnabled(false);
+    m_Cmd_Goto->setFocus(Qt::OtherFocusReason);
 }
 
 // "Сброс": the window as it was loaded; the boxes keep their text.

@@ -66,9 +66,9 @@ std::vector<QWidget *> Form1::makeControls()
         }
         case form1::ControlKind::PushButton: {
             auto *button = new QPushButton(row.text, this);
-            // Enter and Esc in a box must not press it.
-            button->setAutoDefault(false);
-            button->setDefault(false);
+            // Enter presses it when it has the focus, as Space does; Enter
+            // and Esc in a box do nothing.
+            button->setAutoDefault(true);
             w = button;
             break;
         }

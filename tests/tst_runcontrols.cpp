@@ -39,6 +39,8 @@ private slots:
     void states();
     void doubleClickMidRun_data();
     void doubleClickMidRun();
+    void keyboard_data();
+    void keyboard();
     void esc_data();
     void esc();
     void exit_data();
@@ -152,6 +154,72 @@ void RunControlsTest::doubleClickMidRun()
              QStringList({"1", "5", "9"}));
 }
 
+void RunControlsTest::keyboard_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("focused"); // the control the key goes to
+    QTest::addColumn<int>("key");         // 0: a tick of the timer instead
+    QTest::addColumn<QString>("action");  // what the model does: a letter of play(), or none
+    QTest::addColumn<QString>("gained");  // the controls that take the focus, in turn
+
+    const int Return = Qt::Key_Return, Enter = Qt::Key_Enter, Space = Qt::Key_Space;
+    const QString lastStep = QStringLiteral("S") + repeated('N', 23);
+    const QString lastTick = QStringLiteral("SNKG") + repeated('T', 22);
+
+    QTest::newRow("start by Return") << "" << "Command1" << Return << "S" << "Cmd_Next";
+    QTest::newRow("start by Enter") << "" << "Command1" << Enter << "S" << "Cmd_Next";
+    QTest::newRow("start by Space") << "" << "Command1" << Space << "S" << "Cmd_Next";
+    QTest::newRow("Вперед") << "S" << "Cmd_Next" << Return << "N" << "";
+    QTest::newRow("Вперед, the last step") << lastStep << "Cmd_Next" << Return << "N" << "Command1";
+    QTest::newRow("Назад") << "SNKK" << "Cmd_Preview" << Return << "B" << "";
+    QTest::newRow("box cleared by Space") << "SN" << "Check1" << Space << "K" << "";
+    QTest::newRow("Продолжить") << "SNK" << "Cmd_Goto" << Return << "G" << "Cmd_Stop";
+    QTest::newRow("Стоп") << "SNKG" << "Cmd_Stop" << Return << "P" << "Cmd_Goto";
+    QTest::newRow("Стоп by Space") << "SNKG" << "Cmd_Stop" << Space << "P" << "Cmd_Goto";
+    QTest::newRow("Сброс mid-run") << "SNN" << "Cmd_Reset" << Return << "R" << "Command1";
+    QTest::newRow("Сброс when idle") << "" << "Cmd_Reset" << Return << "R" << "Command1";
+    QTest::newRow("last tick, Стоп focused") << lastTick << "Cmd_Stop" << 0 << "T" << "Command1";
+    QTest::newRow("last tick, the box focused") << lastTick << "Check1" << 0 << "T" << "Command1";
+    QTest::newRow("Return in a box") << "" << "Text2" << Return << "" << "";
+}
+
+// The keyboard: Enter presses the focused button, and the focus moves on to
+// the control of the next action, never through the check box or "Сброс".
+void RunControlsTest::keyboard()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, focused);
+    QFETCH(int, key);
+    QFETCH(QString, action);
+    QFETCH(QString, gained);
+
+    FormDemo form;
+    DemoModel model;
+    form.Timer1()->blockSignals(true); // only the test's ticks
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    PLAY(form, setup, &model);
+    auto *target = form.findChild<QWidget *>(focused);
+    target->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+    QStringList took;
+    const QObject context;
+    connect(qApp, &QApplication::focusChanged, &context, [&took](QWidget *, QWidget *now) {
+        if (now)
+            took << now->objectName();
+    });
+
+    if (key)
+        QTest::keyClick(form.windowHandle(), Qt::Key(key));
+    else
+        form.Timer1_Timer();
+
+    QVERIFY(action.isEmpty() || model.act(action.at(0)));
+    QCOMPARE(differences(form, model), QStringList());
+    QCOMPARE(took.join(QLatin1Char(' ')), gained);
+    QCOMPARE(QApplication::focusWidget()->objectName(), gained.isEmpty() ? focused : gained);
+}
+
 void RunControlsTest::esc_data()
 {
     QTest::addColumn<QString>("setup");
@@ -208,15 +276,16 @@ void RunControlsTest::esc()
 
 void RunControlsTest::exit_data()
 {
-    QTest::addColumn<bool>("hotSpot");
+    QTest::addColumn<QString>("how");
 
-    QTest::newRow("Выход") << false;
-    QTest::newRow("close box of the pictured window") << true;
+    QTest::newRow("Выход") << "click";
+    QTest::newRow("Выход by Return") << "Return";
+    QTest::newRow("close box of the pictured window") << "hot spot";
 }
 
 void RunControlsTest::exit()
 {
-    QFETCH(bool, hotSpot);
+    QFETCH(QString, how);
 
     FormDemo form;
     form.show();
@@ -226,10 +295,14 @@ void RunControlsTest::exit()
     QSignalSpy ended(&form, &FormDemo::programEnded);
     QSignalSpy ticks(form.Timer1(), &IntervalTimer::Timer);
 
-    if (hotSpot)
+    if (how == QLatin1String("hot spot")) {
         QTest::mouseClick(&form, Qt::LeftButton, {}, form.drawn("Image3")->pixels().center());
-    else
+    } else if (how == QLatin1String("Return")) {
+        form.Command3()->setFocus();
+        QTest::keyClick(form.Command3(), Qt::Key_Return);
+    } else {
         QTest::mouseClick(form.Command3(), Qt::LeftButton);
+    }
 
     QVERIFY(form.hasEnded());
     QCOMPARE(ended.count(), 1);

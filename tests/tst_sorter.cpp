@@ -47,8 +47,8 @@ private slots:
     void sort();
     void refused_data();
     void refused();
-    void enterAndEscDoNothing_data();
-    void enterAndEscDoNothing();
+    void keys_data();
+    void keys();
     void controls();
     void window();
     void tabOrder();
@@ -212,34 +212,43 @@ void SorterTest::refused()
     QCOMPARE(text[bad]->selectedText(), before[bad]);
 }
 
-void SorterTest::enterAndEscDoNothing_data()
+void SorterTest::keys_data()
 {
-    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("control"); // the focused control
     QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("sorts");
 
+    // Enter and Esc in a box do nothing; Enter and Space press the focused
+    // button, which keeps the focus.
     for (const char *box : {"Text1", "Text3"}) {
-        QTest::addRow("Return in %s", box) << box << int(Qt::Key_Return);
-        QTest::addRow("Enter in %s", box) << box << int(Qt::Key_Enter);
-        QTest::addRow("Esc in %s", box) << box << int(Qt::Key_Escape);
+        QTest::addRow("Return in %s", box) << box << int(Qt::Key_Return) << false;
+        QTest::addRow("Enter in %s", box) << box << int(Qt::Key_Enter) << false;
+        QTest::addRow("Esc in %s", box) << box << int(Qt::Key_Escape) << false;
     }
+    QTest::newRow("Return on the button") << "Command1" << int(Qt::Key_Return) << true;
+    QTest::newRow("Enter on the button") << "Command1" << int(Qt::Key_Enter) << true;
+    QTest::newRow("Space on the button") << "Command1" << int(Qt::Key_Space) << true;
+    QTest::newRow("Esc on the button") << "Command1" << int(Qt::Key_Escape) << false;
 }
 
-void SorterTest::enterAndEscDoNothing()
+void SorterTest::keys()
 {
-    QFETCH(QString, box);
+    QFETCH(QString, control);
     QFETCH(int, key);
+    QFETCH(bool, sorts);
 
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    auto *edit = form.findChild<QLineEdit *>(box);
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key(key));
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto *focused = form.findChild<QWidget *>(control);
+    focused->setFocus();
+    QTest::keyClick(form.windowHandle(), Qt::Key(key));
     QCoreApplication::processEvents();
 
     const QList<QLineEdit *> text = boxes(form);
     QCOMPARE(QStringList({text[0]->text(), text[1]->text(), text[2]->text()}),
-             QStringList({"5", "8", "3"}));
+             sorts ? QStringList({"3", "5", "8"}) : QStringList({"5", "8", "3"}));
+    QCOMPARE(QApplication::focusWidget(), focused);
     QVERIFY(form.isVisible());
     QVERIFY(!QApplication::activeModalWidget());
 }
@@ -280,7 +289,7 @@ void SorterTest::controls()
         } else if (auto *button = qobject_cast<QPushButton *>(w)) {
             QCOMPARE(button->text(), text);
             QVERIFY(!button->isDefault());
-            QVERIFY(!button->autoDefault());
+            QVERIFY(button->autoDefault()); // Enter presses it when focused
         }
     }
 }
