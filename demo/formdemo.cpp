@@ -4,6 +4,7 @@
 #include "builtinimages.h"
 #include "inventory.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -35,6 +36,9 @@ FormDemo::FormDemo(QWidget *parent)
     setPalette(pal);
     setAutoFillBackground(true);
     setFont(demoFont(FontId::Window));
+    // The window's message boxes and the boxes' context menu in its face.
+    QApplication::setFont(font(), "QMessageBox");
+    QApplication::setFont(font(), "QMenu");
 
     m_picture = builtInPixmap(QString::fromLatin1(formdemo::kBackgroundPicture), "bmp");
     createControls();

@@ -88,7 +88,7 @@ public:
     void Text3_Change();
     void Timer1_Timer();
 
-    // The one-line credit of the about box.
+    // The one line of the about box: the program, its version and purpose.
     static QString aboutText();
 
 signals:

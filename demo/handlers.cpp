@@ -3,6 +3,7 @@
 
 #include "formdemo.h"
 
+#include "demostart.h"
 #include "inventory.h"
 #include "numbertext.h"
 
@@ -115,8 +116,9 @@ void FormDemo::Form_DblClick()
 
 QString FormDemo::aboutText()
 {
-    return QStringLiteral("Демонстрация алгоритма сортировки трех чисел: учебная программа "
-                          "к теме «Разветвляющиеся алгоритмы».");
+    const launch::Program program = demoProgram();
+    return QStringLiteral("%1 %2 — демонстрация сортировки трех чисел")
+        .arg(program.name, program.version);
 }
 
 // Esc, whichever control has the focus: the about box. Nothing else changes.

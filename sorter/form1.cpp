@@ -6,7 +6,7 @@
 #include "twips.h"
 #include "winefonts.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -36,6 +36,9 @@ Form1::Form1(QWidget *parent)
     setFont(sorterWindowFont(qGuiApp->devicePixelRatio() == 1.0
                                  ? QStringLiteral("ms_sans_serif.ttf")
                                  : QStringLiteral("tahoma.ttf")));
+    // The refusal message and the boxes' context menu in the window's face.
+    QApplication::setFont(font(), "QMessageBox");
+    QApplication::setFont(font(), "QMenu");
     setWindowIcon(programWindowIcon());
 
     const std::vector<QWidget *> made = makeControls();

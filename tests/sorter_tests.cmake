@@ -10,3 +10,8 @@ add_test(NAME brivon_xvfb_smoke
 add_test(NAME sorter_scale_2 COMMAND sorter font)
 set_tests_properties(sorter_scale_2 PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2;QT_ACCESSIBILITY=0")
+
+# Without the classic face the window and its messages take the fallback.
+add_test(NAME sorter_without_face COMMAND sorter refused font)
+set_tests_properties(sorter_without_face PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_ACCESSIBILITY=0;XDG_DATA_DIRS=/nonexistent")

@@ -1,6 +1,6 @@
 // Qt's own texts in both programs are Russian whatever the system's
-// language (the test runs in an English one): the input boxes' context menu
-// as the programs' start sequences leave it.
+// language (the test runs in an English one), in the window's face: the
+// input boxes' context menu as the programs' start sequences leave it.
 
 #include "demostart.h"
 #include "form1.h"
@@ -40,14 +40,16 @@ void TestQtTexts::contextMenu_data()
 void TestQtTexts::contextMenu()
 {
     QFETCH(Start, start);
-    const QString file = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm";
-    if (!QFile::exists(file))
-        QSKIP(qPrintable(file + " is missing (Debian: qt6-translations-l10n): Qt's texts stay English"));
-
     const std::unique_ptr<QWidget> window = start();
     auto *box = window->findChild<QLineEdit *>(QStringLiteral("Text1"));
     QVERIFY(box);
     const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+    menu->ensurePolished(); // as when it opens
+    QCOMPARE(menu->font(), window->font());
+
+    const QString file = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm";
+    if (!QFile::exists(file))
+        QSKIP(qPrintable(file + " is missing (Debian: qt6-translations-l10n): Qt's texts stay English"));
     QStringList texts;
     for (const QAction *action : menu->actions())
         if (!action->isSeparator()) // the text, without its mnemonic and shortcut

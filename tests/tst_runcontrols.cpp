@@ -8,6 +8,7 @@
 
 #include "boxcloser.h"
 #include "demomodel.h"
+#include "demostart.h"
 #include "driver.h"
 #include "fixtures.h"
 #include "formdemo.h"
@@ -269,8 +270,12 @@ void RunControlsTest::esc()
     QCOMPARE(about.title, QStringLiteral("Об авторе..."));
     QCOMPARE(about.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(about.icon, QMessageBox::NoIcon);
-    QVERIFY(!about.text.isEmpty());
+    // One short line in the window's face: this program at this version.
+    QVERIFY2(about.text.startsWith(demoProgram().name + ' ' + demoProgram().version),
+             qPrintable(about.text));
     QVERIFY(!about.text.contains(QLatin1Char('\n')));
+    QVERIFY2(about.oneLine, qPrintable(about.text));
+    QCOMPARE(about.font, form.font());
     QCOMPARE(snapshot(form), before);
 }
 
@@ -365,6 +370,7 @@ void RunControlsTest::refusedInput()
     QVERIFY2(warning.text.contains(QString::fromUtf8(kBoxLabels[box])), qPrintable(warning.text));
     QVERIFY2(warning.text.contains(quoted), qPrintable(warning.text));
     QVERIFY2(!warning.text.contains(QString(25, QLatin1Char('x'))), qPrintable(warning.text));
+    QCOMPARE(warning.font, form.font());
 
     QCOMPARE(snapshot(form), before);
     // The window system hands the activation back once the box is gone.

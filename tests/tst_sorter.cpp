@@ -206,6 +206,7 @@ void SorterTest::refused()
     QCOMPARE(seen.text, message);
     QCOMPARE(seen.icon, QMessageBox::Warning);
     QCOMPARE(seen.format, Qt::PlainText);
+    QCOMPARE(seen.font, form.font());
 
     QCOMPARE(QStringList({text[0]->text(), text[1]->text(), text[2]->text()}), before);
     QCOMPARE(form.focusWidget(), text[bad]);

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 
 void dropOffscreenBoxWarnings()
 {
@@ -28,8 +29,11 @@ void BoxCloser::closeOpenBox()
     if (box != m_open) {
         m_open = box;
         m_opened.start();
+        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
         m_seen.append({box->windowTitle(), box->text(), box->standardButtons(), box->icon(),
-                       box->textFormat()});
+                       box->textFormat(), label->font(),
+                       label->fontMetrics().horizontalAdvance(box->text())
+                           <= label->contentsRect().width()});
     }
     if (m_opened.elapsed() < m_keepOpenMs)
         return;

@@ -20,6 +20,8 @@ struct SeenBox
     QMessageBox::StandardButtons buttons;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::TextFormat format = Qt::AutoText;
+    QFont font;           // of the text
+    bool oneLine = false; // the text fits on one line, unwrapped
 };
 
 // While it lives, every modal message box that opens is remembered and
