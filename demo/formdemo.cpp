@@ -36,7 +36,7 @@ FormDemo::FormDemo(QWidget *parent)
     setAutoFillBackground(true);
     setFont(demoFont(FontId::Window));
 
-    m_picture = builtInPixmap(QString::fromLatin1(formdemo::kBackgroundPicture), "bmp");
+    m_picture = builtInPixmap(formdemo::kBackgroundPicture);
     createControls();
 
     // The client area; a resize moves and scales nothing.
@@ -73,8 +73,8 @@ DrawnControl *makeDrawn(const ControlRow &row, QWidget *surface)
         return makeLabel(row, surface);
     if (row.kind == ControlKind::ImageBox) {
         auto *img = new ImageBox(row.name, row.twips, surface);
-        if (!row.picture.isEmpty())
-            img->setPicture(builtInPixmap(row.picture, "bmp"));
+        if (row.picture)
+            img->setPicture(builtInPixmap(*row.picture));
         img->setToolTip(row.toolTip);
         img->setAccessibleName(row.accessibleName);
         return img;
