@@ -259,17 +259,24 @@ DrawnControl *FormDemo::controlAt(const QPoint &windowPixel) const
 void FormDemo::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.setClipRegion(event->region());
     // At a whole scale factor every picture pixel becomes a square block of
     // screen pixels; in between, smoothing keeps the pictures readable.
     const qreal dpr = devicePixelRatioF();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, dpr != std::floor(dpr));
-    painter.drawPixmap(0, 0, m_picture);
     const QPalette pal = palette();
-    for (auto it = m_stack.rbegin(); it != m_stack.rend(); ++it) {
-        const DrawnControl *c = *it;
-        if (c->isVisible() && c->pixels().adjusted(-1, -1, 1, 1).intersects(event->rect()))
-            c->paint(painter, pal);
+    // Painted rectangle by rectangle: clipped to one rectangle, Qt copies
+    // pictures and fills areas line by line in this thread; clipped to a
+    // region of several (the check box, an opaque child, cuts the first
+    // one in four) it hands every large picture to a pool of threads,
+    // whose start costs more than the copy.
+    for (const QRect &part : event->region()) {
+        painter.setClipRect(part);
+        painter.drawPixmap(0, 0, m_picture);
+        for (auto it = m_stack.rbegin(); it != m_stack.rend(); ++it) {
+            const DrawnControl *c = *it;
+            if (c->isVisible() && c->pixels().adjusted(-1, -1, 1, 1).intersects(part))
+                c->paint(painter, pal);
+        }
     }
 }
 
