@@ -1,5 +1,7 @@
 #include "drawncontrols.h"
 
+#include "builtinimages.h"
+
 #include <QPainter>
 #include <QPalette>
 #include <QWidget>
@@ -86,8 +88,7 @@ void ImageBox::paint(QPainter &painter, const QPalette &) const
         return;
     const QRect r = pixels();
     // Unscaled from the top-left corner, cut off at the box's edges.
-    painter.drawPixmap(r.topLeft(), m_picture,
-                       QRect(QPoint(0, 0), r.size()).intersected(m_picture.rect()));
+    drawBuiltIn(painter, r.topLeft(), m_picture, r);
 }
 
 QAccessible::Role ImageBox::accessibleRole() const

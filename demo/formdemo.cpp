@@ -271,7 +271,7 @@ void FormDemo::paintEvent(QPaintEvent *event)
     // whose start costs more than the copy.
     for (const QRect &part : event->region()) {
         painter.setClipRect(part);
-        painter.drawPixmap(0, 0, m_picture);
+        drawBuiltIn(painter, QPoint(0, 0), m_picture, part);
         for (auto it = m_stack.rbegin(); it != m_stack.rend(); ++it) {
             const DrawnControl *c = *it;
             if (c->isVisible() && c->pixels().adjusted(-1, -1, 1, 1).intersects(part))
