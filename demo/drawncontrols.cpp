@@ -16,7 +16,7 @@ DrawnControl::DrawnControl(Kind kind, const QString &name, int index, const QRec
 
 QString DrawnControl::fullName() const
 {
-    return m_index < 0 ? m_name : QStringLiteral("%1(%2)").arg(m_name).arg(m_index);
+    return m_index < 0 ? m_name : m_name + u'(' + QString::number(m_index) + u')';
 }
 
 void DrawnControl::setVisible(bool visible)

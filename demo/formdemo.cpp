@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 FormDemo::FormDemo(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -90,8 +91,13 @@ DrawnControl *makeDrawn(const ControlRow &row, QWidget *surface)
 
 QWidget *makeWidget(const ControlRow &row, QWidget *parent)
 {
-    if (row.kind == ControlKind::TextBox)
-        return new QLineEdit(row.text, parent);
+    if (row.kind == ControlKind::TextBox) {
+        // The text goes in once the box has the window's font: given to the
+        // constructor, it would be shaped in the application's font first.
+        auto *box = new QLineEdit(parent);
+        box->setText(row.text);
+        return box;
+    }
     if (row.kind == ControlKind::CheckBox) {
         auto *c = new QCheckBox(row.text, parent);
         c->setChecked(row.checked);
@@ -110,9 +116,14 @@ QWidget *makeWidget(const ControlRow &row, QWidget *parent)
 // The window's control of that name and kind. The inventory names every
 // control the window binds, so a miss is a fault of the build.
 template <typename T>
-T *namedControl(const QObject *window, const QString &name)
+T *namedControl(const FormDemo *window, const QString &name)
 {
-    if (T *control = window->findChild<T *>(name, Qt::FindDirectChildrenOnly))
+    T *control = nullptr;
+    if constexpr (std::is_base_of_v<DrawnControl, T>)
+        control = qobject_cast<T *>(window->drawn(name)); // by the stacking's index
+    else
+        control = window->findChild<T *>(name, Qt::FindDirectChildrenOnly);
+    if (control)
         return control;
     qFatal("FormDemo has no control named \"%s\" of the expected kind", qPrintable(name));
 }

@@ -49,7 +49,7 @@ struct ControlRow
 
     QString fullName() const
     {
-        return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+        return index < 0 ? name : name + u'(' + QString::number(index) + u')';
     }
 
     // Chainable settings, so each row of the table reads as one line.
