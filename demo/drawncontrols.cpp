@@ -1,5 +1,7 @@
 #include "drawncontrols.h"
 
+#include "builtinimages.h"
+
 #include <QPainter>
 #include <QPalette>
 #include <QWidget>
@@ -14,7 +16,7 @@ DrawnControl::DrawnControl(Kind kind, const QString &name, int index, const QRec
 
 QString DrawnControl::fullName() const
 {
-    return m_index < 0 ? m_name : QStringLiteral("%1(%2)").arg(m_name).arg(m_index);
+    return m_index < 0 ? m_name : m_name + u'(' + QString::number(m_index) + u')';
 }
 
 void DrawnControl::setVisible(bool visible)
@@ -86,8 +88,7 @@ void ImageBox::paint(QPainter &painter, const QPalette &) const
         return;
     const QRect r = pixels();
     // Unscaled from the top-left corner, cut off at the box's edges.
-    painter.drawPixmap(r.topLeft(), m_picture,
-                       QRect(QPoint(0, 0), r.size()).intersected(m_picture.rect()));
+    drawBuiltIn(painter, r.topLeft(), m_picture, r);
 }
 
 QAccessible::Role ImageBox::accessibleRole() const

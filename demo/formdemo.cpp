@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 FormDemo::FormDemo(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -40,7 +41,7 @@ FormDemo::FormDemo(QWidget *parent)
     QApplication::setFont(font(), "QMessageBox");
     QApplication::setFont(font(), "QMenu");
 
-    m_picture = builtInPixmap(QString::fromLatin1(formdemo::kBackgroundPicture), "bmp");
+    m_picture = builtInPixmap(formdemo::kBackgroundPicture);
     createControls();
 
     // The client area; a resize moves and scales nothing.
@@ -75,8 +76,8 @@ DrawnControl *makeDrawn(const ControlRow &row, QWidget *surface)
         return makeLabel(row, surface);
     if (row.kind == ControlKind::ImageBox) {
         auto *img = new ImageBox(row.name, row.twips, surface);
-        if (!row.picture.isEmpty())
-            img->setPicture(builtInPixmap(row.picture, "bmp"));
+        if (row.picture)
+            img->setPicture(builtInPixmap(*row.picture));
         img->setToolTip(row.toolTip);
         img->setAccessibleName(row.accessibleName);
         return img;
@@ -92,8 +93,13 @@ DrawnControl *makeDrawn(const ControlRow &row, QWidget *surface)
 
 QWidget *makeWidget(const ControlRow &row, QWidget *parent)
 {
-    if (row.kind == ControlKind::TextBox)
-        return new QLineEdit(row.text, parent);
+    if (row.kind == ControlKind::TextBox) {
+        // The text goes in once the box has the window's font: given to the
+        // constructor, it would be shaped in the application's font first.
+        auto *box = new QLineEdit(parent);
+        box->setText(row.text);
+        return box;
+    }
     if (row.kind == ControlKind::CheckBox) {
         auto *c = new QCheckBox(row.text, parent);
         c->setChecked(row.checked);
@@ -113,9 +119,14 @@ QWidget *makeWidget(const ControlRow &row, QWidget *parent)
 // The window's control of that name and kind. The inventory names every
 // control the window binds, so a miss is a fault of the build.
 template <typename T>
-T *namedControl(const QObject *window, const QString &name)
+T *namedControl(const FormDemo *window, const QString &name)
 {
-    if (T *control = window->findChild<T *>(name, Qt::FindDirectChildrenOnly))
+    T *control = nullptr;
+    if constexpr (std::is_base_of_v<DrawnControl, T>)
+        control = qobject_cast<T *>(window->drawn(name)); // by the stacking's index
+    else
+        control = window->findChild<T *>(name, Qt::FindDirectChildrenOnly);
+    if (control)
         return control;
     qFatal("FormDemo has no control named \"%s\" of the expected kind", qPrintable(name));
 }
@@ -262,17 +273,24 @@ DrawnControl *FormDemo::controlAt(const QPoint &windowPixel) const
 void FormDemo::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.setClipRegion(event->region());
     // At a whole scale factor every picture pixel becomes a square block of
     // screen pixels; in between, smoothing keeps the pictures readable.
     const qreal dpr = devicePixelRatioF();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, dpr != std::floor(dpr));
-    painter.drawPixmap(0, 0, m_picture);
     const QPalette pal = palette();
-    for (auto it = m_stack.rbegin(); it != m_stack.rend(); ++it) {
-        const DrawnControl *c = *it;
-        if (c->isVisible() && c->pixels().adjusted(-1, -1, 1, 1).intersects(event->rect()))
-            c->paint(painter, pal);
+    // Painted rectangle by rectangle: clipped to one rectangle, Qt copies
+    // pictures and fills areas line by line in this thread; clipped to a
+    // region of several (the check box, an opaque child, cuts the first
+    // one in four) it hands every large picture to a pool of threads,
+    // whose start costs more than the copy.
+    for (const QRect &part : event->region()) {
+        painter.setClipRect(part);
+        drawBuiltIn(painter, QPoint(0, 0), m_picture, part);
+        for (auto it = m_stack.rbegin(); it != m_stack.rend(); ++it) {
+            const DrawnControl *c = *it;
+            if (c->isVisible() && c->pixels().adjusted(-1, -1, 1, 1).intersects(part))
+                c->paint(painter, pal);
+        }
     }
 }
 

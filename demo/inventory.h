@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour.h"
+#include "demopictures.h"
 #include "fonts.h"
 
 #include <QLine>
@@ -32,7 +33,7 @@ struct ControlRow
     bool visible = true;
     QString tag;
     QString toolTip;
-    QString picture;          // resource path of an image box's bitmap
+    const RawImage *picture = nullptr; // an image box's bitmap
     QString accessibleName;   // for assistive technology, where no text names the control
     QString labelOf;          // labels: the box the label names
     bool enabled = true;
@@ -48,7 +49,7 @@ struct ControlRow
 
     QString fullName() const
     {
-        return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+        return index < 0 ? name : name + u'(' + QString::number(index) + u')';
     }
 
     // Chainable settings, so each row of the table reads as one line.
@@ -62,7 +63,7 @@ struct ControlRow
     ControlRow ticked() const { ControlRow r = *this; r.checked = true; return r; }
     ControlRow withTag(const char *t) const { ControlRow r = *this; r.tag = QString::fromUtf8(t); return r; }
     ControlRow withTip(const char *t) const { ControlRow r = *this; r.toolTip = QString::fromUtf8(t); return r; }
-    ControlRow withPicture(const char *p) const { ControlRow r = *this; r.picture = QString::fromUtf8(p); return r; }
+    ControlRow withPicture(const RawImage &p) const { ControlRow r = *this; r.picture = &p; return r; }
     ControlRow withTab(int i) const { ControlRow r = *this; r.tabIndex = i; return r; }
     ControlRow announcedAs(const char *n) const { ControlRow r = *this; r.accessibleName = QString::fromUtf8(n); return r; }
     ControlRow naming(const char *box) const { ControlRow r = *this; r.labelOf = QString::fromUtf8(box); return r; }
@@ -90,5 +91,5 @@ namespace formdemo {
 constexpr int kClientWidthTwips = 11820;
 constexpr int kClientHeightTwips = 7965;
 constexpr const char *kCaption = "Демонстрация алгоритма сортировки трех чисел";
-constexpr const char *kBackgroundPicture = ":/pictures/flowchart.bmp";
+inline const RawImage &kBackgroundPicture = kFlowchartPicture;
 } // namespace formdemo

@@ -1,37 +1,78 @@
 #pragma once
 
-#include <QFile>
 #include <QIcon>
-#include <QImageReader>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
-#include <QString>
 
-// A picture built into the program as a resource, read as the format it is
-// in. Read without a fixed format, Qt first loads every image format plugin
-// it has and asks each whether it reads the file, although the handlers
-// built into Qt read BMP and PNG themselves; that would cost the start of
-// the program a few milliseconds and the libraries' memory.
-// A missing picture gives a null pixmap.
-inline QPixmap builtInPixmap(const QString &path, const char *format)
+// A picture built into the program as the pixels it is painted with: an
+// array made at build time from the committed image file (tools/rawimages,
+// add_raw_images()). Showing it needs no file, no decoder and no copy.
+struct RawImage
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QPixmap();
-    QImageReader reader(&file, format);
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    int width;
+    int height;
+    // Format_Indexed8, Format_RGB32 or Format_ARGB32_Premultiplied
+    QImage::Format format;
+    // The scan lines, top to bottom, each padded to a whole 32-bit word.
+    const void *bits;
+    // Format_Indexed8: the colour table.
+    const QRgb *colours = nullptr;
+    int colourCount = 0;
+};
+
+// The image over the built-in pixels, read-only: painting reads them where
+// they are; a change to the image would copy them first.
+inline QImage builtInImage(const RawImage &raw)
+{
+    QImage image(static_cast<const uchar *>(raw.bits), raw.width, raw.height, raw.format);
+    if (raw.colours)
+        image.setColorTable(QList<QRgb>(raw.colours, raw.colours + raw.colourCount));
+    return image;
+}
+
+// The same as a pixmap, over the same pixels in the same format.
+inline QPixmap builtInPixmap(const RawImage &raw)
+{
+    return QPixmap::fromImage(builtInImage(raw), Qt::NoFormatConversion);
+}
+
+// Draws `picture` with its top-left corner at `at`, cut to `area` and to
+// the painter's clip rectangle: the pixels of one drawPixmap(). Unless it
+// is smoothed, an indexed picture is turned into the screen's format 64
+// lines at a time and copied: drawn as it is, Qt would convert it pixel by
+// pixel through its general path, several times slower, and hand more than
+// 95 lines at once to a pool of threads.
+inline void drawBuiltIn(QPainter &painter, const QPoint &at, const QPixmap &picture,
+                        const QRect &area)
+{
+    QRect cut = area & QRect(at, picture.size());
+    if (painter.hasClipping())
+        cut &= painter.clipBoundingRect().toAlignedRect();
+    if (cut.isEmpty())
+        return;
+    if (picture.depth() != 8 || painter.testRenderHint(QPainter::SmoothPixmapTransform)) {
+        painter.save();
+        painter.setClipRect(cut);
+        painter.drawPixmap(at, picture);
+        painter.restore();
+        return;
+    }
+    const QImage image = picture.toImage();
+    for (int y = cut.top(); y <= cut.bottom(); y += 64) {
+        const int lines = std::min(64, cut.bottom() - y + 1);
+        QImage band(image.constScanLine(y - at.y()), image.width(), lines, image.bytesPerLine(),
+                    QImage::Format_Indexed8);
+        band.setColorTable(image.colorTable());
+        painter.drawImage(QPoint(cut.left(), y), band.convertToFormat(QImage::Format_RGB32),
+                          QRect(cut.left() - at.x(), 0, cut.width(), lines));
+    }
 }
 
 // The program icon for the window: the sizes a window's frame, the task
-// bar and the task switcher draw, from the resources that
-// add_program_icon() builds into the program. The larger sizes are left to
-// the installed icon theme: every size given here goes to the window system
-// with the window, and all six (358 KB) would hold up its first showing by
-// about 10 ms on an X server.
-inline QIcon programWindowIcon()
-{
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addPixmap(builtInPixmap(QStringLiteral(":/icon/program-%1.png").arg(size), "png"));
-    return icon;
-}
+// bar and the task switcher draw, built into every program that links the
+// programicon library. The larger sizes are left to the installed icon
+// theme: every size given here goes to the window system with the window,
+// and all six (358 KB) would hold up its first showing by about 10 ms on an
+// X server.
+QIcon programWindowIcon();

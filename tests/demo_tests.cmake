@@ -15,5 +15,6 @@ foreach(factor 1.5 2 3)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${factor};QT_ACCESSIBILITY=0")
 endforeach()
 
-# The start sequence, and the pictures as read from the resources.
+# The start sequence, and the pictures built in against the committed files.
 add_gui_test(startup SOURCES tst_startup.cpp LIBS kalumet_demo)
+target_compile_definitions(startup PRIVATE SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -311,7 +311,6 @@ void SorterTest::window()
     QVERIFY(form.minimumSize() != form.maximumSize()); // resizable
     QVERIFY(!form.testAttribute(Qt::WA_Moved));         // placed by the window system
 
-    QVERIFY(QFile::exists(":/icon/program-16.png"));
     QVERIFY(!form.windowIcon().isNull());
     QVERIFY(!form.windowIcon().pixmap(16).isNull());
     QVERIFY(!form.windowIcon().pixmap(32).isNull());

@@ -1,12 +1,16 @@
 // kalumet's start sequence, the window's controls by name, and the pictures
-// and icon read from the resources.
+// and icon built into the program.
 
 #include "builtinimages.h"
 #include "demostart.h"
 #include "formdemo.h"
+#include "inventory.h"
+#include "programiconpixels.h"
 
 #include <QPushButton>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(const RawImage *)
 
 class StartupTest : public QObject
 {
@@ -15,8 +19,8 @@ private slots:
     void start();
     void controlsByName_data();
     void controlsByName();
-    void builtInPixmap_data();
-    void builtInPixmap();
+    void builtInPictures_data();
+    void builtInPictures();
     void windowIcon();
 };
 
@@ -69,33 +73,33 @@ void StartupTest::controlsByName()
             != form.drawnControls().end());
 }
 
-void StartupTest::builtInPixmap_data()
+void StartupTest::builtInPictures_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QByteArray>("format");
-    QTest::addColumn<bool>("readable");
+    QTest::addColumn<const RawImage *>("raw");
+    QTest::addColumn<QString>("file");
 
-    QTest::newRow("flowchart") << ":/pictures/flowchart.bmp" << QByteArray("bmp") << true;
-    QTest::newRow("sorter window") << ":/pictures/sorter_window.bmp" << QByteArray("bmp") << true;
-    QTest::newRow("desktop") << ":/pictures/desktop.bmp" << QByteArray("bmp") << true;
-    QTest::newRow("icon 16") << ":/icon/program-16.png" << QByteArray("png") << true;
-    QTest::newRow("icon 256") << ":/icon/program-256.png" << QByteArray("png") << true;
-    // A fixed format is never second-guessed from the contents.
-    QTest::newRow("wrong format") << ":/pictures/desktop.bmp" << QByteArray("png") << false;
-    QTest::newRow("missing") << ":/pictures/none.bmp" << QByteArray("bmp") << false;
+    QTest::newRow("flowchart") << &kFlowchartPicture << "demo/pictures/flowchart.bmp";
+    QTest::newRow("sorter window") << &kSorterWindowPicture << "demo/pictures/sorter_window.bmp";
+    QTest::newRow("desktop") << &kDesktopPicture << "demo/pictures/desktop.bmp";
+    QTest::newRow("icon 16") << &kProgramIcon16 << "icon/program-16.png";
+    QTest::newRow("icon 32") << &kProgramIcon32 << "icon/program-32.png";
+    QTest::newRow("icon 48") << &kProgramIcon48 << "icon/program-48.png";
 }
 
-// The same pixels as Qt's own detection of the format gives.
-void StartupTest::builtInPixmap()
+// The pixels built in are those of the committed file as Qt reads it, and
+// the pixmap the window paints is made over them without a copy.
+void StartupTest::builtInPictures()
 {
-    QFETCH(QString, path);
-    QFETCH(QByteArray, format);
-    QFETCH(bool, readable);
+    QFETCH(const RawImage *, raw);
+    QFETCH(QString, file);
 
-    const QPixmap read = ::builtInPixmap(path, format.constData());
-    QCOMPARE(!read.isNull(), readable);
-    if (readable)
-        QCOMPARE(read.toImage(), QPixmap(path).toImage());
+    const QImage committed(QStringLiteral(SOURCE_DIR "/") + file);
+    QVERIFY(!committed.isNull());
+    const QImage built = builtInImage(*raw);
+    QCOMPARE(built.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             committed.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    QCOMPARE(built.constBits(), static_cast<const uchar *>(raw->bits));
+    QCOMPARE(builtInPixmap(*raw).toImage().constBits(), built.constBits());
 }
 
 void StartupTest::windowIcon()
@@ -105,7 +109,7 @@ void StartupTest::windowIcon()
     QCOMPARE(icon.availableSizes(), sizes);
     for (const QSize &size : sizes)
         QCOMPARE(icon.pixmap(size).toImage(),
-                 QImage(QStringLiteral(":/icon/program-%1.png").arg(size.width()))
+                 QImage(QStringLiteral(SOURCE_DIR "/icon/program-%1.png").arg(size.width()))
                      .convertToFormat(icon.pixmap(size).toImage().format()));
 }
 

@@ -633,19 +633,18 @@ void WindowTest::picturesInWindow()
     const qreal dpr = form.devicePixelRatioF();
     QCOMPARE(shot.size(), (QSizeF(788, 531) * dpr).toSize());
 
-    struct Placed { QString resource; QPoint at; QRect visible; };
+    struct Placed { const char *name; const RawImage &picture; QPoint at; QRect visible; };
     const Placed pictures[] = {
-        {QStringLiteral(":/pictures/flowchart.bmp"), QPoint(0, 0), QRect(0, 0, 266, 531)},
-        {QStringLiteral(":/pictures/sorter_window.bmp"), QPoint(520, 56), QRect(0, 0, 243, 163)},
+        {"flowchart", kFlowchartPicture, QPoint(0, 0), QRect(0, 0, 266, 531)},
+        {"sorter window", kSorterWindowPicture, QPoint(520, 56), QRect(0, 0, 243, 163)},
         // The desktop shows around the sorter's window only.
-        {QStringLiteral(":/pictures/desktop.bmp"), QPoint(480, 16), QRect(0, 0, 296, 40)},
-        {QStringLiteral(":/pictures/desktop.bmp"), QPoint(480, 16), QRect(0, 203, 296, 19)},
+        {"desktop", kDesktopPicture, QPoint(480, 16), QRect(0, 0, 296, 40)},
+        {"desktop", kDesktopPicture, QPoint(480, 16), QRect(0, 203, 296, 19)},
     };
     const bool whole = dpr == std::floor(dpr);
     const int k = int(dpr);
     for (const Placed &p : pictures) {
-        const QImage picture = QImage(p.resource).convertToFormat(QImage::Format_RGB32);
-        QVERIFY2(!picture.isNull(), qPrintable(p.resource));
+        const QImage picture = builtInImage(p.picture);
         int mismatches = 0;
         for (int y = p.visible.top(); y <= p.visible.bottom(); ++y)
             for (int x = p.visible.left(); x <= p.visible.right(); ++x) {
@@ -669,7 +668,7 @@ void WindowTest::picturesInWindow()
                 }
             }
         QVERIFY2(mismatches == 0, qPrintable(QStringLiteral("%1: %2 pixels differ at scale %3")
-                                                 .arg(p.resource).arg(mismatches).arg(dpr)));
+                                                 .arg(QLatin1String(p.name)).arg(mismatches).arg(dpr)));
     }
 
     // The exit hot spot lies on the cross of the pictured close button.

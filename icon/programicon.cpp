@@ -1,0 +1,10 @@
+#include "builtinimages.h"
+#include "programiconpixels.h"
+
+QIcon programWindowIcon()
+{
+    QIcon icon;
+    for (const RawImage *size : {&kProgramIcon16, &kProgramIcon32, &kProgramIcon48})
+        icon.addPixmap(builtInPixmap(*size));
+    return icon;
+}
