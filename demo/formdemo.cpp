@@ -100,6 +100,7 @@ QWidget *makeWidget(const ControlRow &row, QWidget *parent)
         QPalette cp = c->palette();
         cp.setColor(QPalette::Window, row.back.resolve(parent->palette()));
         c->setPalette(cp);
+        c->setBackgroundRole(QPalette::Window); // a button's own role is the button face
         c->setAutoFillBackground(true);
         return c;
     }

@@ -34,6 +34,7 @@ class WindowTest : public QObject
     Q_OBJECT
 private slots:
     void window();
+    void checkBoxBackground();
     void inventory();
     void statedTexts();
     void flowchartLabelsOnBlocks();
@@ -136,6 +137,26 @@ void WindowTest::window()
     form.resize(1000, 700);
     QCOMPARE(form.Command1()->geometry(), before);
     QCOMPARE(form.lbl_alg(0)->pixels(), labelBefore);
+}
+
+// "Пошаговый режим" stands on the white run-control panel in its own
+// background, the active caption text colour, enabled or not.
+void WindowTest::checkBoxBackground()
+{
+    FormDemo form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(Colour(Colour::Role::ActiveCaptionText).resolve(form.palette()).rgb(), colours::White);
+    for (bool enabled : {true, false}) {
+        form.Check1()->setEnabled(enabled);
+        const QImage shot = form.Check1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int right = shot.width() - 1, bottom = shot.height() - 1;
+        // The top row, and the strip beyond the caption.
+        for (const QRect &area : {span(0, 0, right, 0), span(right - 20, 0, right, bottom)}) {
+            const QString why = broken(shot, fill(area, colours::White));
+            QVERIFY2(why.isEmpty(), qPrintable(QStringLiteral("enabled %1: %2").arg(enabled).arg(why)));
+        }
+    }
 }
 
 // The window makes every control of its table, at its place and with its
