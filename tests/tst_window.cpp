@@ -495,7 +495,10 @@ void WindowTest::doubleClick()
     QCOMPARE(differences(form, model), QStringList());
 }
 
-// The tooltip of the image box in front, wherever the mouse rests.
+// The tooltip of the image box in front wherever the mouse rests, none on
+// the live boxes and button above the pictured window. The pictured
+// window's tooltip, showing as the pointer arrives, stays only while the
+// pointer is on bare parts of that window.
 void WindowTest::tooltips_data()
 {
     QTest::addColumn<QPoint>("point");
@@ -507,6 +510,10 @@ void WindowTest::tooltips_data()
     QTest::newRow("Label26") << centre(form.label(QStringLiteral("Label26"))) << "Image6";
     QTest::newRow("memory heading") << centre(form.label(QStringLiteral("Lbl_Mem"))) << "";
     QTest::newRow("background") << QPoint(262, 300) << "";
+    for (const QWidget *w : {static_cast<QWidget *>(form.Text1()), static_cast<QWidget *>(form.Text2()),
+                             static_cast<QWidget *>(form.Text3()), static_cast<QWidget *>(form.Command1())})
+        QTest::newRow(qPrintable(w->objectName())) << w->geometry().center() << "";
+    QTest::newRow("Text1's corner") << form.Text1()->geometry().topLeft() << "";
 }
 
 void WindowTest::tooltips()
@@ -516,11 +523,26 @@ void WindowTest::tooltips()
     FormDemo form;
     const QString tip = box.isEmpty() ? QString() : form.drawn(box)->toolTip();
     QVERIFY(box.isEmpty() || !tip.isEmpty());
+    const QString pictured = form.drawn(QStringLiteral("Image6"))->toolTip();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QToolTip::hideText();
-    QHelpEvent event(QEvent::ToolTip, point, form.mapToGlobal(point));
-    QApplication::sendEvent(&form, &event);
+    // The pointer moves to a window point, onto whatever is there, and rests.
+    const auto moveTo = [&form](const QPoint &p) {
+        QWidget *under = form.childAt(p) ? form.childAt(p) : &form;
+        QTest::mouseMove(under, under->mapFrom(&form, p));
+        return under;
+    };
+    const auto restAt = [&form, &moveTo](const QPoint &p) {
+        QWidget *under = moveTo(p);
+        QHelpEvent event(QEvent::ToolTip, under->mapFrom(&form, p), form.mapToGlobal(p));
+        QApplication::sendEvent(under, &event);
+    };
+    restAt(centre(form.label(QStringLiteral("Label25"))));
+    QTRY_COMPARE(QToolTip::text(), pictured);
+
+    moveTo(point);
+    QTRY_COMPARE(QToolTip::text(), box == QLatin1String("Image6") ? pictured : QString());
+    restAt(point);
     QTRY_COMPARE(QToolTip::text(), tip);
     QToolTip::hideText();
 }
