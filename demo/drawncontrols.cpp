@@ -72,7 +72,16 @@ void Label::paint(QPainter &painter, const QPalette &palette) const
         return;
     painter.setFont(demoFont(m_font));
     painter.setPen(m_fore.resolve(palette));
-    painter.drawText(r, int(m_alignment | Qt::AlignTop | Qt::TextWordWrap), m_caption);
+    const int flags = int(m_alignment | Qt::AlignTop | Qt::TextWordWrap);
+    painter.drawText(r, flags, m_caption);
+    const qreal overstrike =
+        m_font == FontId::Bold ? boldOverstrike() / painter.device()->devicePixelRatioF() : 0;
+    if (overstrike > 0) {
+        painter.save();
+        painter.setClipRect(r, Qt::IntersectClip);
+        painter.drawText(QRectF(r).translated(overstrike, 0), flags, m_caption);
+        painter.restore();
+    }
 }
 
 ImageBox::ImageBox(const QString &name, const QRect &twips, QWidget *surface)
