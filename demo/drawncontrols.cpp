@@ -1,5 +1,6 @@
 #include "drawncontrols.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
 #include <QWidget>
@@ -63,6 +64,23 @@ void Label::setForeColor(const Colour &colour)
     repaint();
 }
 
+// Broken between words only, never inside a word or number, as many words
+// on a row as fit; a word wider than the label has a row of its own.
+QStringList Label::captionRows() const
+{
+    const QFontMetrics metrics(demoFont(m_font));
+    const int width = pixels().width();
+    QStringList rows;
+    for (const QString &word : m_caption.split(QLatin1Char(' '))) {
+        const QString longer = rows.isEmpty() ? QString() : rows.last() + QLatin1Char(' ') + word;
+        if (!rows.isEmpty() && metrics.horizontalAdvance(longer) <= width)
+            rows.last() = longer;
+        else
+            rows << word;
+    }
+    return rows;
+}
+
 void Label::paint(QPainter &painter, const QPalette &palette) const
 {
     const QRect r = pixels();
@@ -70,18 +88,30 @@ void Label::paint(QPainter &painter, const QPalette &palette) const
         painter.fillRect(r, m_back.resolve(palette));
     if (m_caption.isEmpty())
         return;
-    painter.setFont(demoFont(m_font));
-    painter.setPen(m_fore.resolve(palette));
-    const int flags = int(m_alignment | Qt::AlignTop | Qt::TextWordWrap);
-    painter.drawText(r, flags, m_caption);
+    const QFont font = demoFont(m_font);
+    const QFontMetrics metrics(font);
     const qreal overstrike =
         m_font == FontId::Bold ? boldOverstrike() / painter.device()->devicePixelRatioF() : 0;
-    if (overstrike > 0) {
-        painter.save();
-        painter.setClipRect(r, Qt::IntersectClip);
-        painter.drawText(QRectF(r).translated(overstrike, 0), flags, m_caption);
-        painter.restore();
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(m_fore.resolve(palette));
+    // What doesn't fit is cut at the label's edges.
+    painter.setClipRect(r, Qt::IntersectClip);
+    QRectF row(r.left(), r.top(), r.width(), metrics.lineSpacing());
+    for (const QString &text : captionRows()) {
+        if (row.top() > r.bottom())
+            break;
+        // A row wider than the label starts at its left edge, so that a
+        // long number shows its first digits.
+        const Qt::Alignment h =
+            metrics.horizontalAdvance(text) > r.width() ? Qt::AlignLeft : m_alignment;
+        const int flags = int(h | Qt::AlignTop | Qt::TextDontClip);
+        painter.drawText(row, flags, text);
+        if (overstrike > 0)
+            painter.drawText(row.translated(overstrike, 0), flags, text);
+        row.translate(0, metrics.lineSpacing());
     }
+    painter.restore();
 }
 
 ImageBox::ImageBox(const QString &name, const QRect &twips, QWidget *surface)

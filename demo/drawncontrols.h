@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 class QWidget;
@@ -83,6 +84,9 @@ public:
     Qt::Alignment alignment() const { return m_alignment; }
     FontId fontId() const { return m_font; }
     QString tag() const { return m_tag; }
+    // The caption's rows as the label shows them, top to bottom; rows that
+    // don't fit are cut at the label's edges.
+    QStringList captionRows() const;
 
     // Settings fixed at creation.
     void setBackColor(const Colour &colour) { m_back = colour; }

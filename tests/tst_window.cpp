@@ -53,6 +53,8 @@ private slots:
     void doubleClick();
     void tooltips_data();
     void tooltips();
+    void captionWrap_data();
+    void captionWrap();
     void accessibility();
     void idleAfterLoad();
     void resets();
@@ -550,6 +552,57 @@ void WindowTest::tooltips()
     restAt(point);
     QTRY_COMPARE(QToolTip::text(), tip);
     QToolTip::hideText();
+}
+
+// A flowchart caption wider than its label breaks between words only,
+// never inside a number; a row wider than the label starts at its left
+// edge, and what doesn't fit is cut at the label's edges.
+void WindowTest::captionWrap_data()
+{
+    QTest::addColumn<int>("index"); // of lbl_alg
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("rows"); // separated by '|'
+    QTest::addColumn<int>("wide");     // the row that runs from edge to edge, -1 none
+    QTest::newRow("fits") << 5 << "5 > 4" << "5 > 4" << -1;
+    QTest::newRow("long numbers") << 5 << "0.333333333333333 > -123456.789"
+                                  << "0.333333333333333|> -123456.789" << 0;
+    QTest::newRow("decimal comma") << 17 << "0,333333333333333 > 0,5"
+                                   << "0,333333333333333|> 0,5" << 0;
+    QTest::newRow("exponent") << 11 << "5 > 1.23456789012346e+19"
+                              << "5 >|1.23456789012346e+19" << 1;
+    QTest::newRow("no spaces") << 7 << "-123456.7890123456" << "-123456.7890123456" << 0;
+}
+
+void WindowTest::captionWrap()
+{
+    QFETCH(int, index);
+    QFETCH(QString, caption);
+    QFETCH(QString, rows);
+    QFETCH(int, wide);
+    FormDemo form;
+    Label *label = form.lbl_alg(index);
+    label->setCaption(caption);
+    QCOMPARE(label->captionRows().join(QLatin1Char('|')), rows);
+
+    QImage image(form.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    label->paint(painter, form.palette());
+    painter.end();
+    const QRect r = label->pixels();
+    const int rowHeight = QFontMetrics(demoFont(label->fontId())).lineSpacing();
+    int outside = 0;
+    QMap<int, int> left, right; // ink near the edges, by row
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                outside += !r.contains(x, y);
+                left[(y - r.top()) / rowHeight] += x - r.left() < 3;
+                right[(y - r.top()) / rowHeight] += r.right() - x < 3;
+            }
+    QCOMPARE(outside, 0);
+    for (int row = 0; row < 2; ++row)
+        QCOMPARE(left.value(row) > 0 && right.value(row) > 0, row == wide);
 }
 
 void WindowTest::accessibility()
