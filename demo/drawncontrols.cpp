@@ -24,6 +24,8 @@ void DrawnControl::setVisible(bool visible)
         return;
     m_visible = visible;
     repaint();
+    if (isDecoration())
+        return;
     QAccessible::State changed;
     changed.invisible = true;
     QAccessibleStateChangeEvent event(this, changed);
@@ -60,8 +62,15 @@ void Label::setForeColor(const Colour &colour)
 {
     if (colour == m_fore)
         return;
+    const bool wasLit = isLit();
     m_fore = colour;
     repaint();
+    if (isLit() != wasLit) {
+        QAccessible::State changed;
+        changed.selected = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 // Broken between words only, never inside a word or number, as many words
@@ -131,7 +140,8 @@ void ImageBox::paint(QPainter &painter, const QPalette &) const
 
 QAccessible::Role ImageBox::accessibleRole() const
 {
-    return m_accessibleName.isEmpty() ? QAccessible::Graphic : QAccessible::Button;
+    // A box that shows nothing and has no tooltip is only there to be clicked.
+    return m_picture.isNull() && m_toolTip.isEmpty() ? QAccessible::Button : QAccessible::Graphic;
 }
 
 QString ImageBox::accessibleName() const

@@ -56,6 +56,7 @@ private slots:
     void captionWrap_data();
     void captionWrap();
     void accessibility();
+    void accessibilityEvents();
     void idleAfterLoad();
     void resets();
     void picturesInWindow();
@@ -621,9 +622,16 @@ void WindowTest::accessibility()
         QCOMPARE(window->indexOfChild(child), i);
         QCOMPARE(child->parent()->object(), &form);
         byObject[child->object()->objectName()] = child;
+        // No picture without a name.
+        QVERIFY2(child->role() != QAccessible::Graphic || !child->text(QAccessible::Name).isEmpty(),
+                 qPrintable(child->object()->objectName()));
     }
-    // Every control, drawn or not, is there.
-    QCOMPARE(int(byObject.size()), int(controlInventory().size()));
+    // Every control is there but the shapes and lines, which only draw.
+    const auto decoration = std::count_if(
+        controlInventory().begin(), controlInventory().end(), [](const ControlRow &r) {
+            return r.kind == ControlKind::Shape || r.kind == ControlKind::Line;
+        });
+    QCOMPARE(int(byObject.size()), int(controlInventory().size() - decoration));
 
     QAccessibleInterface *start = byObject.at(QStringLiteral("lbl_alg(0)"));
     QCOMPARE(start->role(), QAccessible::StaticText);
@@ -659,6 +667,56 @@ void WindowTest::accessibility()
     QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("5"));
     QCOMPARE(byObject.at(QStringLiteral("lbl_alg(5)"))->text(QAccessible::Name),
              QStringLiteral("5 > 4"));
+
+    // Through a whole run and after it is reset, the red lines and blocks
+    // are the selected ones.
+    const auto selectedAsRed = [&byObject] {
+        QStringList wrong;
+        for (const auto &[name, child] : byObject) {
+            const auto *label = qobject_cast<const Label *>(child->object());
+            if (child->state().selected != (label && label->foreColor() == kHighlight))
+                wrong << name;
+        }
+        return wrong;
+    };
+    form.Cmd_Reset_Click();
+    form.Command1_Click();
+    for (int step = 1; form.stepCounter() != 0 && step <= 24; ++step) {
+        form.Cmd_Next_Click();
+        QCOMPARE(selectedAsRed(), QStringList());
+    }
+    QVERIFY(byObject.at(QStringLiteral("Lbl_List(23)"))->state().selected);
+    form.Cmd_Reset_Click();
+    QCOMPARE(selectedAsRed(), QStringList());
+    QVERIFY(!byObject.at(QStringLiteral("Lbl_List(23)"))->state().selected);
+}
+
+// A line or block that lights or goes out says so to assistive technology.
+// Qt passes such events on only while a screen reader's bus is up: the test
+// window_accessibility_events runs this with one.
+void WindowTest::accessibilityEvents()
+{
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        QSKIP("needs the accessibility bus: run as window_accessibility_events");
+    QTRY_VERIFY(QAccessible::isActive());
+    static QStringList announced;
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        if (event->type() == QAccessible::StateChanged
+            && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().selected)
+            announced << event->object()->objectName();
+    });
+    const QStringList first = {QStringLiteral("Lbl_List(0)"), QStringLiteral("lbl_alg(0)")};
+    FormDemo form;
+    form.Command1_Click();
+    announced.clear();
+    form.Cmd_Next_Click(); // "Начало" and the listing's first line light
+    announced.sort();
+    QCOMPARE(announced, first);
+    announced.clear();
+    form.Cmd_Reset_Click(); // and go out
+    announced.sort();
+    QCOMPARE(announced, first);
+    QAccessible::installUpdateHandler(nullptr);
 }
 
 // Loaded, the window is idle as the model of a demonstration has it, the
