@@ -6,6 +6,8 @@
 #include <QAccessibleWidget>
 #include <QWindow>
 
+#include <vector>
+
 namespace {
 
 class DrawnControlAccessible : public QAccessibleInterface
@@ -60,6 +62,8 @@ public:
         s.invisible = !m_control || !m_control->isVisible() || !w || !w->isVisible();
         s.offscreen = s.invisible;
         s.readOnly = true;
+        const auto *label = qobject_cast<const Label *>(m_control.data());
+        s.selected = label && label->isLit();
         return s;
     }
 
@@ -69,7 +73,8 @@ private:
     QPointer<DrawnControl> m_control;
 };
 
-// The window: its child widgets first, then its drawn controls front to back.
+// The window: its child widgets first, then its drawn controls front to
+// back, but for the decoration.
 class FormDemoAccessible : public QAccessibleWidget
 {
 public:
@@ -77,20 +82,20 @@ public:
 
     int childCount() const override
     {
-        return QAccessibleWidget::childCount() + int(form()->drawnControls().size());
+        return QAccessibleWidget::childCount() + int(presented().size());
     }
     QAccessibleInterface *child(int index) const override
     {
         const int widgets = QAccessibleWidget::childCount();
         if (index < widgets)
             return QAccessibleWidget::child(index);
-        const auto &drawn = form()->drawnControls();
+        const std::vector<DrawnControl *> drawn = presented();
         const std::size_t i = std::size_t(index - widgets);
         return i < drawn.size() ? QAccessible::queryAccessibleInterface(drawn[i]) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        const auto &drawn = form()->drawnControls();
+        const std::vector<DrawnControl *> drawn = presented();
         for (std::size_t i = 0; i < drawn.size(); ++i)
             if (child && child->object() == drawn[i])
                 return QAccessibleWidget::childCount() + int(i);
@@ -108,12 +113,20 @@ public:
 
 private:
     FormDemo *form() const { return static_cast<FormDemo *>(widget()); }
+    std::vector<DrawnControl *> presented() const
+    {
+        std::vector<DrawnControl *> drawn;
+        for (DrawnControl *c : form()->drawnControls())
+            if (!c->isDecoration())
+                drawn.push_back(c);
+        return drawn;
+    }
 };
 
 QAccessibleInterface *factory(const QString &, QObject *object)
 {
     if (auto *control = qobject_cast<DrawnControl *>(object))
-        return new DrawnControlAccessible(control);
+        return control->isDecoration() ? nullptr : new DrawnControlAccessible(control);
     if (auto *form = qobject_cast<FormDemo *>(object))
         return new FormDemoAccessible(form);
     return nullptr;

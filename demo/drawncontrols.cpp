@@ -2,6 +2,7 @@
 
 #include "builtinimages.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
 #include <QWidget>
@@ -25,6 +26,8 @@ void DrawnControl::setVisible(bool visible)
         return;
     m_visible = visible;
     repaint();
+    if (isDecoration())
+        return;
     QAccessible::State changed;
     changed.invisible = true;
     QAccessibleStateChangeEvent event(this, changed);
@@ -61,8 +64,32 @@ void Label::setForeColor(const Colour &colour)
 {
     if (colour == m_fore)
         return;
+    const bool wasLit = isLit();
     m_fore = colour;
     repaint();
+    if (isLit() != wasLit) {
+        QAccessible::State changed;
+        changed.selected = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+// Broken between words only, never inside a word or number, as many words
+// on a row as fit; a word wider than the label has a row of its own.
+QStringList Label::captionRows() const
+{
+    const QFontMetrics metrics(demoFont(m_font));
+    const int width = pixels().width();
+    QStringList rows;
+    for (const QString &word : m_caption.split(QLatin1Char(' '))) {
+        const QString longer = rows.isEmpty() ? QString() : rows.last() + QLatin1Char(' ') + word;
+        if (!rows.isEmpty() && metrics.horizontalAdvance(longer) <= width)
+            rows.last() = longer;
+        else
+            rows << word;
+    }
+    return rows;
 }
 
 void Label::paint(QPainter &painter, const QPalette &palette) const
@@ -72,9 +99,30 @@ void Label::paint(QPainter &painter, const QPalette &palette) const
         painter.fillRect(r, m_back.resolve(palette));
     if (m_caption.isEmpty())
         return;
-    painter.setFont(demoFont(m_font));
+    const QFont font = demoFont(m_font);
+    const QFontMetrics metrics(font);
+    const qreal overstrike =
+        m_font == FontId::Bold ? boldOverstrike() / painter.device()->devicePixelRatioF() : 0;
+    painter.save();
+    painter.setFont(font);
     painter.setPen(m_fore.resolve(palette));
-    painter.drawText(r, int(m_alignment | Qt::AlignTop | Qt::TextWordWrap), m_caption);
+    // What doesn't fit is cut at the label's edges.
+    painter.setClipRect(r, Qt::IntersectClip);
+    QRectF row(r.left(), r.top(), r.width(), metrics.lineSpacing());
+    for (const QString &text : captionRows()) {
+        if (row.top() > r.bottom())
+            break;
+        // A row wider than the label starts at its left edge, so that a
+        // long number shows its first digits.
+        const Qt::Alignment h =
+            metrics.horizontalAdvance(text) > r.width() ? Qt::AlignLeft : m_alignment;
+        const int flags = int(h | Qt::AlignTop | Qt::TextDontClip);
+        painter.drawText(row, flags, text);
+        if (overstrike > 0)
+            painter.drawText(row.translated(overstrike, 0), flags, text);
+        row.translate(0, metrics.lineSpacing());
+    }
+    painter.restore();
 }
 
 ImageBox::ImageBox(const QString &name, const QRect &twips, QWidget *surface)
@@ -93,7 +141,8 @@ void ImageBox::paint(QPainter &painter, const QPalette &) const
 
 QAccessible::Role ImageBox::accessibleRole() const
 {
-    return m_accessibleName.isEmpty() ? QAccessible::Graphic : QAccessible::Button;
+    // A box that shows nothing and has no tooltip is only there to be clicked.
+    return m_picture.isNull() && m_toolTip.isEmpty() ? QAccessible::Button : QAccessible::Graphic;
 }
 
 QString ImageBox::accessibleName() const

@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 class QWidget;
@@ -52,8 +53,10 @@ public:
     virtual QString toolTip() const { return QString(); }
     virtual void paint(QPainter &painter, const QPalette &palette) const = 0;
 
-    virtual QAccessible::Role accessibleRole() const = 0;
-    virtual QString accessibleName() const = 0;
+    // Shapes and lines only draw: assistive technology doesn't see them.
+    bool isDecoration() const { return m_kind == Kind::Shape || m_kind == Kind::Line; }
+    virtual QAccessible::Role accessibleRole() const { return QAccessible::NoRole; }
+    virtual QString accessibleName() const { return QString(); }
 
 protected:
     void repaint();
@@ -78,11 +81,17 @@ public:
     void setCaption(const QString &caption);
     Colour foreColor() const { return m_fore; }
     void setForeColor(const Colour &colour);
+    // In the highlight colour: the line or block of the step shown; to
+    // assistive technology, selected.
+    bool isLit() const { return m_fore == kHighlight; }
     Colour backColor() const { return m_back; }
     bool isTransparent() const { return m_transparent; }
     Qt::Alignment alignment() const { return m_alignment; }
     FontId fontId() const { return m_font; }
     QString tag() const { return m_tag; }
+    // The caption's rows as the label shows them, top to bottom; rows that
+    // don't fit are cut at the label's edges.
+    QStringList captionRows() const;
 
     // Settings fixed at creation.
     void setBackColor(const Colour &colour) { m_back = colour; }
@@ -115,7 +124,8 @@ public:
     void setPicture(const QPixmap &picture) { m_picture = picture; }
     QString toolTip() const override { return m_toolTip; }
     void setToolTip(const QString &tip) { m_toolTip = tip; }
-    // Name for assistive technology where the box has no tooltip.
+    // Name for assistive technology where the box has no tooltip: what its
+    // picture shows, or what a click on it does.
     void setAccessibleName(const QString &name) { m_accessibleName = name; }
 
     void paint(QPainter &painter, const QPalette &palette) const override;
@@ -140,8 +150,6 @@ public:
     void setBackColor(const Colour &colour) { m_back = colour; }
 
     void paint(QPainter &painter, const QPalette &palette) const override;
-    QAccessible::Role accessibleRole() const override { return QAccessible::Graphic; }
-    QString accessibleName() const override { return QString(); }
 
 private:
     bool m_transparent = true;
@@ -160,8 +168,6 @@ public:
     QRect pixels() const override;
 
     void paint(QPainter &painter, const QPalette &palette) const override;
-    QAccessible::Role accessibleRole() const override { return QAccessible::Graphic; }
-    QString accessibleName() const override { return QString(); }
 
 private:
     QLine m_ends;

@@ -4,6 +4,8 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
+
 namespace {
 
 // Sizes in pixels, so the layout doesn't depend on the screen's dpi:
@@ -14,15 +16,13 @@ constexpr int kHeadingPixels = 24;
 struct DemoFonts
 {
     QFont window, bold, heading;
+    int overstrike = 0;
 };
 
 DemoFonts makeFonts()
 {
-    // The MS Sans Serif file holds bitmaps of one size: scaled up for a
-    // projector its letters would stand apart, so the scalable Tahoma takes
-    // its place there.
-    const bool scaled = qGuiApp->devicePixelRatio() != 1.0;
-    const FontFaces faces = loadFontFaces({}, scaled);
+    const qreal scale = qGuiApp->devicePixelRatio();
+    const FontFaces faces = loadFontFaces();
     const QFont fallback = QGuiApplication::font();
     auto make = [&](const QString &family, int pixels, QFont::Weight weight) {
         QFont f = fallback;
@@ -35,36 +35,52 @@ DemoFonts makeFonts()
         f.setWeight(weight);
         return f;
     };
+    // The MS Sans Serif file holds bitmaps of one size: scaled up for a
+    // projector its letters would stand apart, so the scalable Tahoma takes
+    // its place there.
     DemoFonts fonts;
-    fonts.window = make(scaled ? faces.large : faces.regular, kWindowPixels, QFont::Normal);
+    fonts.window = make(scale != 1.0 ? faces.large : faces.regular, kWindowPixels, QFont::Normal);
     fonts.bold = make(faces.bold, kWindowPixels, QFont::Bold);
     fonts.heading = make(faces.large, kHeadingPixels, QFont::Normal);
+    // The Tahoma Bold file is bold only in its bitmaps of the window's own
+    // size. Scaled up, its outlines are set as wide as bold but drawn as
+    // thin as Tahoma's. Drawn a second time, as many screen pixels to the
+    // right as the scale's whole part (never more than a stroke is wide,
+    // so the two copies don't stand apart), they thicken as the bitmaps do.
+    if (scale != 1.0 && !faces.bold.isEmpty())
+        fonts.overstrike = std::max(1, int(scale));
     return fonts;
+}
+
+const DemoFonts &fonts()
+{
+    static const DemoFonts made = makeFonts();
+    return made;
 }
 
 } // namespace
 
-FontFaces loadFontFaces(const QStringList &folders, bool scaled)
+FontFaces loadFontFaces(const QStringList &folders)
 {
     const QStringList search = folders.isEmpty() ? wineFontFolders() : folders;
     FontFaces faces;
     faces.regular = wineFontFamily(QStringLiteral("ms_sans_serif.ttf"), search);
+    faces.bold = wineFontFamily(QStringLiteral("tahomabd.ttf"), search);
     faces.large = wineFontFamily(QStringLiteral("tahoma.ttf"), search);
-    // The Tahoma Bold file is bold only in its bitmaps of the window's own
-    // size; its outlines are as thin as Tahoma's. Scaled up, bold comes from
-    // Tahoma itself, which Qt thickens for a bold weight, and the bold file
-    // stays unregistered so that Qt doesn't pick its thin outlines instead.
-    faces.bold = scaled ? faces.large : wineFontFamily(QStringLiteral("tahomabd.ttf"), search);
     return faces;
+}
+
+int boldOverstrike()
+{
+    return fonts().overstrike;
 }
 
 QFont demoFont(FontId id)
 {
-    static const DemoFonts fonts = makeFonts();
     switch (id) {
-    case FontId::Window: return fonts.window;
-    case FontId::Bold: return fonts.bold;
-    case FontId::Heading: return fonts.heading;
+    case FontId::Window: return fonts().window;
+    case FontId::Bold: return fonts().bold;
+    case FontId::Heading: return fonts().heading;
     }
-    return fonts.window;
+    return fonts().window;
 }

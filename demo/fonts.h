@@ -23,6 +23,10 @@ struct FontFaces
 };
 
 // Loads the faces from the first folder that has them; the default search
-// is the "wine/fonts" folder of the system's data directories. In a window
-// scaled for a projector the bold labels take Tahoma, thickened by Qt.
-FontFaces loadFontFaces(const QStringList &folders = QStringList(), bool scaled = false);
+// is the "wine/fonts" folder of the system's data directories.
+FontFaces loadFontFaces(const QStringList &folders = QStringList());
+
+// Screen pixels by which bold text is drawn a second time, to the right of
+// itself, so that it stays bold in a window scaled for a projector; 0 where
+// the bold face is bold enough by itself.
+int boldOverstrike();

@@ -106,6 +106,7 @@ QWidget *makeWidget(const ControlRow &row, QWidget *parent)
         QPalette cp = c->palette();
         cp.setColor(QPalette::Window, row.back.resolve(parent->palette()));
         c->setPalette(cp);
+        c->setBackgroundRole(QPalette::Window); // a button's own role is the button face
         c->setAutoFillBackground(true);
         return c;
     }
@@ -213,7 +214,8 @@ void FormDemo::bindMembers()
 }
 
 // The controls that take the focus by ascending tab index; key preview:
-// the window sees every key before the focused control.
+// the window sees every key before the focused control (and the pointer
+// entering one of these controls, which are all its live controls).
 void FormDemo::setTabOrderAndKeyPreview(const std::vector<QObject *> &made)
 {
     const std::vector<ControlRow> &rows = controlInventory();
@@ -332,7 +334,9 @@ bool FormDemo::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip) {
         auto *help = static_cast<QHelpEvent *>(event);
-        const DrawnControl *c = controlAt(help->pos());
+        // The live boxes and buttons lie above every drawn control and show
+        // no tooltip: theirs only came up here because they have none.
+        const DrawnControl *c = childAt(help->pos()) ? nullptr : controlAt(help->pos());
         if (c && !c->toolTip().isEmpty())
             QToolTip::showText(help->globalPos(), c->toolTip(), this, c->pixels());
         else
@@ -359,6 +363,10 @@ bool FormDemo::focusNextPrevChild(bool next)
 
 bool FormDemo::eventFilter(QObject *, QEvent *event)
 {
+    // The tooltip of a drawn control behind a live control goes as the
+    // pointer enters the live control.
+    if (event->type() == QEvent::Enter)
+        QToolTip::hideText();
     if (event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent *>(event)->text();
         if (!text.isEmpty())

@@ -170,8 +170,10 @@ std::vector<ControlRow> buildInventory()
 
         // The picture of the sorter's window with live controls on it.
         shape("Shape1", 7080, 120, 4695, 3615).opaque().withBack(Colour::rgb(224, 224, 224)),
-        image("Image1", 7200, 240, 4440, 3330).withPicture(kDesktopPicture),
-        image("Image2", 7800, 840, 3645, 2445).withPicture(kSorterWindowPicture),
+        image("Image1", 7200, 240, 4440, 3330).withPicture(kDesktopPicture)
+            .announcedAs("Рабочий стол компьютера"),
+        image("Image2", 7800, 840, 3645, 2445).withPicture(kSorterWindowPicture)
+            .announcedAs("Окно программы сортировки трех чисел"),
         image("Image3", 11160, 960, 135, 135).announcedAs("Закрыть"),
         image("Image6", 7800, 1200, 3555, 2055).withTip("Форма для выполнения сортировки."),
         label("Label25", 8280, 1320, 975, 255, "Число А=").clear().naming("Text1"),

@@ -6,6 +6,7 @@
 #include "twips.h"
 #include "winefonts.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,9 +25,24 @@ QFont sorterWindowFont(const QString &faceFile)
     return font;
 }
 
+namespace {
+
+// The window is a frame to assistive technology, named by its caption, as
+// a top-level window is; Qt would make a plain widget a filler.
+QAccessibleInterface *windowAccessible(const QString &, QObject *object)
+{
+    if (auto *form = qobject_cast<Form1 *>(object))
+        return new QAccessibleWidget(form, QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(windowAccessible), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(form1::kCaption));
     resize(toPixels(form1::kClientWidthTwips), toPixels(form1::kClientHeightTwips));

@@ -310,6 +310,10 @@ void SorterTest::window()
         QVERIFY2(form.windowFlags().testFlag(hint), QByteArray::number(int(hint), 16));
     QVERIFY(form.minimumSize() != form.maximumSize()); // resizable
     QVERIFY(!form.testAttribute(Qt::WA_Moved));         // placed by the window system
+    // A frame named by its caption, to assistive technology.
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(&form);
+    QCOMPARE(frame->role(), QAccessible::Window);
+    QCOMPARE(frame->text(QAccessible::Name), caption);
 
     QVERIFY(!form.windowIcon().isNull());
     QVERIFY(!form.windowIcon().pixmap(16).isNull());

@@ -25,15 +25,18 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
+#include <utility>
 
 class WindowTest : public QObject
 {
     Q_OBJECT
 private slots:
     void window();
+    void checkBoxBackground();
     void inventory();
     void statedTexts();
     void flowchartLabelsOnBlocks();
@@ -50,7 +53,10 @@ private slots:
     void doubleClick();
     void tooltips_data();
     void tooltips();
+    void captionWrap_data();
+    void captionWrap();
     void accessibility();
+    void accessibilityEvents();
     void idleAfterLoad();
     void resets();
     void picturesInWindow();
@@ -136,6 +142,26 @@ void WindowTest::window()
     form.resize(1000, 700);
     QCOMPARE(form.Command1()->geometry(), before);
     QCOMPARE(form.lbl_alg(0)->pixels(), labelBefore);
+}
+
+// "Пошаговый режим" stands on the white run-control panel in its own
+// background, the active caption text colour, enabled or not.
+void WindowTest::checkBoxBackground()
+{
+    FormDemo form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(Colour(Colour::Role::ActiveCaptionText).resolve(form.palette()).rgb(), colours::White);
+    for (bool enabled : {true, false}) {
+        form.Check1()->setEnabled(enabled);
+        const QImage shot = form.Check1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int right = shot.width() - 1, bottom = shot.height() - 1;
+        // The top row, and the strip beyond the caption.
+        for (const QRect &area : {span(0, 0, right, 0), span(right - 20, 0, right, bottom)}) {
+            const QString why = broken(shot, fill(area, colours::White));
+            QVERIFY2(why.isEmpty(), qPrintable(QStringLiteral("enabled %1: %2").arg(enabled).arg(why)));
+        }
+    }
 }
 
 // The window makes every control of its table, at its place and with its
@@ -474,7 +500,10 @@ void WindowTest::doubleClick()
     QCOMPARE(differences(form, model), QStringList());
 }
 
-// The tooltip of the image box in front, wherever the mouse rests.
+// The tooltip of the image box in front wherever the mouse rests, none on
+// the live boxes and button above the pictured window. The pictured
+// window's tooltip, showing as the pointer arrives, stays only while the
+// pointer is on bare parts of that window.
 void WindowTest::tooltips_data()
 {
     QTest::addColumn<QPoint>("point");
@@ -486,6 +515,10 @@ void WindowTest::tooltips_data()
     QTest::newRow("Label26") << centre(form.label(QStringLiteral("Label26"))) << "Image6";
     QTest::newRow("memory heading") << centre(form.label(QStringLiteral("Lbl_Mem"))) << "";
     QTest::newRow("background") << QPoint(262, 300) << "";
+    for (const QWidget *w : {static_cast<QWidget *>(form.Text1()), static_cast<QWidget *>(form.Text2()),
+                             static_cast<QWidget *>(form.Text3()), static_cast<QWidget *>(form.Command1())})
+        QTest::newRow(qPrintable(w->objectName())) << w->geometry().center() << "";
+    QTest::newRow("Text1's corner") << form.Text1()->geometry().topLeft() << "";
 }
 
 void WindowTest::tooltips()
@@ -495,13 +528,82 @@ void WindowTest::tooltips()
     FormDemo form;
     const QString tip = box.isEmpty() ? QString() : form.drawn(box)->toolTip();
     QVERIFY(box.isEmpty() || !tip.isEmpty());
+    const QString pictured = form.drawn(QStringLiteral("Image6"))->toolTip();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QToolTip::hideText();
-    QHelpEvent event(QEvent::ToolTip, point, form.mapToGlobal(point));
-    QApplication::sendEvent(&form, &event);
+    // No button down, as QTest still counts the ones of an earlier double
+    // click; then the pointer moves to a window point, onto what is there.
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton})
+        QTest::mouseRelease(&form, button, Qt::NoModifier, QPoint(262, 300));
+    const auto moveTo = [&form](const QPoint &p) {
+        QWidget *under = form.childAt(p) ? form.childAt(p) : &form;
+        QTest::mouseMove(under, under->mapFrom(&form, p));
+        return under;
+    };
+    const auto restAt = [&form, &moveTo](const QPoint &p) {
+        QWidget *under = moveTo(p);
+        QHelpEvent event(QEvent::ToolTip, under->mapFrom(&form, p), form.mapToGlobal(p));
+        QApplication::sendEvent(under, &event);
+    };
+    restAt(centre(form.label(QStringLiteral("Label25"))));
+    QTRY_COMPARE(QToolTip::text(), pictured);
+
+    moveTo(point);
+    QTRY_COMPARE(QToolTip::text(), box == QLatin1String("Image6") ? pictured : QString());
+    restAt(point);
     QTRY_COMPARE(QToolTip::text(), tip);
     QToolTip::hideText();
+}
+
+// A flowchart caption wider than its label breaks between words only,
+// never inside a number; a row wider than the label starts at its left
+// edge, and what doesn't fit is cut at the label's edges.
+void WindowTest::captionWrap_data()
+{
+    QTest::addColumn<int>("index"); // of lbl_alg
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("rows"); // separated by '|'
+    QTest::addColumn<int>("wide");     // the row that runs from edge to edge, -1 none
+    QTest::newRow("fits") << 5 << "5 > 4" << "5 > 4" << -1;
+    QTest::newRow("long numbers") << 5 << "0.333333333333333 > -123456.789"
+                                  << "0.333333333333333|> -123456.789" << 0;
+    QTest::newRow("decimal comma") << 17 << "0,333333333333333 > 0,5"
+                                   << "0,333333333333333|> 0,5" << 0;
+    QTest::newRow("exponent") << 11 << "5 > 1.23456789012346e+19"
+                              << "5 >|1.23456789012346e+19" << 1;
+    QTest::newRow("no spaces") << 7 << "-123456.7890123456" << "-123456.7890123456" << 0;
+}
+
+void WindowTest::captionWrap()
+{
+    QFETCH(int, index);
+    QFETCH(QString, caption);
+    QFETCH(QString, rows);
+    QFETCH(int, wide);
+    FormDemo form;
+    Label *label = form.lbl_alg(index);
+    label->setCaption(caption);
+    QCOMPARE(label->captionRows().join(QLatin1Char('|')), rows);
+
+    QImage image(form.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    label->paint(painter, form.palette());
+    painter.end();
+    const QRect r = label->pixels();
+    const int rowHeight = QFontMetrics(demoFont(label->fontId())).lineSpacing();
+    int outside = 0;
+    QMap<int, int> left, right; // ink near the edges, by row
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                outside += !r.contains(x, y);
+                left[(y - r.top()) / rowHeight] += x - r.left() < 3;
+                right[(y - r.top()) / rowHeight] += r.right() - x < 3;
+            }
+    QCOMPARE(outside, 0);
+    for (int row = 0; row < 2; ++row)
+        QCOMPARE(left.value(row) > 0 && right.value(row) > 0, row == wide);
 }
 
 void WindowTest::accessibility()
@@ -520,9 +622,16 @@ void WindowTest::accessibility()
         QCOMPARE(window->indexOfChild(child), i);
         QCOMPARE(child->parent()->object(), &form);
         byObject[child->object()->objectName()] = child;
+        // No picture without a name.
+        QVERIFY2(child->role() != QAccessible::Graphic || !child->text(QAccessible::Name).isEmpty(),
+                 qPrintable(child->object()->objectName()));
     }
-    // Every control, drawn or not, is there.
-    QCOMPARE(int(byObject.size()), int(controlInventory().size()));
+    // Every control is there but the shapes and lines, which only draw.
+    const auto decoration = std::count_if(
+        controlInventory().begin(), controlInventory().end(), [](const ControlRow &r) {
+            return r.kind == ControlKind::Shape || r.kind == ControlKind::Line;
+        });
+    QCOMPARE(int(byObject.size()), int(controlInventory().size() - decoration));
 
     QAccessibleInterface *start = byObject.at(QStringLiteral("lbl_alg(0)"));
     QCOMPARE(start->role(), QAccessible::StaticText);
@@ -558,6 +667,56 @@ void WindowTest::accessibility()
     QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("5"));
     QCOMPARE(byObject.at(QStringLiteral("lbl_alg(5)"))->text(QAccessible::Name),
              QStringLiteral("5 > 4"));
+
+    // Through a whole run and after it is reset, the red lines and blocks
+    // are the selected ones.
+    const auto selectedAsRed = [&byObject] {
+        QStringList wrong;
+        for (const auto &[name, child] : byObject) {
+            const auto *label = qobject_cast<const Label *>(child->object());
+            if (child->state().selected != (label && label->foreColor() == kHighlight))
+                wrong << name;
+        }
+        return wrong;
+    };
+    form.Cmd_Reset_Click();
+    form.Command1_Click();
+    for (int step = 1; form.stepCounter() != 0 && step <= 24; ++step) {
+        form.Cmd_Next_Click();
+        QCOMPARE(selectedAsRed(), QStringList());
+    }
+    QVERIFY(byObject.at(QStringLiteral("Lbl_List(23)"))->state().selected);
+    form.Cmd_Reset_Click();
+    QCOMPARE(selectedAsRed(), QStringList());
+    QVERIFY(!byObject.at(QStringLiteral("Lbl_List(23)"))->state().selected);
+}
+
+// A line or block that lights or goes out says so to assistive technology.
+// Qt passes such events on only while a screen reader's bus is up: the test
+// window_accessibility_events runs this with one.
+void WindowTest::accessibilityEvents()
+{
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        QSKIP("needs the accessibility bus: run as window_accessibility_events");
+    QTRY_VERIFY(QAccessible::isActive());
+    static QStringList announced;
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        if (event->type() == QAccessible::StateChanged
+            && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().selected)
+            announced << event->object()->objectName();
+    });
+    const QStringList first = {QStringLiteral("Lbl_List(0)"), QStringLiteral("lbl_alg(0)")};
+    FormDemo form;
+    form.Command1_Click();
+    announced.clear();
+    form.Cmd_Next_Click(); // "Начало" and the listing's first line light
+    announced.sort();
+    QCOMPARE(announced, first);
+    announced.clear();
+    form.Cmd_Reset_Click(); // and go out
+    announced.sort();
+    QCOMPARE(announced, first);
+    QAccessible::installUpdateHandler(nullptr);
 }
 
 // Loaded, the window is idle as the model of a demonstration has it, the
@@ -694,29 +853,36 @@ void WindowTest::scaledText()
                      qPrintable(info.family()));
         QCOMPARE(info.pixelSize() >= 11, true);
     }
-    // Bold looks bold: it leaves clearly more ink than the same face at
-    // normal weight.
-    const auto ink = [](const QFont &font) {
-        const qreal dpr = qGuiApp->devicePixelRatio();
-        QImage image(QSize(120, 20) * dpr, QImage::Format_RGB32);
-        image.setDevicePixelRatio(dpr);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        painter.drawText(QRect(0, 0, 120, 20), Qt::AlignLeft, QStringLiteral("Начало X=A"));
-        painter.end();
-        int dark = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                dark += qGray(image.pixel(x, y)) < 128;
-        return dark;
+    // Bold stays bold: as the window paints them, the strokes of a bold
+    // flowchart label are clearly wider than those of a listing line with
+    // the same text (about twice at the window's own size).
+    const qreal dpr = qGuiApp->devicePixelRatio();
+    QImage image(form.size() * dpr, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::white);
+    Label *bold = form.lbl_alg(0), *regular = form.Lbl_List(0);
+    regular->setCaption(bold->caption());
+    QPainter painter(&image);
+    bold->paint(painter, form.palette());
+    regular->paint(painter, form.palette());
+    painter.end();
+    // The median run of dark pixels along the rows of a label: its stroke width.
+    const auto strokeWidth = [&image, dpr](const Label *label) {
+        const QRect area = label->pixels();
+        std::vector<int> runs;
+        for (int y = int(area.top() * dpr); y < int((area.bottom() + 1) * dpr); ++y)
+            for (int x = int(area.left() * dpr), run = 0; x <= int((area.right() + 1) * dpr); ++x)
+                if (qGray(image.pixel(x, y)) < 128)
+                    ++run;
+                else if (run > 0)
+                    runs.push_back(std::exchange(run, 0));
+        std::sort(runs.begin(), runs.end());
+        return runs.empty() ? 0 : runs[runs.size() / 2];
     };
-    QFont normal = demoFont(FontId::Bold);
-    normal.setWeight(QFont::Normal);
-    const int boldInk = ink(demoFont(FontId::Bold)), normalInk = ink(normal);
-    QVERIFY2(boldInk * 100 >= normalInk * 112, qPrintable(QStringLiteral("bold %1, normal %2")
-                                                            .arg(boldInk).arg(normalInk)));
+    const int boldWidth = strokeWidth(bold), regularWidth = strokeWidth(regular);
+    QVERIFY2(boldWidth >= 1.5 * regularWidth,
+             qPrintable(QStringLiteral("bold %1 against regular %2 at scale %3")
+                            .arg(boldWidth).arg(regularWidth).arg(dpr)));
 
     const QString text = QStringLiteral("Private Sub Command1_Click()");
     const int width = QFontMetrics(demoFont(FontId::Window)).horizontalAdvance(text);
