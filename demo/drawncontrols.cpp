@@ -75,20 +75,46 @@ void Label::setForeColor(const Colour &colour)
     }
 }
 
+namespace {
+
+struct CaptionRow
+{
+    QString text;
+    int width;
+};
+
 // Broken between words only, never inside a word or number, as many words
-// on a row as fit; a word wider than the label has a row of its own.
+// on a row as fit; a word wider than the label has a row of its own. Each
+// row is measured once.
+QList<CaptionRow> breakCaption(const QString &caption, const QFontMetrics &metrics, int width)
+{
+    // Most captions are one row that fits.
+    const int whole = metrics.horizontalAdvance(caption);
+    if (whole <= width || !caption.contains(QLatin1Char(' ')))
+        return {{caption, whole}};
+    QList<CaptionRow> rows;
+    for (const QString &word : caption.split(QLatin1Char(' '))) {
+        if (!rows.isEmpty()) {
+            const QString longer = rows.last().text + QLatin1Char(' ') + word;
+            const int longerWidth = metrics.horizontalAdvance(longer);
+            if (longerWidth <= width) {
+                rows.last() = {longer, longerWidth};
+                continue;
+            }
+        }
+        rows.append({word, metrics.horizontalAdvance(word)});
+    }
+    return rows;
+}
+
+} // namespace
+
 QStringList Label::captionRows() const
 {
-    const QFontMetrics metrics(demoFont(m_font));
-    const int width = pixels().width();
     QStringList rows;
-    for (const QString &word : m_caption.split(QLatin1Char(' '))) {
-        const QString longer = rows.isEmpty() ? QString() : rows.last() + QLatin1Char(' ') + word;
-        if (!rows.isEmpty() && metrics.horizontalAdvance(longer) <= width)
-            rows.last() = longer;
-        else
-            rows << word;
-    }
+    for (const CaptionRow &row :
+         breakCaption(m_caption, QFontMetrics(demoFont(m_font)), pixels().width()))
+        rows << row.text;
     return rows;
 }
 
@@ -109,17 +135,16 @@ void Label::paint(QPainter &painter, const QPalette &palette) const
     // What doesn't fit is cut at the label's edges.
     painter.setClipRect(r, Qt::IntersectClip);
     QRectF row(r.left(), r.top(), r.width(), metrics.lineSpacing());
-    for (const QString &text : captionRows()) {
+    for (const CaptionRow &caption : breakCaption(m_caption, metrics, r.width())) {
         if (row.top() > r.bottom())
             break;
         // A row wider than the label starts at its left edge, so that a
         // long number shows its first digits.
-        const Qt::Alignment h =
-            metrics.horizontalAdvance(text) > r.width() ? Qt::AlignLeft : m_alignment;
+        const Qt::Alignment h = caption.width > r.width() ? Qt::AlignLeft : m_alignment;
         const int flags = int(h | Qt::AlignTop | Qt::TextDontClip);
-        painter.drawText(row, flags, text);
+        painter.drawText(row, flags, caption.text);
         if (overstrike > 0)
-            painter.drawText(row.translated(overstrike, 0), flags, text);
+            painter.drawText(row.translated(overstrike, 0), flags, caption.text);
         row.translate(0, metrics.lineSpacing());
     }
     painter.restore();
