@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds what the benchmark needs (configuring ./build first if it isn't)
 # and runs it; prints the table on stdout, progress on stderr.
-# usage: bench/run.sh [runs]   (starts of each program per platform, >= 10)
+# usage: bench/run.sh [runs] [--starts-only] [--against <build folder>]
+#   runs: starts of each program per platform, >= 10
 set -eu
 cd "$(dirname "$0")/.."
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
