@@ -31,7 +31,10 @@ start_xvfb() {
     d=90
     while :; do
         while [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ]; do d=$((d + 1)); done
-        Xvfb ":$d" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
+        # -noreset: the server would otherwise reset when its last client
+        # (the probe below) leaves, and a program connecting during the
+        # reset is turned away.
+        Xvfb ":$d" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
         xvfb=$!
         export DISPLAY=":$d"
         i=0
