@@ -1,0 +1,76 @@
+#!/bin/sh
+# Builds Qt for 64-bit Windows once, from Debian's own qt6-base source, and
+# keeps it in a cache folder outside the source tree:
+#   windows/build-qt.sh           prints the Qt prefix when done
+# The prefix is ${KALUMET_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kalumet}/
+# qt-6.4.2-mingw64. It holds a stamp of the configure options and toolchain;
+# a later run with the same stamp builds nothing. Only what the programs and
+# their tests load is built, as shared libraries: Core, Gui, Widgets, Test,
+# the windows and offscreen platform plugins and the windowsvista style.
+# Needs: cmake, ninja-build, g++-mingw-w64-x86-64-posix, qt6-base-dev-tools
+# (the host's moc, rcc and uic), dpkg-dev (apt-get source).
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+toolchain="$here/mingw64.cmake"
+
+version=6.4.2
+debversion=6.4.2+dfsg-10
+cache=${KALUMET_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kalumet}
+prefix="$cache/qt-$version-mingw64"
+work="$cache/qt-$version-mingw64-build"
+
+# Debian leaves the tablet headers out of its source, so no tablet events.
+# OpenGL stays on: the windows plugin of this Qt needs it to build.
+options="-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+ -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+ -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+ -DFEATURE_tabletevent=OFF
+ -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF
+ -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+ -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
+ -DFEATURE_imageformatplugin=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
+ -DFEATURE_sql_sqlite=OFF -DFEATURE_system_zlib=OFF"
+stamp="qtbase $debversion
+$options
+$(cat "$toolchain")
+$(x86_64-w64-mingw32-g++-posix --version | head -n 1)"
+
+if [ -f "$prefix/kalumet-stamp" ] && [ "$(cat "$prefix/kalumet-stamp")" = "$stamp" ]; then
+    echo "Qt for Windows is built already: $prefix (0 s)" >&2
+    echo "$prefix"
+    exit 0
+fi
+start=$(date +%s)
+
+# Debian's source, from Debian's mirror, through a private apt configuration:
+# the system's sources stay as they are, and apt checks the signature.
+src="$work/qt6-base-$version+dfsg"
+if [ ! -f "$src/CMakeLists.txt" ]; then
+    rm -rf "$work"
+    mkdir -p "$work/apt/lists/partial" "$work/apt/sources"
+    cat > "$work/apt/sources/debian-src.sources" <<SOURCES
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+    apt_private="-o Dir::Etc::SourceParts=$work/apt/sources -o Dir::Etc::SourceList=/dev/null
+                 -o Dir::State::Lists=$work/apt/lists -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache="
+    # shellcheck disable=SC2086
+    apt-get $apt_private -q update
+    # shellcheck disable=SC2086
+    (cd "$work" && apt-get $apt_private -q source "qt6-base=$debversion" >/dev/null)
+fi
+
+# shellcheck disable=SC2086
+cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" $options
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake --build "$work/build" -j "$jobs"
+rm -rf "$prefix"
+cmake --install "$work/build" >/dev/null
+printf '%s\n' "$stamp" > "$prefix/kalumet-stamp"
+rm -rf "$work"
+echo "Qt for Windows built in $(( $(date +%s) - start )) s: $prefix" >&2
+echo "$prefix"
