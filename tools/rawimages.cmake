@@ -1,8 +1,14 @@
 # rawimages turns image files into C++ arrays of their pixels; with
 # add_raw_images() a program shows its pictures without reading or decoding
 # any file at start-up. Included before the programs' folders.
-add_executable(rawimages "${CMAKE_CURRENT_LIST_DIR}/rawimages.cpp")
-target_link_libraries(rawimages PRIVATE Qt6::Gui)
+# A cross build sets RAWIMAGES_COMMAND and RAWIMAGES_DEPENDS to a rawimages
+# built for the build machine (windows/windows.cmake).
+if(NOT RAWIMAGES_COMMAND)
+    add_executable(rawimages "${CMAKE_CURRENT_LIST_DIR}/rawimages.cpp")
+    target_link_libraries(rawimages PRIVATE Qt6::Gui)
+    set(RAWIMAGES_COMMAND $<TARGET_FILE:rawimages>)
+    set(RAWIMAGES_DEPENDS rawimages)
+endif()
 
 # add_raw_images(<target> <header> <name>=<image file>...): builds the
 # images' pixels into <target> as `extern const RawImage <name>`, declared
@@ -21,8 +27,8 @@ function(add_raw_images target header)
         # A build tool's leaks at exit don't matter, in a sanitizer build
         # either.
         COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
-                $<TARGET_FILE:rawimages> "${dir}/${header}" "${dir}/${stem}.cpp" ${ARGN}
-        DEPENDS rawimages ${files}
+                ${RAWIMAGES_COMMAND} "${dir}/${header}" "${dir}/${stem}.cpp" ${ARGN}
+        DEPENDS ${RAWIMAGES_DEPENDS} ${files}
         COMMENT "Pixels of the images of ${target}"
         VERBATIM)
     set_source_files_properties("${dir}/${header}" "${dir}/${stem}.cpp" PROPERTIES SKIP_AUTOGEN ON)

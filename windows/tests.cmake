@@ -1,0 +1,16 @@
+# The Windows build's tests, all labelled "windows": the suites built for
+# Windows, run under Wine on the offscreen platform (the build's Wine prefix
+# and DLL folders are in CMAKE_CROSSCOMPILING_EMULATOR), and the checks of
+# the installer and the portable folder, which need the package target
+# built first. Included from tests/CMakeLists.txt.
+
+foreach(mode installer portable)
+    add_test(NAME windows_${mode}
+             COMMAND sh ${PROJECT_SOURCE_DIR}/windows/release_test.sh ${mode}
+                     ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} ${XWINDOW_HOST})
+    # Each starts an Xvfb server and a Wine prefix of its own.
+    set_tests_properties(windows_${mode} PROPERTIES RESOURCE_LOCK xvfb TIMEOUT 600)
+endforeach()
+
+get_property(tests DIRECTORY PROPERTY TESTS)
+set_tests_properties(${tests} PROPERTIES LABELS windows)
