@@ -5,6 +5,12 @@
 # copyright file with the changelog (component "deb"), or the licence
 # statement under share/licenses (component "rpm").
 
+# A Windows build makes the Windows release instead.
+if(WIN32)
+    include("${PROJECT_SOURCE_DIR}/windows/package.cmake")
+    return()
+endif()
+
 install(FILES "${CMAKE_CURRENT_LIST_DIR}/copyright"
         DESTINATION "${CMAKE_INSTALL_DOCDIR}" COMPONENT deb)
 configure_file("${CMAKE_CURRENT_LIST_DIR}/changelog" packaging/changelog COPYONLY)
