@@ -5,14 +5,18 @@
 #                     the .deb and .rpm packages and tests them (installing
 #                     and purging the .deb), then builds the tests again with
 #                     the address and undefined behaviour sanitizers and runs
-#                     them there too
+#                     them there too, and then does what "windows" does
+#   ./setup.sh windows  installs what is missing, builds Qt for Windows once
+#                     (windows/build-qt.sh, kept in a cache), cross builds
+#                     both programs and the Windows release in build-windows/
+#                     and runs its tests under Wine (label "windows")
 # Runs apt-get only when a package is missing; needs root or sudo for that.
 set -eu
 cd "$(dirname "$0")"
 
 case "${1:-}" in
-    run | test) ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    run | test | windows) ;;
+    *) echo "usage: $0 run|test|windows" >&2; exit 2 ;;
 esac
 
 packages="cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev fonts-wine
@@ -21,6 +25,13 @@ packages="cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev fo
 # building, linting, validating.
 [ "$1" = test ] && packages="$packages valgrind dpkg-dev file rpm lintian appstream man-db
                                   dbus-daemon at-spi2-core"
+# The Windows release: Qt's source (apt-get source needs dpkg-dev), the
+# cross compiler, the installer's maker, Wine (with the X libraries its
+# windows need) and the tools its tests use.
+[ "$1" != run ] && packages="$packages dpkg-dev ninja-build g++-mingw-w64-x86-64-posix
+                                  mingw-w64-tools nsis wine wine64 libxrender1 libxrandr2
+                                  libxi6 libxcursor1 libxfixes3 libxcomposite1 libxinerama1
+                                  xclip unzip"
 missing=""
 for p in $packages; do
     dpkg-query -W -f '${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \
@@ -36,6 +47,21 @@ if [ -n "$missing" ]; then
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
+
+# The Windows release and its tests under Wine.
+windows() {
+    qt=$(sh windows/build-qt.sh)
+    cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=windows/mingw64.cmake \
+        -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_BUILD_TYPE=Release
+    cmake --build build-windows -j "$jobs"
+    cmake --build build-windows --target package
+    ctest --test-dir build-windows -L windows --output-on-failure -j "$jobs"
+}
+if [ "$1" = windows ]; then
+    windows
+    exit
+fi
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 
@@ -56,5 +82,6 @@ ctest --test-dir build/package-tests -L package --output-on-failure
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=address,undefined
 cmake --build build-sanitize -j "$jobs"
-cd build-sanitize
-exec ctest --output-on-failure -j "$jobs" -LE long
+(cd build-sanitize && ctest --output-on-failure -j "$jobs" -LE long)
+
+windows
