@@ -36,7 +36,7 @@ FormDemo::FormDemo(QWidget *parent)
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(demoFont(FontId::Window));
+    setFont(classicFont(FontRole::Text));
     // The window's message boxes and the boxes' context menu in its face.
     QApplication::setFont(font(), "QMessageBox");
     QApplication::setFont(font(), "QMenu");
@@ -65,7 +65,7 @@ Label *makeLabel(const ControlRow &row, QWidget *surface)
     l->setBackColor(row.back);
     l->setTransparent(row.transparent);
     l->setAlignment(row.alignment);
-    l->setFontId(row.font);
+    l->setFontRole(row.font);
     l->setTag(row.tag);
     return l;
 }
