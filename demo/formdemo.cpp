@@ -28,7 +28,6 @@ FormDemo::FormDemo(QWidget *parent)
 {
     installDemoAccessibility();
     setWindowTitle(QString::fromUtf8(formdemo::kCaption));
-    setWindowIcon(programWindowIcon());
 
     // The pictures are drawn in the standard colour scheme, so the window
     // keeps it whatever the desktop's theme: button face background.

@@ -1,6 +1,5 @@
 #include "form1.h"
 
-#include "builtinimages.h"
 #include "form1table.h"
 #include "numbertext.h"
 #include "twips.h"
@@ -42,7 +41,6 @@ Form1::Form1(QWidget *parent)
     // The refusal message and the boxes' context menu in the window's face.
     QApplication::setFont(font(), "QMessageBox");
     QApplication::setFont(font(), "QMenu");
-    setWindowIcon(programWindowIcon());
 
     const std::vector<QWidget *> made = makeControls();
     bindMembers();

@@ -1,7 +1,6 @@
 #include "boxcloser.h"
 #include "classicfont.h"
 #include "form1.h"
-#include "sorterstart.h"
 #include "stated.h"
 
 #include <QAccessible>
@@ -54,7 +53,6 @@ private slots:
     void window();
     void tabOrder();
     void font();
-    void start();
 };
 
 void SorterTest::sort_data()
@@ -315,10 +313,6 @@ void SorterTest::window()
     QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(&form);
     QCOMPARE(frame->role(), QAccessible::Window);
     QCOMPARE(frame->text(QAccessible::Name), caption);
-
-    QVERIFY(!form.windowIcon().isNull());
-    QVERIFY(!form.windowIcon().pixmap(16).isNull());
-    QVERIFY(!form.windowIcon().pixmap(32).isNull());
 }
 
 void SorterTest::tabOrder()
@@ -342,19 +336,6 @@ void SorterTest::font()
     QCOMPARE(form.font(), classicFont(FontRole::Text));
     for (char32_t letter : {U'А', U'В', U'С', U'ы'})
         QVERIFY(QFontMetrics(form.font()).inFontUcs4(letter));
-}
-
-// What the program's main() leaves behind: the names the desktop knows it
-// by and the shown window, with the first box focused.
-void SorterTest::start()
-{
-    const std::unique_ptr<Form1> form = startSorter();
-    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("brivon"));
-    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.kalumet.brivon"));
-    QVERIFY(form->isVisible());
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    QCOMPARE(QApplication::focusWidget(), form->findChild<QLineEdit *>(QStringLiteral("Text1")));
-    QVERIFY(!form->windowIcon().isNull());
 }
 
 QTEST_MAIN(SorterTest)

@@ -129,7 +129,6 @@ void WindowTest::window()
     QVERIFY(f & Qt::WindowCloseButtonHint);
     QVERIFY(!(f & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(f & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!form.windowIcon().isNull());
     QCOMPARE(form.palette().color(QPalette::Window), form.palette().color(QPalette::Button));
     QVERIFY(form.autoFillBackground());
     // Centred on the screen.
