@@ -5,7 +5,7 @@
 // Writes one "key<TAB>value" line per figure, for the benchmark driver.
 // usage: bench-engine [repeats]
 
-#include "demostart.h"
+#include "demoprogram.h"
 #include "formdemo.h"
 #include "statistics.h"
 
@@ -233,7 +233,8 @@ int main(int argc, char *argv[])
     counter = &events;
     app.installEventFilter(&events);
 
-    const std::unique_ptr<FormDemo> form = startDemo();
+    const std::unique_ptr<QWidget> window = launch::showWindow(demoProgram());
+    auto *form = static_cast<FormDemo *>(window.get());
     const int repeats = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 100;
 
     idle(*form);

@@ -28,7 +28,6 @@ FormDemo::FormDemo(QWidget *parent)
 {
     installDemoAccessibility();
     setWindowTitle(QString::fromUtf8(formdemo::kCaption));
-    setWindowIcon(programWindowIcon());
 
     // The pictures are drawn in the standard colour scheme, so the window
     // keeps it whatever the desktop's theme: button face background.
@@ -36,7 +35,7 @@ FormDemo::FormDemo(QWidget *parent)
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(demoFont(FontId::Window));
+    setFont(classicFont(FontRole::Text));
     // The window's message boxes and the boxes' context menu in its face.
     QApplication::setFont(font(), "QMessageBox");
     QApplication::setFont(font(), "QMenu");
@@ -65,7 +64,7 @@ Label *makeLabel(const ControlRow &row, QWidget *surface)
     l->setBackColor(row.back);
     l->setTransparent(row.transparent);
     l->setAlignment(row.alignment);
-    l->setFontId(row.font);
+    l->setFontRole(row.font);
     l->setTag(row.tag);
     return l;
 }

@@ -3,7 +3,7 @@
 
 #include "formdemo.h"
 
-#include "demostart.h"
+#include "demoprogram.h"
 #include "inventory.h"
 #include "numbertext.h"
 

@@ -56,7 +56,7 @@ ControlRow checkBox(const char *name, int l, int t, int w, int h, const char *ca
 ControlRow alg(int index, const char *caption, const char *tag, int l, int t, int w, int h)
 {
     return make(ControlKind::Label, "lbl_alg", index, l, t, w, h, caption)
-        .withFont(FontId::Bold).centred().clear().withTag(tag);
+        .withFont(FontRole::Bold).centred().clear().withTag(tag);
 }
 
 // A line of the program listing: all share Left, Width and Height.
@@ -186,7 +186,7 @@ std::vector<ControlRow> buildInventory()
 
         // Memory panel.
         shape("Shape5", 7080, 3840, 4695, 2175).opaque(),
-        label("Lbl_Mem", 7320, 3960, 4215, 375, "Память").centred().clear().withFont(FontId::Heading),
+        label("Lbl_Mem", 7320, 3960, 4215, 375, "Память").centred().clear().withFont(FontRole::Heading),
         label("Lbl_NameA", 7200, 4560, 1095, 255, "A").centred(),
         label("Lbl_NameB", 7200, 4920, 1095, 255, "B").centred(),
         label("Lbl_NameC", 7200, 5280, 1095, 255, "C").centred(),

@@ -2,7 +2,7 @@
 
 #include "colour.h"
 #include "demopictures.h"
-#include "fonts.h"
+#include "classicfont.h"
 
 #include <QLine>
 #include <QRect>
@@ -25,7 +25,7 @@ struct ControlRow
     QRect twips;    // Left, Top, Width, Height
     QLine ends;     // lines only: X1, Y1, X2, Y2
     QString text;   // caption or text
-    FontId font = FontId::Window;
+    FontRole font = FontRole::Text;
     Colour fore = Colour::Role::ButtonText;
     Colour back = Colour::Role::ButtonFace;
     Qt::Alignment alignment = Qt::AlignLeft;
@@ -53,7 +53,7 @@ struct ControlRow
     }
 
     // Chainable settings, so each row of the table reads as one line.
-    ControlRow withFont(FontId f) const { ControlRow r = *this; r.font = f; return r; }
+    ControlRow withFont(FontRole f) const { ControlRow r = *this; r.font = f; return r; }
     ControlRow withBack(Colour c) const { ControlRow r = *this; r.back = c; return r; }
     ControlRow centred() const { ControlRow r = *this; r.alignment = Qt::AlignHCenter; return r; }
     ControlRow clear() const { ControlRow r = *this; r.transparent = true; return r; }

@@ -1,10 +1,9 @@
 #include "form1.h"
 
-#include "builtinimages.h"
 #include "form1table.h"
 #include "numbertext.h"
 #include "twips.h"
-#include "winefonts.h"
+#include "classicfont.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -15,15 +14,6 @@
 
 #include <algorithm>
 #include <vector>
-
-QFont sorterWindowFont(const QString &faceFile)
-{
-    const int pixelSize = 11; // 8.25 pt at 96 dpi
-    const QString family = wineFontFamily(faceFile);
-    QFont font = family.isEmpty() ? QGuiApplication::font() : QFont(family);
-    font.setPixelSize(pixelSize);
-    return font;
-}
 
 namespace {
 
@@ -47,15 +37,10 @@ Form1::Form1(QWidget *parent)
     setWindowTitle(QString::fromUtf8(form1::kCaption));
     resize(toPixels(form1::kClientWidthTwips), toPixels(form1::kClientHeightTwips));
 
-    // MS Sans Serif holds bitmaps of one size; scaled up for a projector its
-    // letters would stand apart, so the scalable Tahoma takes its place.
-    setFont(sorterWindowFont(qGuiApp->devicePixelRatio() == 1.0
-                                 ? QStringLiteral("ms_sans_serif.ttf")
-                                 : QStringLiteral("tahoma.ttf")));
+    setFont(classicFont(FontRole::Text));
     // The refusal message and the boxes' context menu in the window's face.
     QApplication::setFont(font(), "QMessageBox");
     QApplication::setFont(font(), "QMenu");
-    setWindowIcon(programWindowIcon());
 
     const std::vector<QWidget *> made = makeControls();
     bindMembers();

@@ -10,11 +10,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The font of the sorter's window from the face file `faceFile` of the
-// fonts-wine package ("ms_sans_serif.ttf"), or the application's font where
-// that face is missing; 11 pixels either way.
-QFont sorterWindowFont(const QString &faceFile);
-
 // The sorter's window: three input boxes and a button that sorts the three
 // numbers in place, smallest on top.
 class Form1 : public QWidget

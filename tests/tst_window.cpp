@@ -7,7 +7,6 @@
 #include "demomodel.h"
 #include "driver.h"
 #include "fixtures.h"
-#include "fonts.h"
 #include "formdemo.h"
 #include "inventory.h"
 #include "pixelrules.h"
@@ -31,6 +30,8 @@
 #include <set>
 #include <utility>
 
+Q_DECLARE_METATYPE(FontRole)
+
 class WindowTest : public QObject
 {
     Q_OBJECT
@@ -42,8 +43,8 @@ private slots:
     void flowchartLabelsOnBlocks();
     void controlsOnPicturedWindow();
     void listingSharesRowsWithFlowchart();
+    void fonts_data();
     void fonts();
-    void fontFallback();
     void stacking();
     void stackingFaults_data();
     void stackingFaults();
@@ -128,7 +129,6 @@ void WindowTest::window()
     QVERIFY(f & Qt::WindowCloseButtonHint);
     QVERIFY(!(f & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(f & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!form.windowIcon().isNull());
     QCOMPARE(form.palette().color(QPalette::Window), form.palette().color(QPalette::Button));
     QVERIFY(form.autoFillBackground());
     // Centred on the screen.
@@ -197,7 +197,7 @@ void WindowTest::inventory()
         QCOMPARE(l->isVisible(), r.visible && !isMemoryCell(r.name));
         QCOMPARE(l->isTransparent(), r.transparent);
         QCOMPARE(l->alignment(), r.alignment);
-        QCOMPARE(l->fontId(), r.font);
+        QCOMPARE(l->fontRole(), r.font);
         QCOMPARE(l->tag(), r.tag);
     }
     QCOMPARE(kinds[ControlKind::Line], 49);
@@ -306,33 +306,43 @@ void WindowTest::listingSharesRowsWithFlowchart()
     }
 }
 
-void WindowTest::fonts()
+// The classic fonts by role: size and weight, the face at 1x and scaled
+// (run without the faces too: the application's font in their place), and
+// Cyrillic glyphs whichever face is in use.
+void WindowTest::fonts_data()
 {
-    FormDemo form;
-    const QFont window = demoFont(FontId::Window);
-    QCOMPARE(window.pixelSize(), 11);
-    QCOMPARE(window.weight(), QFont::Normal);
-    const QFont bold = demoFont(FontId::Bold);
-    QCOMPARE(bold.pixelSize(), 11);
-    QVERIFY(QFontInfo(bold).bold());
-    QCOMPARE(demoFont(FontId::Heading).pixelSize(), 24);
-    QCOMPARE(form.label(QStringLiteral("Lbl_Mem"))->fontId(), FontId::Heading);
-    QCOMPARE(form.font().pixelSize(), 11);
-    QCOMPARE(form.Command1()->font().pixelSize(), 11);
-    // Bold text is wider than regular text in the same face.
-    QVERIFY(QFontMetrics(bold).horizontalAdvance(QStringLiteral("Начало"))
-            > QFontMetrics(window).horizontalAdvance(QStringLiteral("Начало")));
-    // Cyrillic has glyphs, whichever face is in use.
-    QVERIFY(QFontMetrics(window).inFont(QChar(0x0416)));
-    QVERIFY(QFontMetrics(bold).inFont(QChar(0x0416)));
+    QTest::addColumn<FontRole>("role");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<QString>("scaledFace");
+
+    QTest::newRow("text") << FontRole::Text << 11 << false << "MS Sans Serif" << "Tahoma";
+    QTest::newRow("bold") << FontRole::Bold << 11 << true << "Tahoma" << "Tahoma";
+    QTest::newRow("heading") << FontRole::Heading << 24 << false << "Tahoma" << "Tahoma";
+    QTest::newRow("scalable") << FontRole::ScalableText << 11 << false << "Tahoma" << "Tahoma";
 }
 
-void WindowTest::fontFallback()
+void WindowTest::fonts()
 {
-    const FontFaces none = loadFontFaces({QStringLiteral("/nonexistent-folder")});
-    QVERIFY(none.regular.isEmpty());
-    QVERIFY(none.bold.isEmpty());
-    QVERIFY(none.large.isEmpty());
+    QFETCH(FontRole, role);
+    QFETCH(int, pixels);
+    QFETCH(bool, bold);
+    QFETCH(QString, face);
+    QFETCH(QString, scaledFace);
+
+    const QFont font = classicFont(role);
+    QCOMPARE(font.pixelSize(), pixels);
+    QCOMPARE(QFontInfo(font).bold(), bold);
+    if (classicFamily(role).isEmpty())
+        QCOMPARE(font.family(), QGuiApplication::font().family());
+    else
+        QCOMPARE(font.family(), qGuiApp->devicePixelRatio() == 1.0 ? face : scaledFace);
+    QVERIFY(QFontMetrics(font).inFontUcs4(U'Ж'));
+
+    FormDemo form;
+    QCOMPARE(form.font(), classicFont(FontRole::Text));
+    QCOMPARE(form.label(QStringLiteral("Lbl_Mem"))->fontRole(), FontRole::Heading);
 }
 
 void WindowTest::stacking()
@@ -591,7 +601,7 @@ void WindowTest::captionWrap()
     label->paint(painter, form.palette());
     painter.end();
     const QRect r = label->pixels();
-    const int rowHeight = QFontMetrics(demoFont(label->fontId())).lineSpacing();
+    const int rowHeight = QFontMetrics(classicFont(label->fontRole())).lineSpacing();
     int outside = 0;
     QMap<int, int> left, right; // ink near the edges, by row
     for (int y = 0; y < image.height(); ++y)
@@ -846,8 +856,8 @@ void WindowTest::picturesInWindow()
 void WindowTest::scaledText()
 {
     FormDemo form;
-    for (FontId id : {FontId::Window, FontId::Bold, FontId::Heading}) {
-        const QFontInfo info(demoFont(id));
+    for (FontRole role : {FontRole::Text, FontRole::Bold, FontRole::Heading}) {
+        const QFontInfo info(classicFont(role));
         if (qGuiApp->devicePixelRatio() != 1.0)
             QVERIFY2(QFontDatabase::isScalable(info.family(), info.styleName()),
                      qPrintable(info.family()));
@@ -885,7 +895,7 @@ void WindowTest::scaledText()
                             .arg(boldWidth).arg(regularWidth).arg(dpr)));
 
     const QString text = QStringLiteral("Private Sub Command1_Click()");
-    const int width = QFontMetrics(demoFont(FontId::Window)).horizontalAdvance(text);
+    const int width = QFontMetrics(classicFont(FontRole::Text)).horizontalAdvance(text);
     // The listing's longest line fits its label at every scale.
     QVERIFY2(width <= form.Lbl_List(0)->pixels().width(), qPrintable(QString::number(width)));
 }
