@@ -1,11 +1,10 @@
 #include "launch.h"
 
 #include "scale.h"
+#include "textout.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
-
-#include <cstdio>
 
 namespace launch {
 namespace {
@@ -74,14 +73,10 @@ QString usage(const Program &program)
     return text;
 }
 
-void print(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
 int refuse(const Program &program, const QString &message)
 {
-    print(stderr, QStringLiteral("%1: %2\n\n").arg(program.name, message) + usage(program));
+    showText(Channel::Error, QStringLiteral("%1: %2\n\n").arg(program.name, message) + usage(program),
+             program.name);
     return 2;
 }
 
@@ -150,11 +145,12 @@ std::optional<int> handleCommandLine(int argc, char *argv[], const Program &prog
     if (!parser.parse(args))
         return refuse(program, parseFault(parser, args));
     if (parser.isSet(QStringLiteral("help"))) {
-        print(stdout, usage(program));
+        showText(Channel::Output, usage(program), program.name);
         return 0;
     }
     if (parser.isSet(QStringLiteral("version"))) {
-        print(stdout, QStringLiteral("%1 %2\n").arg(program.name, program.version));
+        showText(Channel::Output, QStringLiteral("%1 %2\n").arg(program.name, program.version),
+                 program.name);
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
