@@ -2,13 +2,15 @@
 
 #include "winefonts.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 
 namespace {
 
 struct Role
 {
-    const char *file;
+    const char *file;   // in fonts-wine
+    const char *family; // the face's family, as Windows names it
     int pixels;
     QFont::Weight weight;
 };
@@ -19,13 +21,13 @@ Role roleOf(FontRole role)
     case FontRole::Text:
         // A scaled application writes its text in the face that scales.
         if (qGuiApp->devicePixelRatio() == 1.0)
-            return {"ms_sans_serif.ttf", 11, QFont::Normal};
+            return {"ms_sans_serif.ttf", "MS Sans Serif", 11, QFont::Normal};
         return roleOf(FontRole::ScalableText);
-    case FontRole::Bold: return {"tahomabd.ttf", 11, QFont::Bold};
-    case FontRole::Heading: return {"tahoma.ttf", 24, QFont::Normal};
+    case FontRole::Bold: return {"tahomabd.ttf", "Tahoma", 11, QFont::Bold};
+    case FontRole::Heading: return {"tahoma.ttf", "Tahoma", 24, QFont::Normal};
     case FontRole::ScalableText: break;
     }
-    return {"tahoma.ttf", 11, QFont::Normal};
+    return {"tahoma.ttf", "Tahoma", 11, QFont::Normal};
 }
 
 QFont makeFont(FontRole role)
@@ -44,7 +46,14 @@ QFont makeFont(FontRole role)
 
 QString classicFamily(FontRole role)
 {
-    return wineFontFamily(QString::fromLatin1(roleOf(role).file));
+    const Role r = roleOf(role);
+#ifdef Q_OS_WIN
+    // Windows has the classic faces among its own; under Wine, Wine's faces
+    // of the same names stand in for them.
+    if (QFontDatabase::hasFamily(QString::fromLatin1(r.family)))
+        return QString::fromLatin1(r.family);
+#endif
+    return wineFontFamily(QString::fromLatin1(r.file));
 }
 
 QFont classicFont(FontRole role)

@@ -1,8 +1,9 @@
 // The classic faces both programs and the picture tools write in, by what
 // the text is for. They come from the fonts-wine package, loaded by the
-// program itself: "MS Sans Serif" for the windows' text, Tahoma Bold for
-// bold text (MS Sans Serif has no bold face) and Tahoma for large text
-// (MS Sans Serif holds small sizes only).
+// program itself (on Windows they are the system's own, under Wine Wine's):
+// "MS Sans Serif" for the windows' text, Tahoma Bold for bold text (MS Sans
+// Serif has no bold face) and Tahoma for large text (MS Sans Serif holds
+// small sizes only).
 #pragma once
 
 #include <QFont>
