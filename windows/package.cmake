@@ -32,6 +32,10 @@ string(REGEX REPLACE "  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n" "" temp
 string(REPLACE ";Reserve Files" "  !insertmacro MUI_LANGUAGE \"Russian\"\n\n;Reserve Files"
        template "${template}")
 string(REPLACE "Uninstall.lnk" "Удалить ${PROJECT_NAME}.lnk" template "${template}")
+string(REPLACE "@CPACK_NSIS_PACKAGE_NAME@ is already installed. $\\n$\\nDo you want to uninstall the old version before installing the new one?"
+       "@CPACK_NSIS_PACKAGE_NAME@ уже установлен. $\\n$\\nУдалить прежнюю версию перед установкой новой?"
+       template "${template}")
+string(REPLACE "\"Uninstall failed.\"" "\"Не удалось удалить прежнюю версию.\"" template "${template}")
 string(REPLACE "; You must define these values" "Unicode true\n; You must define these values"
        template "${template}")
 file(WRITE "${CMAKE_BINARY_DIR}/packaging/nsis/NSIS.template.in" "${template}")
