@@ -20,16 +20,18 @@ prefix="$cache/qt-$version-mingw64"
 work="$cache/qt-$version-mingw64-build"
 
 # Debian leaves the tablet headers out of its source, so no tablet events.
-# OpenGL stays on: the windows plugin of this Qt needs it to build.
+# OpenGL stays on: the windows plugin of this Qt needs it to build; so does
+# Direct2D, without which Qt's DirectWrite font database is left out while
+# the windows plugin still refers to it.
 options="-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
  -DFEATURE_tabletevent=OFF
  -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF
  -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
- -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
+ -DFEATURE_vulkan=OFF
  -DFEATURE_imageformatplugin=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
- -DFEATURE_sql_sqlite=OFF -DFEATURE_system_zlib=OFF"
+ -DFEATURE_system_zlib=OFF"
 stamp="qtbase $debversion
 $options
 $(cat "$toolchain")
@@ -63,6 +65,9 @@ SOURCES
     (cd "$work" && apt-get $apt_private -q source "qt6-base=$debversion" >/dev/null)
 fi
 
+# Configured anew each time, so that the options are exactly these; what an
+# earlier run built with them is reused.
+rm -f "$work/build/CMakeCache.txt"
 # shellcheck disable=SC2086
 cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_INSTALL_PREFIX="$prefix" $options

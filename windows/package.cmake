@@ -5,6 +5,8 @@
 # Included from packaging/package.cmake in a Windows build.
 
 set(CPACK_GENERATOR NSIS ZIP)
+# The Start menu entries below hold quotes and spaces, written as they are.
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PACKAGE_NAME "${PROJECT_NAME}")
 set(CPACK_PACKAGE_VENDOR "${KALUMET_VENDOR}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Classroom demonstration of sorting three numbers")
@@ -25,8 +27,9 @@ configure_file("${KALUMET_GPL_TEXT}" "${CMAKE_BINARY_DIR}/packaging/GPL-3.txt" C
 set(CPACK_RESOURCE_FILE_LICENSE "${CMAKE_BINARY_DIR}/packaging/GPL-3.txt")
 
 # NSIS: a 64-bit program under Program Files for all users, in Russian only.
-# CMake's installer script is taken as it is but for its languages: a
-# Unicode installer that speaks Russian whatever the system's language.
+# CMake's installer script is taken as it is but for its languages: a 64-bit
+# Unicode installer (as the programs are 64-bit) that speaks Russian
+# whatever the system's language.
 file(READ "${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in" template)
 string(REGEX REPLACE "  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n" "" template "${template}")
 string(REPLACE ";Reserve Files" "  !insertmacro MUI_LANGUAGE \"Russian\"\n\n;Reserve Files"
@@ -36,7 +39,7 @@ string(REPLACE "@CPACK_NSIS_PACKAGE_NAME@ is already installed. $\\n$\\nDo you w
        "@CPACK_NSIS_PACKAGE_NAME@ уже установлен. $\\n$\\nУдалить прежнюю версию перед установкой новой?"
        template "${template}")
 string(REPLACE "\"Uninstall failed.\"" "\"Не удалось удалить прежнюю версию.\"" template "${template}")
-string(REPLACE "; You must define these values" "Unicode true\n; You must define these values"
+string(REPLACE "; You must define these values" "Target amd64-unicode\n; You must define these values"
        template "${template}")
 file(WRITE "${CMAKE_BINARY_DIR}/packaging/nsis/NSIS.template.in" "${template}")
 list(PREPEND CPACK_MODULE_PATH "${CMAKE_BINARY_DIR}/packaging/nsis")
@@ -49,7 +52,6 @@ set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/icon/program.ico")
 set(CPACK_NSIS_INSTALLED_ICON_NAME "kalumet.exe")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-set(CPACK_NSIS_BRANDING_TEXT "${PROJECT_NAME} ${PROJECT_VERSION}")
 
 # The Start menu: both programs, and each one enlarged for a projector.
 set(CPACK_NSIS_CREATE_ICONS_EXTRA)

@@ -103,7 +103,7 @@ installer)
         strings -e l "$projector" | grep -qx -- '--scale fit' \
             || fail "'$link — Для проектора' does not start with --scale fit"
     done
-    entry=$(wine reg query "$uninstall_key" /reg:32 2>/dev/null | tr -d '\r')
+    entry=$(wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r')
     for value in "DisplayName REG_SZ kalumet" "DisplayVersion REG_SZ $version" \
                  "Publisher REG_SZ The kalumet project" "DisplayIcon REG_SZ C:\\Program Files\\kalumet\\kalumet.exe"; do
         echo "$entry" | sed 's/^ *//; s/    / /g' | grep -qxF "$value" \
@@ -116,7 +116,7 @@ installer)
     wine "$dir/Uninstall.exe" /S && wineserver -w || fail "the silent uninstall failed"
     left=$(find "$dir" "$menu" 2>/dev/null)
     [ -z "$left" ] || fail "the uninstall left: $left"
-    wine reg query "$uninstall_key" /reg:32 >/dev/null 2>&1 && fail "the uninstall entry is left"
+    wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall entry is left"
     ;;
 portable)
     folder="$scratch/Программы учителя/kalumet $version"

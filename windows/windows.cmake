@@ -1,13 +1,13 @@
 # The Windows build, cross compiled with windows/mingw64.cmake against the Qt
 # that windows/build-qt.sh builds (see docs/windows.md). Included from the
-# top-level CMakeLists.txt before the programs' folders.
+# top-level CMakeLists.txt after GNUInstallDirs, before the programs' folders.
 #
 # The linker's defaults give the programs address space randomisation and
 # no-execute data; the Linux hardening flags don't apply.
 
 # Everything lands in one folder, as a Windows program is laid out: the
 # programs, the DLLs beside them, the plugins in folders of their kind.
-set(CMAKE_INSTALL_BINDIR "." CACHE PATH "Where the programs go")
+set(CMAKE_INSTALL_BINDIR .)
 
 # Programs run at build time (tools/rawimages) are built for the build
 # machine, with its own compiler and Qt, in a project of their own; so is the
@@ -73,5 +73,5 @@ foreach(dll IN LISTS KALUMET_MINGW_DLLS)
 endforeach()
 list(REMOVE_DUPLICATES wine_dll_dirs)
 set(KALUMET_WINEPREFIX "${CMAKE_BINARY_DIR}/wineprefix")
-set(CMAKE_CROSSCOMPILING_EMULATOR sh "${CMAKE_CURRENT_LIST_DIR}/wine-run.sh"
+set(CMAKE_CROSSCOMPILING_EMULATOR bash "${CMAKE_CURRENT_LIST_DIR}/wine-run.sh"
     "${KALUMET_WINEPREFIX}" ${wine_dll_dirs} --)
