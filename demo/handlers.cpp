@@ -5,7 +5,7 @@
 
 #include "demoprogram.h"
 #include "inventory.h"
-#include "numbertext.h"
+#include "numberbox.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -151,17 +151,8 @@ bool FormDemo::inputsAreNumbers()
 {
     const std::pair<QLineEdit *, const char *> boxes[] = {
         {m_Text1, "Label25"}, {m_Text2, "Label26"}, {m_Text3, "Label27"}};
-    for (const auto &[box, labelName] : boxes) {
-        if (numbertext::parse(box->text()))
-            continue;
-        const QString caption = label(QString::fromLatin1(labelName))->caption();
-        QMessageBox message(QMessageBox::Warning, QString::fromUtf8(formdemo::kCaption),
-                            numbertext::refusal(caption, box->text()), QMessageBox::Ok, this);
-        message.setTextFormat(Qt::PlainText); // what was typed is shown as typed
-        message.exec();
-        box->setFocus(Qt::OtherFocusReason);
-        box->selectAll();
-        return false;
-    }
+    for (const auto &[box, labelName] : boxes)
+        if (!numberbox::read(box, label(QString::fromLatin1(labelName))->caption(), this))
+            return false;
     return true;
 }

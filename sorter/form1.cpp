@@ -1,7 +1,7 @@
 #include "form1.h"
 
 #include "form1table.h"
-#include "numbertext.h"
+#include "numberbox.h"
 #include "twips.h"
 #include "classicfont.h"
 
@@ -133,40 +133,20 @@ void Form1::nameBoxesByTheirLabels()
     }
 }
 
-// Reads the number in `box` into `value`. When the box does not hold a
-// number, says so, puts the focus in the box with its text selected and
-// returns false.
-bool Form1::readBox(QLineEdit *box, const QLabel *label, double &value)
-{
-    const QString typed = box->text();
-    if (const std::optional<double> number = numbertext::parse(typed)) {
-        value = *number;
-        return true;
-    }
-
-    const QString message = numbertext::refusal(label->text(), typed);
-
-    QMessageBox warning(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
-    warning.setTextFormat(Qt::PlainText); // the typed text is shown, never interpreted
-    warning.exec();
-
-    box->setFocus();
-    box->selectAll();
-    return false;
-}
-
 void Form1::Command1_Click()
 {
-    double A = 0, B = 0, C = 0, X = 0;
-
     // The second box goes into C and the third into B, as in the listing;
     // a box that holds no number stops the sort before anything is written.
-    if (!readBox(Text1, Label1, A))
+    const std::optional<double> a = numberbox::read(Text1, Label1->text(), this);
+    if (!a)
         return;
-    if (!readBox(Text2, Label2, C))
+    const std::optional<double> c = numberbox::read(Text2, Label2->text(), this);
+    if (!c)
         return;
-    if (!readBox(Text3, Label3, B))
+    const std::optional<double> b = numberbox::read(Text3, Label3->text(), this);
+    if (!b)
         return;
+    double A = *a, B = *b, C = *c, X = 0;
 
     if (A > B) {
         X = A;

@@ -30,8 +30,6 @@ private:
     void setTabOrderAndFocus(const std::vector<QWidget *> &made);
     void nameBoxesByTheirLabels();
 
-    bool readBox(QLineEdit *box, const QLabel *label, double &value);
-
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;

@@ -77,6 +77,9 @@ void SorterTest::sort_data()
     row("ru fractions", russian, {"-1", "0,5", "-2"}, {"-2", "-1", "0,5"});
     row("ru dot", russian, {"1.5", "1", "2"}, {"1", "1,5", "2"});
     row("C", QLocale::c(), {"0.25", "-3", "0.125"}, {"-3", "0.125", "0.25"});
+    // Pasted from a spreadsheet, with group separators.
+    row("ru grouped", russian, {"1\u00a0000", "1 000,5", "999"}, {"999", "1000", "1000,5"});
+    row("en grouped", english, {"1,000", "-2,000.5", "10"}, {"-2000.5", "10", "1000"});
     row("pasted with line breaks and tabs", russian, {"5\n", "\t2,5\t", "\r\n1\r\n"},
         {"1", "2,5", "5"});
     row("a box filled with zeros", english, {QString(32766, QChar('0')) + "7", "1", "2"},
@@ -155,6 +158,8 @@ void SorterTest::refused_data()
                                   << tooLarge.arg(a, "1e999", "2.5");
     QTest::newRow("en 1,5") << english << QStringList{"5", "1,5", "3"} << 1
                             << notNumber.arg(b, "1,5", "2.5");
+    QTest::newRow("ru misplaced group separator") << russian << QStringList{"5", "10 00,5", "3"}
+                                                  << 1 << notNumber.arg(b, "10 00,5", "2,5");
     QTest::newRow("ru letters") << russian << QStringList{"5", "8", "x"} << 2
                                 << notNumber.arg(c, "x", "2,5");
     QTest::newRow("first bad box") << english << QStringList{"5", "abc", ""} << 1
