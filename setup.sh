@@ -36,7 +36,10 @@ if [ -n "$missing" ]; then
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The tests' builds stop at any compiler warning.
+checked=""
+[ "$1" = test ] && checked="-DKALUMET_WERROR=ON"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $checked
 cmake --build build -j "$jobs"
 
 if [ "$1" = run ]; then
@@ -54,7 +57,7 @@ fi
 cmake -S tests/package -B build/package-tests -DKALUMET_BUILD_DIR="$PWD/build"
 ctest --test-dir build/package-tests -L package --output-on-failure
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=address,undefined
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=address,undefined $checked
 cmake --build build-sanitize -j "$jobs"
 cd build-sanitize
 exec ctest --output-on-failure -j "$jobs" -LE long
