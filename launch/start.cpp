@@ -21,7 +21,7 @@ std::unique_ptr<QWidget> showWindow(const Program &program)
     QApplication::setApplicationName(program.name);
     QGuiApplication::setDesktopFileName(program.appId);
     QApplication::setWindowIcon(programWindowIcon());
-    installQtTranslations();
+    installTranslations();
 
     std::unique_ptr<QWidget> window = program.makeWindow();
     window->show();

@@ -34,7 +34,7 @@ Form1::Form1(QWidget *parent)
     static const bool accessible = (QAccessible::installFactory(windowAccessible), true);
     Q_UNUSED(accessible);
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(form1::kCaption));
+    setWindowTitle(tr(form1::kCaption));
     resize(toPixels(form1::kClientWidthTwips), toPixels(form1::kClientHeightTwips));
 
     setFont(classicFont(FontRole::Text));
@@ -49,6 +49,16 @@ Form1::Form1(QWidget *parent)
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 }
 
+namespace {
+
+// A text of the table as the user reads it: in the programs' language.
+QString shown(const QString &text)
+{
+    return Form1::tr(text.toUtf8().constData());
+}
+
+} // namespace
+
 // One control for each row of the window's table, in the table's order.
 std::vector<QWidget *> Form1::makeControls()
 {
@@ -57,7 +67,7 @@ std::vector<QWidget *> Form1::makeControls()
         QWidget *w = nullptr;
         switch (row.kind) {
         case form1::ControlKind::Label: {
-            auto *label = new QLabel(row.text, this);
+            auto *label = new QLabel(shown(row.text), this);
             label->setAlignment(row.alignment);
             w = label;
             break;
@@ -69,7 +79,7 @@ std::vector<QWidget *> Form1::makeControls()
             break;
         }
         case form1::ControlKind::PushButton: {
-            auto *button = new QPushButton(row.text, this);
+            auto *button = new QPushButton(shown(row.text), this);
             // Enter presses it when it has the focus, as Space does; Enter
             // and Esc in a box do nothing.
             button->setAutoDefault(true);
@@ -129,7 +139,7 @@ void Form1::nameBoxesByTheirLabels()
             continue;
         QWidget *box = namedControl<QWidget>(row.labelOf);
         namedControl<QLabel>(row.name)->setBuddy(box);
-        box->setAccessibleName(row.text);
+        box->setAccessibleName(shown(row.text));
     }
 }
 
