@@ -1,6 +1,6 @@
 #include "launch.h"
 
-#include "builtinimages.h"
+#include "programicon.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -2,6 +2,7 @@
 // and icon built into the program.
 
 #include "builtinimages.h"
+#include "programicon.h"
 #include "demoprogram.h"
 #include "formdemo.h"
 #include "sorterprogram.h"
