@@ -23,8 +23,7 @@ add_test(NAME window_accessibility_events
 set_tests_properties(window_accessibility_events PROPERTIES RESOURCE_LOCK xvfb TIMEOUT 120)
 
 # The start sequence, and the pictures built in against the committed files.
-add_gui_test(startup SOURCES tst_startup.cpp LIBS kalumet_demo brivon_sorter)
-target_compile_definitions(startup PRIVATE SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+add_gui_test(startup SOURCES tst_startup.cpp LIBS kalumet_demo brivon_sorter testsupport)
 
 # Without the classic faces the fonts fall back to the application's.
 add_test(NAME window_without_face COMMAND window fonts)

@@ -23,7 +23,6 @@
 
 namespace {
 
-QString repeated(char action, int times) { return QString(times, QLatin1Char(action)); }
 
 } // namespace
 
