@@ -20,7 +20,8 @@ packages="cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev fo
 # The tests (and the accessibility bus they start), and the packages' tools:
 # building, linting, validating.
 [ "$1" = test ] && packages="$packages valgrind dpkg-dev file rpm lintian appstream man-db
-                                  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0"
+                                  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 openbox
+                                  x11-xserver-utils"
 missing=""
 for p in $packages; do
     dpkg-query -W -f '${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \

@@ -8,6 +8,12 @@
 #                                and checks its title; the id in $win
 #   expect_clean_exit "<cause>"  waits for the program to end by itself:
 #                                status 0, nothing printed
+#   click <x> <y>                clicks the window at that pixel of it
+#   start_automatic_run          in kalumet's window at scale 1: the sort
+#                                button, the mode box cleared, "Продолжить"
+#   changing <xwindow tool>      status 0 if the window's pixels change
+#                                within 1.2 s, as they do in a running
+#                                demonstration
 # Everything started is stopped, and the files removed, when the script exits.
 
 for tool in Xvfb xdotool xwininfo xprop; do
@@ -97,4 +103,22 @@ expect_clean_exit() {
         echo "the program printed:"; cat "$log"; exit 1
     fi
     [ "$status" -eq 0 ] || { echo "exit status $status after $1"; exit 1; }
+}
+
+click() {
+    xdotool mousemove --window "$win" "$1" "$2" click 1
+    sleep 0.15
+}
+
+start_automatic_run() {
+    click 644 196 # Command1, the sort button
+    click 496 432 # Check1: automatic mode
+    click 624 500 # Cmd_Goto, "Продолжить"
+}
+
+changing() {
+    before=$("$1" digest "$win")
+    sleep 1.2
+    after=$("$1" digest "$win")
+    [ -n "$before" ] && [ "$before" != "$after" ]
 }
