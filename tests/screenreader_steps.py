@@ -3,17 +3,21 @@ accessibility bus (libatspi): the reading order of the window's children,
 and for every step of a demonstration driven by real keys, an event on the
 focused control that carries the lit listing line.
 
-usage: /usr/bin/python3 screenreader_steps.py <kalumet> [-v]
+usage: /usr/bin/python3 screenreader_steps.py <kalumet> [-v] [-orca]
 Run it on an X display with the accessibility bus up (with_xvfb.sh,
 with_a11y_bus.sh). The events of a step that fails are printed; -v prints
-those of every step.
+those of every step. -orca also runs the screen reader Orca, without speech
+but with its debug log, and prints what it would say at each step.
 """
 
 import os
+import re
+import shutil
 import subprocess
 import sys
 import tempfile
 import time
+from datetime import datetime
 
 import gi
 
@@ -173,20 +177,55 @@ def show(title, recorded):
         print(f"    {type_} {detail} {what}" + (f" «{text}»" if text else ""))
 
 
+class Orca:
+    """Orca with speech off, what it would say read from its debug log,
+    each line by its time after the key that preceded it."""
+
+    def __init__(self, folder):
+        self.log, self.keys = os.path.join(folder, "orca.log"), []
+        self.process = subprocess.Popen(["orca", "-d", "speech", "-u", folder, "--debug-file", self.log],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        pump(6)  # its start; the log is written in blocks
+
+    def key(self, title):
+        self.keys.append((datetime.now().strftime("%H:%M:%S.%f"), title))
+
+    def transcript(self):
+        self.process.terminate()  # it writes out its log as it ends
+        self.process.wait(20)
+        said = {}
+        for line in open(self.log, encoding="utf-8", errors="replace"):
+            m = re.match(r"(\S+) - SPEECH OUTPUT: '(.*)'\s*\{", line)
+            before = [title for time_, title in self.keys if m and time_ <= m.group(1)]
+            if before:
+                said.setdefault(before[-1], []).append(m.group(2).strip())
+        print("What Orca would say:")
+        for _, title in self.keys:
+            print(f"  {title}: {' | '.join(said.get(title, []))}")
+
+
+orca = None
+
+
 def main():
     if len(sys.argv) < 2:
         print(__doc__)
         return 2
+    global orca
     verbose = "-v" in sys.argv[2:]
     runtime = tempfile.mkdtemp()
+    if "-orca" in sys.argv[2:]:
+        orca = Orca(runtime)
     program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, XDG_RUNTIME_DIR=runtime),
                                stderr=subprocess.DEVNULL)
     try:
         return listen(program, verbose)
     finally:
-        program.kill()
-        program.wait()
-        os.rmdir(runtime)
+        for p in (program, orca and orca.process):
+            if p:
+                p.kill()
+                p.wait()
+        shutil.rmtree(runtime)
 
 
 def listen(program, verbose):
@@ -220,6 +259,8 @@ def listen(program, verbose):
                    key=lambda acc: Kid(acc).centre[1])
     boxes = [control(n, "text") for n in TAB_ORDER[1:4]]
     silent = drive(frame, sort, control("Вперед"), boxes, lines, verbose, problems)
+    if orca:
+        orca.transcript()
     if silent:
         problems.append(f"{len(silent)} steps (run.step) with nothing presentable: {' '.join(silent)}")
     for p in problems:
@@ -239,6 +280,8 @@ def drive(frame, sort, forward, boxes, lines, verbose, problems):
             return silent
         settle()
         events.clear()
+        if orca:
+            orca.key(f"run {run} ({typed}), start")
         if run == 1:
             xdotool("key", "Return")
         else:  # a deliberate start: the sort button clicked
@@ -252,6 +295,8 @@ def drive(frame, sort, forward, boxes, lines, verbose, problems):
             show(f"run {run} ({typed}), start:", events)
         for step, line in enumerate(path, 1):
             events.clear()
+            if orca:
+                orca.key(f"run {run}, step {step}, line {line} «{LISTING[line - 1]}»")
             xdotool("key", "Return")
             if not wait_for(lambda: has_state(lines[line - 1], S.SELECTED)):
                 problems.append(f"run {run} ({typed}), step {step}: the line {line} did not light")
