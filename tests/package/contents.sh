@@ -40,6 +40,15 @@ owned=$(rpm_entries d | grep -vx /usr/share/licenses/kalumet)
 check ".rpm owns folders of the system: $owned" test -z "$owned"
 check ".rpm marks its licence file" test "$(rpm -qpL "$rpm")" = /usr/share/licenses/kalumet/LICENSE
 
+# What the packages unpack to: programs that carry no run path.
+dpkg-deb -x "$deb" "$work/deb"
+mkdir "$work/rpm"
+rpm2cpio "$rpm" | (cd "$work/rpm" && cpio -idm --quiet)
+for program in "$work"/deb/usr/bin/* "$work"/rpm/usr/bin/*; do
+    path=$(readelf -d "$program" | grep -E 'R(UN)?PATH')
+    check "${program#"$work"/} has no run path: $path" test -z "$path"
+done
+
 # Requirements found in the binaries: Qt's libraries by their sonames.
 rpm -qpR "$rpm" >"$work/rpm.req"
 depends=$(dpkg-deb -f "$deb" Depends)
