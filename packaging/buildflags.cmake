@@ -1,5 +1,6 @@
 # How the programs are built for the packages: as the distribution builds
-# its own, and finding Qt where the system keeps it.
+# its own, the same bytes from any folder, and finding Qt where the system
+# keeps it.
 
 # Installed programs carry no run path: Qt is in the system's library
 # folders (qt_standard_project_setup() would add $ORIGIN ones).
@@ -29,4 +30,17 @@ if(DPKG_BUILDFLAGS AND NOT SANITIZE)
     endforeach()
     add_compile_options("$<${not_debug}:${dpkg_CPPFLAGS};${dpkg_CXXFLAGS}>")
     add_link_options("$<${not_debug}:${dpkg_LDFLAGS}>")
+endif()
+
+# Neither folder is compiled into the binaries (debug information,
+# __FILE__): the sources are named from the source folder, what the build
+# generates from "build", whichever folders these are. The later map wins
+# where both match, as for a build folder inside the source folder. moc's
+# files include a header by its name in the include path, not by the way
+# from the build folder to the source folder. A debug build keeps the
+# folders, for the debugger to find the sources.
+set(CMAKE_AUTOMOC_PATH_PREFIX ON)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    set(maps "-ffile-prefix-map=${PROJECT_SOURCE_DIR}=." "-ffile-prefix-map=${PROJECT_BINARY_DIR}=build")
+    add_compile_options("$<${not_debug}:${maps}>")
 endif()

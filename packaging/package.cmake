@@ -12,6 +12,8 @@ install_gzipped("${CMAKE_BINARY_DIR}/packaging/changelog" "${CMAKE_INSTALL_DOCDI
                 COMPONENT deb)
 install(FILES "${CMAKE_CURRENT_LIST_DIR}/LICENSE"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME}" COMPONENT rpm)
+# The target "packaged" builds the programs too.
+add_dependencies(packaged kalumet brivon)
 
 set(CPACK_GENERATOR DEB RPM)
 set(CPACK_PACKAGE_NAME "${PROJECT_NAME}")
@@ -47,6 +49,11 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")
 
+# The time the files in the packages carry, and the packages' build time:
+# SOURCE_DATE_EPOCH when it is set, or else the release's
+# (packaging/cpack_components.cmake).
+set(CPACK_KALUMET_RELEASE_EPOCH "${KALUMET_RELEASE_EPOCH}")
+
 # All components in one package; packaging/cpack_components.cmake picks
 # them for each format.
 set(CPACK_DEB_COMPONENT_INSTALL ON)
@@ -72,8 +79,12 @@ set(CPACK_RPM_PACKAGE_GROUP Education)
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGE_RELOCATABLE OFF) # installs under /usr only
 # No links from /usr/lib/.build-id: they serve debug information, which the
-# package does not carry.
-set(CPACK_RPM_SPEC_MORE_DEFINE "%define _build_id_links none")
+# package does not carry. The build time is SOURCE_DATE_EPOCH, no file is
+# newer, and the build host is a constant.
+set(CPACK_RPM_SPEC_MORE_DEFINE "%define _build_id_links none
+%define use_source_date_epoch_as_buildtime 1
+%define clamp_mtime_to_source_date_epoch 1
+%define _buildhost reproducible")
 set(CPACK_RPM_USER_FILELIST
     "%license ${CPACK_PACKAGING_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME}/LICENSE")
 set(rpm_system_dirs)
