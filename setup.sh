@@ -19,7 +19,7 @@ packages="cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev fo
           fonts-dejavu-core qt6-translations-l10n xvfb xauth xdotool x11-utils desktop-file-utils"
 # The tests (and the accessibility bus they start), and the packages' tools:
 # building, linting, validating.
-[ "$1" = test ] && packages="$packages valgrind dpkg-dev file rpm cpio lintian blhc appstream
+[ "$1" = test ] && packages="$packages valgrind dpkg-dev file rpm cpio lintian rpmlint blhc appstream
                                   man-db dbus-daemon at-spi2-core"
 missing=""
 for p in $packages; do

@@ -1,7 +1,9 @@
 #!/bin/sh
-# lintian on the .deb, then the desktop's validators on what it holds: the
-# desktop entries, the AppStream metainfo and the manual pages. A warning
-# fails as an error does; lintian's information tags are shown.
+# lintian on the .deb and rpmlint on the .rpm, then the desktop's validators
+# on what the .deb holds: the desktop entries, the AppStream metainfo and the
+# manual pages. A warning fails as an error does, but rpmlint's: its
+# warnings and lintian's information tags are shown. The .rpm is unsigned
+# (whoever publishes it signs it).
 # usage: lint.sh <build folder> <tests folder>
 . "$(dirname "$0")/lib.sh"
 
@@ -16,6 +18,13 @@ clean() {
 
 echo "lintian $(basename "$deb"):"
 lintian --display-info --fail-on error,warning "$deb" || { echo "FAILED: lintian"; fail=1; }
+
+echo "rpmlint $(basename "$rpm"):"
+rpmlint -c "$(dirname "$0")/rpmlint.toml" "$rpm" >"$work/rpmlint" 2>&1
+cat "$work/rpmlint"
+check "rpmlint did not check the .rpm" grep -q "^ 1 packages and 0 specfiles checked" "$work/rpmlint"
+errors=$(grep ': E: ' "$work/rpmlint" | grep -v ': E: no-signature$')
+check "rpmlint: $errors" test -z "$errors"
 
 dpkg-deb -x "$deb" "$work/root"
 for entry in "$work"/root/usr/share/applications/*.desktop; do
