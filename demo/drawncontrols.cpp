@@ -3,9 +3,12 @@
 #include "builtinimages.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
 #include <QWidget>
+
+#include <algorithm>
 
 DrawnControl::DrawnControl(Kind kind, const QString &name, int index, const QRect &twips,
                            QWidget *surface)
@@ -77,6 +80,23 @@ void Label::setForeColor(const Colour &colour)
 
 namespace {
 
+// Screen pixels by which bold text is drawn a second time, to the right of
+// itself, so that it stays bold in a window scaled for a projector. The
+// Tahoma Bold file is bold only in its bitmaps of the window's own size.
+// Scaled up, its outlines are set as wide as bold but drawn as thin as
+// Tahoma's. Drawn a second time, as many screen pixels to the right as the
+// scale's whole part (never more than a stroke is wide, so the two copies
+// don't stand apart), they thicken as the bitmaps do.
+int boldOverstrike()
+{
+    static const int pixels = [] {
+        const qreal scale = qGuiApp->devicePixelRatio();
+        return scale != 1.0 && !classicFamily(FontRole::Bold).isEmpty()
+                   ? std::max(1, int(scale)) : 0;
+    }();
+    return pixels;
+}
+
 struct CaptionRow
 {
     QString text;
@@ -113,7 +133,7 @@ QStringList Label::captionRows() const
 {
     QStringList rows;
     for (const CaptionRow &row :
-         breakCaption(m_caption, QFontMetrics(demoFont(m_font)), pixels().width()))
+         breakCaption(m_caption, QFontMetrics(classicFont(m_font)), pixels().width()))
         rows << row.text;
     return rows;
 }
@@ -125,10 +145,10 @@ void Label::paint(QPainter &painter, const QPalette &palette) const
         painter.fillRect(r, m_back.resolve(palette));
     if (m_caption.isEmpty())
         return;
-    const QFont font = demoFont(m_font);
+    const QFont font = classicFont(m_font);
     const QFontMetrics metrics(font);
     const qreal overstrike =
-        m_font == FontId::Bold ? boldOverstrike() / painter.device()->devicePixelRatioF() : 0;
+        m_font == FontRole::Bold ? boldOverstrike() / painter.device()->devicePixelRatioF() : 0;
     painter.save();
     painter.setFont(font);
     painter.setPen(m_fore.resolve(palette));

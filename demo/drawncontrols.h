@@ -1,7 +1,7 @@
 #pragma once
 
 #include "colour.h"
-#include "fonts.h"
+#include "classicfont.h"
 #include "twips.h"
 
 #include <QAccessible>
@@ -84,10 +84,9 @@ public:
     // In the highlight colour: the line or block of the step shown; to
     // assistive technology, selected.
     bool isLit() const { return m_fore == kHighlight; }
-    Colour backColor() const { return m_back; }
     bool isTransparent() const { return m_transparent; }
     Qt::Alignment alignment() const { return m_alignment; }
-    FontId fontId() const { return m_font; }
+    FontRole fontRole() const { return m_font; }
     QString tag() const { return m_tag; }
     // The caption's rows as the label shows them, top to bottom; rows that
     // don't fit are cut at the label's edges.
@@ -97,7 +96,7 @@ public:
     void setBackColor(const Colour &colour) { m_back = colour; }
     void setTransparent(bool transparent) { m_transparent = transparent; }
     void setAlignment(Qt::Alignment alignment) { m_alignment = alignment; }
-    void setFontId(FontId font) { m_font = font; }
+    void setFontRole(FontRole font) { m_font = font; }
     void setTag(const QString &tag) { m_tag = tag; }
 
     void paint(QPainter &painter, const QPalette &palette) const override;
@@ -110,7 +109,7 @@ private:
     Colour m_back = Colour::Role::ButtonFace;
     bool m_transparent = false;
     Qt::Alignment m_alignment = Qt::AlignLeft;
-    FontId m_font = FontId::Window;
+    FontRole m_font = FontRole::Text;
     QString m_tag;
 };
 
@@ -146,7 +145,6 @@ public:
 
     bool isTransparent() const { return m_transparent; }
     void setTransparent(bool transparent) { m_transparent = transparent; }
-    Colour backColor() const { return m_back; }
     void setBackColor(const Colour &colour) { m_back = colour; }
 
     void paint(QPainter &painter, const QPalette &palette) const override;

@@ -27,8 +27,7 @@ FormDemo::FormDemo(QWidget *parent)
                           | Qt::WindowCloseButtonHint)
 {
     installDemoAccessibility();
-    setWindowTitle(QString::fromUtf8(formdemo::kCaption));
-    setWindowIcon(programWindowIcon());
+    setWindowTitle(tr(formdemo::kCaption));
 
     // The pictures are drawn in the standard colour scheme, so the window
     // keeps it whatever the desktop's theme: button face background.
@@ -36,7 +35,7 @@ FormDemo::FormDemo(QWidget *parent)
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(demoFont(FontId::Window));
+    setFont(classicFont(FontRole::Text));
     // The window's message boxes and the boxes' context menu in its face.
     QApplication::setFont(font(), "QMessageBox");
     QApplication::setFont(font(), "QMenu");
@@ -57,15 +56,21 @@ FormDemo::FormDemo(QWidget *parent)
 
 namespace {
 
+// A text of the table as the user reads it: in the programs' language.
+QString shown(const QString &text)
+{
+    return text.isEmpty() ? text : FormDemo::tr(text.toUtf8().constData());
+}
+
 Label *makeLabel(const ControlRow &row, QWidget *surface)
 {
     auto *l = new Label(row.name, row.index, row.twips, surface);
-    l->setCaption(row.text);
+    l->setCaption(shown(row.text));
     l->setForeColor(row.fore);
     l->setBackColor(row.back);
-    l->setTransparent(row.transparent);
+    l->setTransparent(row.transparentBack);
     l->setAlignment(row.alignment);
-    l->setFontId(row.font);
+    l->setFontRole(row.font);
     l->setTag(row.tag);
     return l;
 }
@@ -78,13 +83,13 @@ DrawnControl *makeDrawn(const ControlRow &row, QWidget *surface)
         auto *img = new ImageBox(row.name, row.twips, surface);
         if (row.picture)
             img->setPicture(builtInPixmap(*row.picture));
-        img->setToolTip(row.toolTip);
-        img->setAccessibleName(row.accessibleName);
+        img->setToolTip(shown(row.toolTip));
+        img->setAccessibleName(shown(row.accessibleName));
         return img;
     }
     if (row.kind == ControlKind::Shape) {
         auto *s = new Shape(row.name, row.twips, surface);
-        s->setTransparent(row.transparent);
+        s->setTransparent(row.transparentBack);
         s->setBackColor(row.back);
         return s;
     }
@@ -101,7 +106,7 @@ QWidget *makeWidget(const ControlRow &row, QWidget *parent)
         return box;
     }
     if (row.kind == ControlKind::CheckBox) {
-        auto *c = new QCheckBox(row.text, parent);
+        auto *c = new QCheckBox(shown(row.text), parent);
         c->setChecked(row.checked);
         QPalette cp = c->palette();
         cp.setColor(QPalette::Window, row.back.resolve(parent->palette()));
@@ -112,7 +117,7 @@ QWidget *makeWidget(const ControlRow &row, QWidget *parent)
     }
     // Enter presses the focused button, as Space does; no button is pressed
     // by Enter elsewhere, and none by Esc.
-    auto *b = new QPushButton(row.text, parent);
+    auto *b = new QPushButton(shown(row.text), parent);
     b->setAutoDefault(true);
     return b;
 }
@@ -168,28 +173,31 @@ std::vector<QObject *> FormDemo::makeControls()
     return made;
 }
 
-// The drawn controls front to back. A stacking order that doesn't match
-// the inventory would leave a control unpainted or paint a missing one:
-// the window refuses to start and names the fault.
+// The drawn controls front to back, by their rank in the table.
 void FormDemo::stackDrawnControls(const std::vector<QObject *> &made)
 {
-    QStringList problems;
-    const std::vector<std::size_t> rows =
-        resolveStacking(stackingOrder(), controlInventory(), problems);
-    if (!problems.isEmpty())
-        qFatal("stacking order: %s", qPrintable(problems.join(QStringLiteral("; "))));
-    for (std::size_t row : rows) {
-        auto *c = static_cast<DrawnControl *>(made[row]);
-        m_stack.push_back(c);
+    const std::vector<ControlRow> &rows = controlInventory();
+    std::vector<std::pair<int, DrawnControl *>> ranked;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!rows[i].isDrawn())
+            continue;
+        auto *c = static_cast<DrawnControl *>(made[i]);
+        ranked.emplace_back(rows[i].stack, c);
         m_byName.insert(c->fullName(), c);
+        if (rows[i].restored)
+            m_restoredCaptions[std::size_t(rows[i].index)] = *rows[i].restored;
     }
+    std::sort(ranked.begin(), ranked.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &entry : ranked)
+        m_stack.push_back(entry.second);
 }
 
 void FormDemo::bindMembers()
 {
-    for (int i = 0; i < 27; ++i)
+    for (int i = 0; i < formdemo::kFlowchartLabels; ++i)
         m_lbl_alg[std::size_t(i)] = namedControl<Label>(this, QStringLiteral("lbl_alg(%1)").arg(i));
-    for (int i = 0; i < 24; ++i)
+    for (int i = 0; i < formdemo::kListingLines; ++i)
         m_Lbl_List[std::size_t(i)] = namedControl<Label>(this, QStringLiteral("Lbl_List(%1)").arg(i));
     m_Lbl_NameA = namedControl<Label>(this, QStringLiteral("Lbl_NameA"));
     m_Lbl_NameB = namedControl<Label>(this, QStringLiteral("Lbl_NameB"));
@@ -236,7 +244,7 @@ void FormDemo::nameBoxesByTheirLabels()
 {
     for (const ControlRow &row : controlInventory())
         if (!row.labelOf.isEmpty())
-            namedControl<QWidget>(this, row.labelOf)->setAccessibleName(row.text);
+            namedControl<QWidget>(this, row.labelOf)->setAccessibleName(shown(row.text));
 }
 
 void FormDemo::connectHandlers()

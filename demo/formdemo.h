@@ -2,6 +2,7 @@
 
 #include "drawncontrols.h"
 #include "intervaltimer.h"
+#include "inventory.h"
 #include "variantnumber.h"
 
 #include <QHash>
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -127,8 +129,10 @@ private:
     void compare(Label *caption, const VariantNumber &left, const char *op,
                  const VariantNumber &right, int noLabel, qint16 yesStep);
 
-    std::array<Label *, 27> m_lbl_alg{};
-    std::array<Label *, 24> m_Lbl_List{};
+    std::array<Label *, formdemo::kFlowchartLabels> m_lbl_alg{};
+    std::array<Label *, formdemo::kListingLines> m_Lbl_List{};
+    // The captions alg_caption_CLS restores, by flowchart label.
+    std::array<std::optional<QString>, formdemo::kFlowchartLabels> m_restoredCaptions;
     Label *m_Lbl_NameA = nullptr, *m_Lbl_NameB = nullptr, *m_Lbl_NameC = nullptr,
           *m_Lbl_NameX = nullptr;
     Label *m_Lbl_MemA = nullptr, *m_Lbl_MemB = nullptr, *m_Lbl_MemC = nullptr,

@@ -3,9 +3,9 @@
 
 #include "formdemo.h"
 
-#include "demostart.h"
+#include "demoprogram.h"
 #include "inventory.h"
-#include "numbertext.h"
+#include "numberbox.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -28,7 +28,7 @@ void FormDemo::Command1_Click()
         return;
     m_Command1->setEnabled(false);
     alg_cls();
-    m_Timer1->setInterval(500);
+    m_Timer1->setInterval(formdemo::kStepIntervalMs);
     m_Cmd_Next->setEnabled(true);
     m_Cmd_Stop->setEnabled(false);
     m_Cmd_Goto->setEnabled(false);
@@ -117,8 +117,7 @@ void FormDemo::Form_DblClick()
 QString FormDemo::aboutText()
 {
     const launch::Program program = demoProgram();
-    return QStringLiteral("%1 %2 — демонстрация сортировки трех чисел")
-        .arg(program.name, program.version);
+    return tr("%1 %2 — демонстрация сортировки трех чисел").arg(program.name, program.version);
 }
 
 // Esc, whichever control has the focus: the about box. Nothing else changes.
@@ -126,7 +125,7 @@ void FormDemo::Form_KeyPress(int keyAscii)
 {
     if (keyAscii != 27)
         return;
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Об авторе..."), aboutText(),
+    QMessageBox box(QMessageBox::NoIcon, tr("Об авторе..."), aboutText(),
                     QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -151,17 +150,8 @@ bool FormDemo::inputsAreNumbers()
 {
     const std::pair<QLineEdit *, const char *> boxes[] = {
         {m_Text1, "Label25"}, {m_Text2, "Label26"}, {m_Text3, "Label27"}};
-    for (const auto &[box, labelName] : boxes) {
-        if (numbertext::parse(box->text()))
-            continue;
-        const QString caption = label(QString::fromLatin1(labelName))->caption();
-        QMessageBox message(QMessageBox::Warning, QString::fromUtf8(formdemo::kCaption),
-                            numbertext::refusal(caption, box->text()), QMessageBox::Ok, this);
-        message.setTextFormat(Qt::PlainText); // what was typed is shown as typed
-        message.exec();
-        box->setFocus(Qt::OtherFocusReason);
-        box->selectAll();
-        return false;
-    }
+    for (const auto &[box, labelName] : boxes)
+        if (!numberbox::read(box, label(QString::fromLatin1(labelName))->caption(), this))
+            return false;
     return true;
 }

@@ -1,38 +1,61 @@
 #pragma once
 
-// What both programs do before and just after their application object
-// exists: the command line, the projector scale and Qt's own texts in
-// Russian.
+// How both programs start: the command line, the projector scale, the
+// application object, Qt's own texts in the programs' language, the window
+// icon and the one window, shown. Each program describes itself in a
+// Program; launch::run() does the rest.
 
 #include <QSize>
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <optional>
+
+class QWidget;
 
 namespace launch {
 
-// What the command line says about a program.
 struct Program
 {
     QString name;    // the executable's name, first word of every message
     QString version; // the project's version, for --version
-    QString summary; // one line in Russian under the synopsis of --help
+    QString summary; // one line under the synopsis of --help
     QSize client;    // the window's client area in pixels at scale 1
+    QString appId;   // the desktop's name of the program: its entry and icon
+    std::function<std::unique_ptr<QWidget>()> makeWindow;
 };
+
+// What runs once the window is shown: the event loop, by default.
+using Loop = std::function<int(QWidget *window)>;
+
+// The whole program, as main() runs it: the command line first (--help,
+// --version and a refused option end here, with no display needed), then
+// the application object, showWindow(), and `loop`. Returns the program's
+// exit status.
+int run(int argc, char *argv[], const Program &program, const Loop &loop = {});
+
+// What the program does once its application object exists: names the
+// program, puts Qt's own texts into the programs' language, gives every
+// window the program icon, makes the window and shows it.
+std::unique_ptr<QWidget> showWindow(const Program &program);
 
 // Reads the command line before the application object is made, so that it
 // needs no display. --help and --version print and end the program with 0;
 // an unknown option, a missing or wrong value or a stray argument is
 // reported with the usage on standard error and ends it with 2: the status
-// is returned and the caller returns it from main(). Otherwise returns
-// nothing and the program goes on; a --scale has then been put where the
-// application object reads it, and argv still holds Qt's own options for it.
+// is returned. Otherwise returns nothing and the program goes on; a --scale
+// has then been put where the application object reads it, and argv still
+// holds Qt's own options for it.
 std::optional<int> handleCommandLine(int argc, char *argv[], const Program &program);
 
-// Installs Qt's own texts in Russian (context menus, dialog buttons) from
-// the system's Qt translations. Where they are missing Qt's texts stay
-// English, silently. Returns whether they were installed. Call it once the
-// application object exists, before the window is made.
-bool installQtTranslations();
+// Installs the translations of the programs' texts and of Qt's own texts
+// (context menus, dialog buttons) into the language the programs' texts are
+// shown in: the first of the user's languages that the programs have a
+// translation into, or Russian, the language they are written in. Returns
+// that language where Qt's texts were found in it; where they are missing
+// Qt's texts stay English, silently, and it returns nothing. Call it once
+// the application object exists, before the window is made.
+QString installTranslations();
 
 } // namespace launch

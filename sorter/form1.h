@@ -10,11 +10,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The font of the sorter's window from the face file `faceFile` of the
-// fonts-wine package ("ms_sans_serif.ttf"), or the application's font where
-// that face is missing; 11 pixels either way.
-QFont sorterWindowFont(const QString &faceFile);
-
 // The sorter's window: three input boxes and a button that sorts the three
 // numbers in place, smallest on top.
 class Form1 : public QWidget
@@ -34,8 +29,6 @@ private:
     void bindMembers();
     void setTabOrderAndFocus(const std::vector<QWidget *> &made);
     void nameBoxesByTheirLabels();
-
-    bool readBox(QLineEdit *box, const QLabel *label, double &value);
 
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;

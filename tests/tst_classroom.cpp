@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kLongestText = 32767; // what a text box holds
 
-QString repeated(char action, int times) { return QString(times, QLatin1Char(action)); }
 
 // Starts the demonstration: the box's text is read as `value`, or refused
 // with a message naming the box. The window follows the model throughout.

@@ -2,10 +2,8 @@
 // language (the test runs in an English one), in the window's face: the
 // input boxes' context menu as the programs' start sequences leave it.
 
-#include "demostart.h"
-#include "form1.h"
-#include "formdemo.h"
-#include "sorterstart.h"
+#include "demoprogram.h"
+#include "sorterprogram.h"
 
 #include <QFile>
 #include <QLibraryInfo>
@@ -17,8 +15,7 @@
 #include <functional>
 #include <memory>
 
-using Start = std::function<std::unique_ptr<QWidget>()>;
-Q_DECLARE_METATYPE(Start)
+Q_DECLARE_METATYPE(launch::Program)
 
 class TestQtTexts : public QObject
 {
@@ -32,15 +29,15 @@ private slots:
 
 void TestQtTexts::contextMenu_data()
 {
-    QTest::addColumn<Start>("start");
-    QTest::newRow("kalumet") << Start([] { return std::unique_ptr<QWidget>(startDemo()); });
-    QTest::newRow("brivon") << Start([] { return std::unique_ptr<QWidget>(startSorter()); });
+    QTest::addColumn<launch::Program>("program");
+    QTest::newRow("kalumet") << demoProgram();
+    QTest::newRow("brivon") << sorterProgram();
 }
 
 void TestQtTexts::contextMenu()
 {
-    QFETCH(Start, start);
-    const std::unique_ptr<QWidget> window = start();
+    QFETCH(launch::Program, program);
+    const std::unique_ptr<QWidget> window = launch::showWindow(program);
     auto *box = window->findChild<QLineEdit *>(QStringLiteral("Text1"));
     QVERIFY(box);
     const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());

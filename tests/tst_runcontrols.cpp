@@ -8,7 +8,7 @@
 
 #include "boxcloser.h"
 #include "demomodel.h"
-#include "demostart.h"
+#include "demoprogram.h"
 #include "driver.h"
 #include "fixtures.h"
 #include "formdemo.h"
@@ -23,7 +23,6 @@
 
 namespace {
 
-QString repeated(char action, int times) { return QString(times, QLatin1Char(action)); }
 
 } // namespace
 

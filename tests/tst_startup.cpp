@@ -2,20 +2,25 @@
 // and icon built into the program.
 
 #include "builtinimages.h"
-#include "demostart.h"
+#include "programicon.h"
+#include "demoprogram.h"
 #include "formdemo.h"
+#include "sorterprogram.h"
 #include "inventory.h"
 #include "programiconpixels.h"
+#include "sourcetree.h"
 
 #include <QPushButton>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(const RawImage *)
+Q_DECLARE_METATYPE(launch::Program)
 
 class StartupTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void start_data();
     void start();
     void controlsByName_data();
     void controlsByName();
@@ -24,20 +29,31 @@ private slots:
     void windowIcon();
 };
 
-// What the program's main() leaves behind: the names the desktop knows it
-// by, its icon, and the shown window idle, with the sort button focused.
+// What each program's main() leaves behind: the names the desktop knows it
+// by, the program icon on every window, and the shown window with the
+// focus on its first action.
+void StartupTest::start_data()
+{
+    QTest::addColumn<launch::Program>("program");
+    QTest::addColumn<QString>("appId");
+    QTest::addColumn<QString>("focused");
+
+    QTest::newRow("kalumet") << demoProgram() << "org.kalumet.kalumet" << "Command1";
+    QTest::newRow("brivon") << sorterProgram() << "org.kalumet.brivon" << "Text1";
+}
+
 void StartupTest::start()
 {
-    const std::unique_ptr<FormDemo> form = startDemo();
-    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("kalumet"));
-    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.kalumet.kalumet"));
-    QVERIFY(form->isVisible());
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    QCOMPARE(QApplication::windowIcon().availableSizes(), form->windowIcon().availableSizes());
-    QVERIFY(!QApplication::windowIcon().isNull());
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form->Command1()));
-    QCOMPARE(form->stepCounter(), 0);
-    QVERIFY(!form->Timer1()->isTicking());
+    QFETCH(launch::Program, program);
+    QFETCH(QString, appId);
+    QFETCH(QString, focused);
+
+    const std::unique_ptr<QWidget> window = launch::showWindow(program);
+    QCOMPARE(QCoreApplication::applicationName(), program.name);
+    QCOMPARE(QGuiApplication::desktopFileName(), appId);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(window->windowIcon().availableSizes(), programWindowIcon().availableSizes());
+    QCOMPARE(QApplication::focusWidget()->objectName(), focused);
 }
 
 void StartupTest::controlsByName_data()
@@ -93,7 +109,7 @@ void StartupTest::builtInPictures()
     QFETCH(const RawImage *, raw);
     QFETCH(QString, file);
 
-    const QImage committed(QStringLiteral(SOURCE_DIR "/") + file);
+    const QImage committed(sourcePath(file));
     QVERIFY(!committed.isNull());
     const QImage built = builtInImage(*raw);
     QCOMPARE(built.convertToFormat(QImage::Format_ARGB32_Premultiplied),
@@ -109,7 +125,7 @@ void StartupTest::windowIcon()
     QCOMPARE(icon.availableSizes(), sizes);
     for (const QSize &size : sizes)
         QCOMPARE(icon.pixmap(size).toImage(),
-                 QImage(QStringLiteral(SOURCE_DIR "/icon/program-%1.png").arg(size.width()))
+                 QImage(sourcePath(QStringLiteral("icon/program-%1.png")).arg(size.width()))
                      .convertToFormat(icon.pixmap(size).toImage().format()));
 }
 

@@ -1,25 +1,17 @@
 #include "fonts.h"
 
-#include "winefonts.h"
+#include "classicfont.h"
 
 #include <stdexcept>
 
 namespace picturekit {
 
-QString requiredFontFamily(const QString &file)
+QFont crispFont(FontRole role)
 {
-    const QString family = wineFontFamily(file);
-    if (family.isEmpty())
-        throw std::runtime_error("font wine/fonts/" + file.toStdString()
-                                 + " is missing or unreadable (install fonts-wine)");
-    return family;
-}
-
-QFont crispFont(const QString &family, int pixelSize, bool bold)
-{
-    QFont f(family);
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
+    if (classicFamily(role).isEmpty())
+        throw std::runtime_error("a face of the fonts-wine package is missing or unreadable "
+                                 "(install fonts-wine)");
+    QFont f = classicFont(role);
     f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
     f.setHintingPreference(QFont::PreferVerticalHinting);
     f.setKerning(false);
@@ -32,7 +24,7 @@ QFont smoothed(QFont font)
     return font;
 }
 
-QFont captionFont() { return crispFont(requiredFontFamily("tahomabd.ttf"), 11, true); }
-QFont textFont() { return crispFont(requiredFontFamily("tahoma.ttf"), 11, false); }
+QFont captionFont() { return crispFont(FontRole::Bold); }
+QFont textFont() { return crispFont(FontRole::ScalableText); }
 
 } // namespace picturekit

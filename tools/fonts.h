@@ -2,18 +2,17 @@
 // that the committed pictures come out the same on every machine.
 #pragma once
 
+#include "classicfont.h"
+
 #include <QFont>
-#include <QString>
 
 namespace picturekit {
 
-// The family of the fonts-wine face `file`; throws std::runtime_error when
-// the face is missing or unreadable, so that no picture is drawn in a
+// The classic font of a role, drawn without smoothing (as on a classic
+// screen), with the glyphs of its own face only; throws std::runtime_error
+// when the face is missing or unreadable, so that no picture is drawn in a
 // substitute face.
-QString requiredFontFamily(const QString &file);
-
-// A font at a pixel size, drawn without smoothing (as on a classic screen).
-QFont crispFont(const QString &family, int pixelSize, bool bold);
+QFont crispFont(FontRole role);
 
 // The same font drawn smooth, as text on the screen is but for window titles.
 QFont smoothed(QFont font);

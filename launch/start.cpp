@@ -1,0 +1,31 @@
+#include "launch.h"
+
+#include "programicon.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace launch {
+
+int run(int argc, char *argv[], const Program &program, const Loop &loop)
+{
+    if (const std::optional<int> status = handleCommandLine(argc, argv, program))
+        return *status;
+    QApplication app(argc, argv);
+    const std::unique_ptr<QWidget> window = showWindow(program);
+    return loop ? loop(window.get()) : QApplication::exec();
+}
+
+std::unique_ptr<QWidget> showWindow(const Program &program)
+{
+    QApplication::setApplicationName(program.name);
+    QGuiApplication::setDesktopFileName(program.appId);
+    QApplication::setWindowIcon(programWindowIcon());
+    installTranslations();
+
+    std::unique_ptr<QWidget> window = program.makeWindow();
+    window->show();
+    return window;
+}
+
+} // namespace launch
