@@ -45,10 +45,13 @@ FormDemo::FormDemo(QWidget *parent)
 
     // The client area; a resize moves and scales nothing.
     resize(toPixels(formdemo::kClientWidthTwips), toPixels(formdemo::kClientHeightTwips));
+    // Centred on the screen; a window larger than the screen's available
+    // area opens with its top-left corner, and so its title bar, on it.
     if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
         QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        frame.moveCenter(area.center());
+        move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
     }
 
     Form_Load(); // which puts the focus on the sort button
@@ -142,11 +145,17 @@ T *namedControl(const FormDemo *window, const QString &name)
 void FormDemo::createControls()
 {
     const std::vector<QObject *> made = makeControls();
+    // Assistive technology reads them in the table's order, which is the
+    // reading order; shapes and lines are decoration.
+    for (QObject *control : made)
+        if (const auto *d = qobject_cast<DrawnControl *>(control); !d || !d->isDecoration())
+            m_presented.push_back(control);
     stackDrawnControls(made);
     bindMembers();
     setTabOrderAndKeyPreview(made);
     nameBoxesByTheirLabels();
     connectHandlers();
+    guardBoxesDuringRuns();
 }
 
 // One control for each row of the inventory, in the table's order, and the
@@ -369,16 +378,35 @@ bool FormDemo::focusNextPrevChild(bool next)
     return QWidget::focusNextPrevChild(next);
 }
 
-bool FormDemo::eventFilter(QObject *, QEvent *event)
+bool FormDemo::eventFilter(QObject *watched, QEvent *event)
 {
     // The tooltip of a drawn control behind a live control goes as the
     // pointer enters the live control.
     if (event->type() == QEvent::Enter)
         QToolTip::hideText();
-    if (event->type() == QEvent::KeyPress) {
-        const QString text = static_cast<QKeyEvent *>(event)->text();
-        if (!text.isEmpty())
-            Form_KeyPress(text.at(0).unicode());
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (event->type() == QEvent::KeyPress && !key->text().isEmpty())
+            Form_KeyPress(key->text().at(0).unicode());
+        // A key held down presses the sort button once: its repeats never
+        // start a run over the one the class is looking at.
+        if (watched == m_Command1 && key->isAutoRepeat())
+            return true;
     }
     return false; // the key goes on to the focused control unchanged
+}
+
+// While a run goes on only its steps write the boxes. An edit from
+// anywhere else (assistive technology can set a disabled box's text) is
+// undone at once: the run reads and writes back the numbers it started
+// with.
+void FormDemo::guardBoxesDuringRuns()
+{
+    for (QLineEdit *box : {m_Text1, m_Text2, m_Text3})
+        connect(box, &QLineEdit::textChanged, this, [this, box, kept = box->text()]() mutable {
+            if (m_step == 0 || m_stepWrites)
+                kept = box->text();
+            else if (box->text() != kept)
+                box->setText(kept);
+        });
 }

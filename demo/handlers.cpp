@@ -18,6 +18,7 @@ void FormDemo::Form_Load()
     prog_Begin();
     alg_cls();
     Mem_cls();
+    m_Command1->setFocus(Qt::OtherFocusReason); // the next action: a start
 }
 
 // The sort button of the pictured window: starts a demonstration in
@@ -68,7 +69,17 @@ void FormDemo::Cmd_Next_Click()
 
 void FormDemo::Timer1_Timer()
 {
+    const qint16 shown = m_step;
+    const Displays before = displays();
     DemoAl();
+    // The run's end leaves the sorted numbers and the highlighting on the
+    // screen until a deliberate start: the focus goes to the first box,
+    // ready for the next numbers, where Enter presses nothing.
+    if (m_step == 0 && shown == formdemo::kSteps) {
+        m_Text1->setFocus(Qt::OtherFocusReason);
+        m_Text1->selectAll();
+    }
+    announceStep(shown, before);
 }
 
 // "Продолжить"

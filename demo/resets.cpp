@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-// Controls to the idle state, step counter 0, the focus on the sort button.
-// Leaves the highlighting, the captions, the memory and the check mark alone.
+// Controls to the idle state, step counter 0. Leaves the highlighting, the
+// captions, the memory and the check mark alone.
 void FormDemo::prog_Begin()
 {
     m_Text1->setEnabled(true);
@@ -22,7 +22,6 @@ void FormDemo::prog_Begin()
     m_Check1->setEnabled(false);
     m_Command1->setEnabled(true);
     m_step = 0;
-    m_Command1->setFocus(Qt::OtherFocusReason);
 }
 
 // Clears the memory model, empties and hides the memory panel's cells.

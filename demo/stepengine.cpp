@@ -7,6 +7,7 @@
 #include "numbertext.h"
 
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 namespace {
 // The number text of X, a plain double.
@@ -41,6 +42,7 @@ void FormDemo::DemoAl()
     // Only steps 1 to 24 exist; the run controls never call outside them.
     if (s < 1 || s > formdemo::kSteps)
         return;
+    const QScopedValueRollback<bool> writing(m_stepWrites, true);
 
     Lbl_List(s - 1)->setForeColor(kHighlight);
     for (int i = 0; i < formdemo::kFlowchartLabels; ++i)

@@ -168,7 +168,7 @@ std::optional<int> handleCommandLine(int argc, char *argv[], const Program &prog
         return refuse(program, CommandLine::tr("лишний аргумент «%1»")
                                    .arg(parser.positionalArguments().first()));
     const QString scale = parser.value(QStringLiteral("scale"));
-    if (parser.isSet(QStringLiteral("scale")) && !applyScale(scale, argc, argv, program.client))
+    if (parser.isSet(QStringLiteral("scale")) && !applyScale(scale, argc, argv, program.client, program.name))
         return refuse(program, CommandLine::tr("неверный масштаб «%1»: нужно число от 1 до 4 "
                                                "или fit").arg(scale));
     return std::nullopt;

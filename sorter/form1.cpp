@@ -7,6 +7,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -47,6 +48,14 @@ Form1::Form1(QWidget *parent)
     setTabOrderAndFocus(made);
     nameBoxesByTheirLabels();
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    Command1->installEventFilter(this);
+}
+
+// A key held down presses the button once: its repeats are dropped.
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    return watched == Command1 && key && static_cast<QKeyEvent *>(event)->isAutoRepeat();
 }
 
 namespace {

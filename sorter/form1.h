@@ -19,6 +19,9 @@ class Form1 : public QWidget
 public:
     explicit Form1(QWidget *parent = nullptr);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     void Command1_Click();
 

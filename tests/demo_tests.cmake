@@ -15,13 +15,6 @@ foreach(factor 1.5 2 3)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${factor};QT_ACCESSIBILITY=0")
 endforeach()
 
-# Lit lines and blocks say so to a screen reader, with the accessibility bus
-# up.
-add_test(NAME window_accessibility_events
-         COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/with_xvfb.sh
-                 sh ${CMAKE_CURRENT_SOURCE_DIR}/with_a11y_bus.sh $<TARGET_FILE:window> accessibilityEvents)
-set_tests_properties(window_accessibility_events PROPERTIES RESOURCE_LOCK xvfb TIMEOUT 120)
-
 # What a screen reader hears, as a client on the bus (Debian's Python with
 # libatspi's bindings): the reading order, and each step of two runs driven
 # by real keys. -v added to the command prints every step's events.

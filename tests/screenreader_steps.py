@@ -1,13 +1,15 @@
 """What a screen reader gets from kalumet, heard as a client on the real
 accessibility bus (libatspi): the reading order of the window's children,
-and for every step of a demonstration driven by real keys, an event on the
-focused control that carries the lit listing line.
+and for every step of a demonstration driven by real keys, a notification
+that shows, the form a screen reader speaks at once, its label carrying the
+lit listing line.
 
 usage: /usr/bin/python3 screenreader_steps.py <kalumet> [-v] [-orca]
 Run it on an X display with the accessibility bus up (with_xvfb.sh,
 with_a11y_bus.sh). The events of a step that fails are printed; -v prints
-those of every step. -orca also runs the screen reader Orca, without speech
-but with its debug log, and prints what it would say at each step.
+those of every step. -orca also runs the screen reader Orca with its debug
+log, its speech off unless ORCA_SPEECH is set (Orca logs some of what it
+says only with speech on), and prints what it says at each step.
 """
 
 import os
@@ -80,6 +82,8 @@ def record(event):
             text = src.get_name()
         elif event.type.startswith("focus:") or event.type.endswith(("focused", "description")):
             text = src.get_description()  # a reader says it with the name
+        elif src.get_role_name() == "notification" and src.get_child_count():
+            text = src.get_child_at_index(0).get_name()  # what it says
         what = f"{src.get_role_name()} '{src.get_name()}'"
     except GLib.Error:
         what = "(gone)"
@@ -183,7 +187,8 @@ class Orca:
 
     def __init__(self, folder):
         self.log, self.keys = os.path.join(folder, "orca.log"), []
-        self.process = subprocess.Popen(["orca", "-d", "speech", "-u", folder, "--debug-file", self.log],
+        speech = [] if os.environ.get("ORCA_SPEECH") else ["-d", "speech"]
+        self.process = subprocess.Popen(["orca", *speech, "-u", folder, "--debug-file", self.log],
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         pump(6)  # its start; the log is written in blocks
 
@@ -195,7 +200,7 @@ class Orca:
         self.process.wait(20)
         said = {}
         for line in open(self.log, encoding="utf-8", errors="replace"):
-            m = re.match(r"(\S+) - SPEECH OUTPUT: '(.*)'\s*\{", line)
+            m = re.match(r"(\S+) - SPEECH OUTPUT: '(.*)'\s*[[{]", line)
             before = [title for time_, title in self.keys if m and time_ <= m.group(1)]
             if before:
                 said.setdefault(before[-1], []).append(m.group(2).strip())
@@ -304,14 +309,15 @@ def drive(frame, sort, forward, boxes, lines, verbose, problems):
             settle()
             text = LISTING[line - 1]
             focus = next((c for c in kids(frame) if has_state(c.acc, S.FOCUSED)), None)
-            # The focused control's new description or name, or the focus
-            # coming to a control whose description carries the line.
-            heard = focus and any(
-                src is focus.acc and text in said
-                and (type_.endswith(("accessible-description", "accessible-name"))
-                     or type_.startswith("focus:") or (type_.endswith(":focused") and detail == 1))
-                for type_, src, detail, said, _ in events)
+            # A notification showing with the line: said at once, wherever
+            # the focus is.
+            heard = any(type_ == "object:state-changed:showing" and detail == 1 and text in said
+                        and what.startswith("notification ")
+                        for type_, _, detail, said, what in events)
             title = f"run {run} ({typed}), step {step}, line {line} «{text}», focus on {focus}"
+            if focus is None or focus.name != ("Число А=" if step == len(path) else "Вперед"):
+                problems.append(f"{title}: the focus should be on "
+                                + ("the first box" if step == len(path) else "'Вперед'"))
             if not heard:
                 silent.append(f"{run}.{step}")
                 show(f"{title}: nothing presentable carries the line; the events:", events)

@@ -221,25 +221,30 @@ void SorterTest::keys_data()
 {
     QTest::addColumn<QString>("control"); // the focused control
     QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("held");       // auto-repeated, as a key held down
     QTest::addColumn<bool>("sorts");
 
     // Enter and Esc in a box do nothing; Enter and Space press the focused
-    // button, which keeps the focus.
+    // button, which keeps the focus; a key held down doesn't.
     for (const char *box : {"Text1", "Text3"}) {
-        QTest::addRow("Return in %s", box) << box << int(Qt::Key_Return) << false;
-        QTest::addRow("Enter in %s", box) << box << int(Qt::Key_Enter) << false;
-        QTest::addRow("Esc in %s", box) << box << int(Qt::Key_Escape) << false;
+        QTest::addRow("Return in %s", box) << box << int(Qt::Key_Return) << false << false;
+        QTest::addRow("Enter in %s", box) << box << int(Qt::Key_Enter) << false << false;
+        QTest::addRow("Esc in %s", box) << box << int(Qt::Key_Escape) << false << false;
     }
-    QTest::newRow("Return on the button") << "Command1" << int(Qt::Key_Return) << true;
-    QTest::newRow("Enter on the button") << "Command1" << int(Qt::Key_Enter) << true;
-    QTest::newRow("Space on the button") << "Command1" << int(Qt::Key_Space) << true;
-    QTest::newRow("Esc on the button") << "Command1" << int(Qt::Key_Escape) << false;
+    QTest::newRow("Return on the button") << "Command1" << int(Qt::Key_Return) << false << true;
+    QTest::newRow("Enter on the button") << "Command1" << int(Qt::Key_Enter) << false << true;
+    QTest::newRow("Space on the button") << "Command1" << int(Qt::Key_Space) << false << true;
+    QTest::newRow("Esc on the button") << "Command1" << int(Qt::Key_Escape) << false << false;
+    QTest::newRow("Return held on the button") << "Command1" << int(Qt::Key_Return) << true
+                                               << false;
+    QTest::newRow("Space held on the button") << "Command1" << int(Qt::Key_Space) << true << false;
 }
 
 void SorterTest::keys()
 {
     QFETCH(QString, control);
     QFETCH(int, key);
+    QFETCH(bool, held);
     QFETCH(bool, sorts);
 
     Form1 form;
@@ -247,7 +252,14 @@ void SorterTest::keys()
     QVERIFY(QTest::qWaitForWindowActive(&form));
     auto *focused = form.findChild<QWidget *>(control);
     focused->setFocus();
-    QTest::keyClick(form.windowHandle(), Qt::Key(key));
+    if (held) {
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent repeat(type, key, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(focused, &repeat);
+        }
+    } else {
+        QTest::keyClick(form.windowHandle(), Qt::Key(key));
+    }
     QCoreApplication::processEvents();
 
     const QList<QLineEdit *> text = boxes(form);

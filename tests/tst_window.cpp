@@ -55,7 +55,6 @@ private slots:
     void captionWrap_data();
     void captionWrap();
     void accessibility();
-    void accessibilityEvents();
     void idleAfterLoad();
     void resets();
     void picturesInWindow();
@@ -658,34 +657,6 @@ void WindowTest::accessibility()
     form.Cmd_Reset_Click();
     QCOMPARE(selectedAsRed(), QStringList());
     QVERIFY(!byObject.at(QStringLiteral("Lbl_List(23)"))->state().selected);
-}
-
-// A line or block that lights or goes out says so to assistive technology.
-// Qt passes such events on only while a screen reader's bus is up: the test
-// window_accessibility_events runs this with one.
-void WindowTest::accessibilityEvents()
-{
-    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
-        QSKIP("needs the accessibility bus: run as window_accessibility_events");
-    QTRY_VERIFY(QAccessible::isActive());
-    static QStringList announced;
-    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
-        if (event->type() == QAccessible::StateChanged
-            && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().selected)
-            announced << event->object()->objectName();
-    });
-    const QStringList first = {QStringLiteral("Lbl_List(0)"), QStringLiteral("lbl_alg(0)")};
-    FormDemo form;
-    form.Command1_Click();
-    announced.clear();
-    form.Cmd_Next_Click(); // "Начало" and the listing's first line light
-    announced.sort();
-    QCOMPARE(announced, first);
-    announced.clear();
-    form.Cmd_Reset_Click(); // and go out
-    announced.sort();
-    QCOMPARE(announced, first);
-    QAccessible::installUpdateHandler(nullptr);
 }
 
 // Loaded, the window is idle as the model of a demonstration has it, the

@@ -51,6 +51,19 @@
     </message>
 </context>
 <context>
+    <name>DisplayGuard</name>
+    <message>
+        <source>%1: нет экрана, на котором можно показать окно: переменные DISPLAY и WAYLAND_DISPLAY не заданы. Запустите программу в графическом сеансе.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: нет экрана, на котором можно показать окно: не удалось подключиться к экрану %2.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Число А=</source>
@@ -197,6 +210,26 @@
     </message>
     <message>
         <source>Демонстрация алгоритма сортировки трех чисел</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Шаг %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>блок %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>память: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>память очищена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>поле «%1»: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
