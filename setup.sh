@@ -19,9 +19,9 @@ packages="cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev fo
           fonts-dejavu-core qt6-translations-l10n xvfb xauth xdotool x11-utils desktop-file-utils"
 # The tests (and the accessibility bus they start), and the packages' tools:
 # building, linting, validating.
-[ "$1" = test ] && packages="$packages valgrind dpkg-dev file rpm lintian appstream man-db qt6-l10n-tools
-                                  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 openbox
-                                  x11-xserver-utils"
+[ "$1" = test ] && packages="$packages valgrind dpkg-dev file rpm cpio lintian rpmlint blhc appstream
+                                  man-db qt6-l10n-tools dbus-daemon at-spi2-core python3-gi
+                                  gir1.2-atspi-2.0 openbox x11-xserver-utils"
 missing=""
 for p in $packages; do
     dpkg-query -W -f '${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \
