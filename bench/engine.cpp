@@ -26,8 +26,6 @@ using benchstats::percentile;
 
 namespace {
 
-constexpr int kSteps = 24; // 5, 4, 3: every comparison answers yes
-
 void put(const char *key, const QString &value)
 {
     std::printf("%s\t%s\n", key, qPrintable(value));
@@ -139,11 +137,11 @@ void idle(FormDemo &form)
 void steps(FormDemo &form, int repeats)
 {
     std::vector<double> step, stepPaint;
-    std::vector<std::vector<double>> byStep(kSteps);
+    std::vector<std::vector<double>> byStep(formdemo::kSteps);
     QElapsedTimer clock;
     for (int r = 0; r < repeats; ++r) {
         startRun(form);
-        for (int s = 0; s < kSteps; ++s) {
+        for (int s = 0; s < formdemo::kSteps; ++s) {
             clock.start();
             form.DemoAl();
             const qint64 stepped = clock.nsecsElapsed();
@@ -156,7 +154,7 @@ void steps(FormDemo &form, int repeats)
     }
     double worst = 0;
     int worstStep = 0;
-    for (int s = 0; s < kSteps; ++s) {
+    for (int s = 0; s < formdemo::kSteps; ++s) {
         const double m = median(byStep[std::size_t(s)]);
         if (m > worst) {
             worst = m;
@@ -178,7 +176,7 @@ void resets(FormDemo &form, int repeats)
     QElapsedTimer clock;
     for (int r = 0; r < 2 * repeats; ++r) {
         startRun(form);
-        for (int s = 0; s < kSteps / 2; ++s)
+        for (int s = 0; s < formdemo::kSteps / 2; ++s)
             form.DemoAl();
         settle();
         clock.start();
@@ -212,11 +210,12 @@ void beat(FormDemo &form)
             if (form.stepCounter() == 0)
                 loop.quit();
         });
-        form.Cmd_Goto()->click(); // the first tick comes 500 ms later
+        form.Cmd_Goto()->click(); // the first tick comes one interval later
         loop.exec();
         QObject::disconnect(tick);
+        const double interval = form.Timer1()->interval();
         for (std::size_t i = 1; i < ticks.size(); ++i)
-            deviation.push_back(std::abs(double(ticks[i] - ticks[i - 1]) / 1e6 - 500.0));
+            deviation.push_back(std::abs(double(ticks[i] - ticks[i - 1]) / 1e6 - interval));
     }
     put("beat.intervals", int(deviation.size()));
     put("beat.median", median(deviation));

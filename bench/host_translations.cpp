@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const auto start = std::chrono::steady_clock::now();
-    const bool loaded = launch::installQtTranslations();
+    const bool loaded = !launch::installTranslations().isEmpty();
     const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
                         std::chrono::steady_clock::now() - start)
                         .count();

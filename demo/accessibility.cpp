@@ -4,8 +4,10 @@
 #include "formdemo.h"
 
 #include <QAccessibleWidget>
+#include <QPointer>
 #include <QWindow>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -73,8 +75,97 @@ private:
     QPointer<DrawnControl> m_control;
 };
 
-// The window: its child widgets first, then its drawn controls front to
-// back, but for the decoration.
+// What the window said last to assistive technology: a notification with
+// one label, its text. Neither is drawn nor takes room on the screen. A
+// screen reader speaks a notification as it shows, and brailles its label.
+class Announcement : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Announcement(QWidget *window) : QObject(window), m_label(new QObject(this)) {}
+
+    QWidget *window() const { return static_cast<QWidget *>(parent()); }
+    QObject *label() const { return m_label; }
+    QString text() const { return m_text; }
+    void setText(const QString &text) { m_text = text; }
+
+private:
+    QObject *m_label;
+    QString m_text;
+};
+
+Announcement *announcementOf(const QWidget *window)
+{
+    return window->findChild<Announcement *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// The notification, or its label.
+class AnnouncementAccessible : public QAccessibleInterface
+{
+public:
+    AnnouncementAccessible(Announcement *announcement, bool label)
+        : m_announcement(announcement), m_label(label)
+    {
+    }
+
+    bool isValid() const override { return m_announcement; }
+    QObject *object() const override
+    {
+        if (!m_announcement)
+            return nullptr;
+        return m_label ? m_announcement->label() : m_announcement.data();
+    }
+    QWindow *window() const override
+    {
+        return m_announcement ? m_announcement->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface *parent() const override
+    {
+        if (!m_announcement)
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(
+            m_label ? static_cast<QObject *>(m_announcement) : m_announcement->window());
+    }
+    QAccessibleInterface *child(int index) const override
+    {
+        return !m_label && index == 0 && m_announcement
+                   ? QAccessible::queryAccessibleInterface(m_announcement->label())
+                   : nullptr;
+    }
+    int childCount() const override { return m_label ? 0 : 1; }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return !m_label && child && m_announcement && child->object() == m_announcement->label()
+                   ? 0
+                   : -1;
+    }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+
+    QString text(QAccessible::Text t) const override
+    {
+        return m_label && t == QAccessible::Name && m_announcement ? m_announcement->text()
+                                                                   : QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override { return QRect(); }
+    QAccessible::Role role() const override
+    {
+        return m_label ? QAccessible::StaticText : QAccessible::Notification;
+    }
+    // Showing and visible, as a screen reader presents it; read-only.
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.readOnly = true;
+        return s;
+    }
+
+private:
+    QPointer<Announcement> m_announcement;
+    bool m_label;
+};
+
+// The window: its controls in reading order, then what it said last.
 class FormDemoAccessible : public QAccessibleWidget
 {
 public:
@@ -82,24 +173,26 @@ public:
 
     int childCount() const override
     {
-        return QAccessibleWidget::childCount() + int(presented().size());
+        return int(presented().size()) + (announcementOf(form()) ? 1 : 0);
     }
     QAccessibleInterface *child(int index) const override
     {
-        const int widgets = QAccessibleWidget::childCount();
-        if (index < widgets)
-            return QAccessibleWidget::child(index);
-        const std::vector<DrawnControl *> drawn = presented();
-        const std::size_t i = std::size_t(index - widgets);
-        return i < drawn.size() ? QAccessible::queryAccessibleInterface(drawn[i]) : nullptr;
+        const std::vector<QObject *> &controls = presented();
+        if (index >= 0 && std::size_t(index) < controls.size())
+            return QAccessible::queryAccessibleInterface(controls[std::size_t(index)]);
+        if (std::size_t(index) == controls.size())
+            return QAccessible::queryAccessibleInterface(announcementOf(form()));
+        return nullptr;
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        const std::vector<DrawnControl *> drawn = presented();
-        for (std::size_t i = 0; i < drawn.size(); ++i)
-            if (child && child->object() == drawn[i])
-                return QAccessibleWidget::childCount() + int(i);
-        return QAccessibleWidget::indexOfChild(child);
+        if (!child || !child->object())
+            return -1;
+        const std::vector<QObject *> &controls = presented();
+        const auto it = std::find(controls.begin(), controls.end(), child->object());
+        if (it != controls.end())
+            return int(it - controls.begin());
+        return child->object() == announcementOf(form()) ? int(controls.size()) : -1;
     }
     QAccessibleInterface *childAt(int x, int y) const override
     {
@@ -113,18 +206,15 @@ public:
 
 private:
     FormDemo *form() const { return static_cast<FormDemo *>(widget()); }
-    std::vector<DrawnControl *> presented() const
-    {
-        std::vector<DrawnControl *> drawn;
-        for (DrawnControl *c : form()->drawnControls())
-            if (!c->isDecoration())
-                drawn.push_back(c);
-        return drawn;
-    }
+    const std::vector<QObject *> &presented() const { return form()->presentedControls(); }
 };
 
 QAccessibleInterface *factory(const QString &, QObject *object)
 {
+    if (auto *announcement = qobject_cast<Announcement *>(object))
+        return new AnnouncementAccessible(announcement, false);
+    if (auto *announcement = qobject_cast<Announcement *>(object ? object->parent() : nullptr))
+        return new AnnouncementAccessible(announcement, true);
     if (auto *control = qobject_cast<DrawnControl *>(object))
         return control->isDecoration() ? nullptr : new DrawnControlAccessible(control);
     if (auto *form = qobject_cast<FormDemo *>(object))
@@ -142,3 +232,20 @@ void installDemoAccessibility()
         installed = true;
     }
 }
+
+void announce(QWidget *window, const QString &text)
+{
+    if (!QAccessible::isActive())
+        return; // no assistive technology listens
+    Announcement *announcement = announcementOf(window);
+    if (!announcement) {
+        announcement = new Announcement(window);
+        QAccessibleEvent created(announcement, QAccessible::ObjectCreated);
+        QAccessible::updateAccessibility(&created);
+    }
+    announcement->setText(text);
+    QAccessibleEvent shown(announcement, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+#include "accessibility.moc"

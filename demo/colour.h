@@ -18,7 +18,6 @@ public:
         return c;
     }
 
-    Role role() const { return m_role; }
     QColor resolve(const QPalette &palette) const;
     bool operator==(const Colour &o) const { return m_role == o.m_role && m_rgb == o.m_rgb; }
     bool operator!=(const Colour &o) const { return !(*this == o); }

@@ -84,7 +84,6 @@ public:
     // In the highlight colour: the line or block of the step shown; to
     // assistive technology, selected.
     bool isLit() const { return m_fore == kHighlight; }
-    Colour backColor() const { return m_back; }
     bool isTransparent() const { return m_transparent; }
     Qt::Alignment alignment() const { return m_alignment; }
     FontRole fontRole() const { return m_font; }
@@ -146,7 +145,6 @@ public:
 
     bool isTransparent() const { return m_transparent; }
     void setTransparent(bool transparent) { m_transparent = transparent; }
-    Colour backColor() const { return m_back; }
     void setBackColor(const Colour &colour) { m_back = colour; }
 
     void paint(QPainter &painter, const QPalette &palette) const override;

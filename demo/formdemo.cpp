@@ -27,7 +27,7 @@ FormDemo::FormDemo(QWidget *parent)
                           | Qt::WindowCloseButtonHint)
 {
     installDemoAccessibility();
-    setWindowTitle(QString::fromUtf8(formdemo::kCaption));
+    setWindowTitle(tr(formdemo::kCaption));
 
     // The pictures are drawn in the standard colour scheme, so the window
     // keeps it whatever the desktop's theme: button face background.
@@ -45,10 +45,13 @@ FormDemo::FormDemo(QWidget *parent)
 
     // The client area; a resize moves and scales nothing.
     resize(toPixels(formdemo::kClientWidthTwips), toPixels(formdemo::kClientHeightTwips));
+    // Centred on the screen; a window larger than the screen's available
+    // area opens with its top-left corner, and so its title bar, on it.
     if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
         QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        frame.moveCenter(area.center());
+        move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
     }
 
     Form_Load(); // which puts the focus on the sort button
@@ -56,13 +59,19 @@ FormDemo::FormDemo(QWidget *parent)
 
 namespace {
 
+// A text of the table as the user reads it: in the programs' language.
+QString shown(const QString &text)
+{
+    return text.isEmpty() ? text : FormDemo::tr(text.toUtf8().constData());
+}
+
 Label *makeLabel(const ControlRow &row, QWidget *surface)
 {
     auto *l = new Label(row.name, row.index, row.twips, surface);
-    l->setCaption(row.text);
+    l->setCaption(shown(row.text));
     l->setForeColor(row.fore);
     l->setBackColor(row.back);
-    l->setTransparent(row.transparent);
+    l->setTransparent(row.transparentBack);
     l->setAlignment(row.alignment);
     l->setFontRole(row.font);
     l->setTag(row.tag);
@@ -77,13 +86,13 @@ DrawnControl *makeDrawn(const ControlRow &row, QWidget *surface)
         auto *img = new ImageBox(row.name, row.twips, surface);
         if (row.picture)
             img->setPicture(builtInPixmap(*row.picture));
-        img->setToolTip(row.toolTip);
-        img->setAccessibleName(row.accessibleName);
+        img->setToolTip(shown(row.toolTip));
+        img->setAccessibleName(shown(row.accessibleName));
         return img;
     }
     if (row.kind == ControlKind::Shape) {
         auto *s = new Shape(row.name, row.twips, surface);
-        s->setTransparent(row.transparent);
+        s->setTransparent(row.transparentBack);
         s->setBackColor(row.back);
         return s;
     }
@@ -100,7 +109,7 @@ QWidget *makeWidget(const ControlRow &row, QWidget *parent)
         return box;
     }
     if (row.kind == ControlKind::CheckBox) {
-        auto *c = new QCheckBox(row.text, parent);
+        auto *c = new QCheckBox(shown(row.text), parent);
         c->setChecked(row.checked);
         QPalette cp = c->palette();
         cp.setColor(QPalette::Window, row.back.resolve(parent->palette()));
@@ -111,7 +120,7 @@ QWidget *makeWidget(const ControlRow &row, QWidget *parent)
     }
     // Enter presses the focused button, as Space does; no button is pressed
     // by Enter elsewhere, and none by Esc.
-    auto *b = new QPushButton(row.text, parent);
+    auto *b = new QPushButton(shown(row.text), parent);
     b->setAutoDefault(true);
     return b;
 }
@@ -136,11 +145,17 @@ T *namedControl(const FormDemo *window, const QString &name)
 void FormDemo::createControls()
 {
     const std::vector<QObject *> made = makeControls();
+    // Assistive technology reads them in the table's order, which is the
+    // reading order; shapes and lines are decoration.
+    for (QObject *control : made)
+        if (const auto *d = qobject_cast<DrawnControl *>(control); !d || !d->isDecoration())
+            m_presented.push_back(control);
     stackDrawnControls(made);
     bindMembers();
     setTabOrderAndKeyPreview(made);
     nameBoxesByTheirLabels();
     connectHandlers();
+    guardBoxesDuringRuns();
 }
 
 // One control for each row of the inventory, in the table's order, and the
@@ -167,28 +182,31 @@ std::vector<QObject *> FormDemo::makeControls()
     return made;
 }
 
-// The drawn controls front to back. A stacking order that doesn't match
-// the inventory would leave a control unpainted or paint a missing one:
-// the window refuses to start and names the fault.
+// The drawn controls front to back, by their rank in the table.
 void FormDemo::stackDrawnControls(const std::vector<QObject *> &made)
 {
-    QStringList problems;
-    const std::vector<std::size_t> rows =
-        resolveStacking(stackingOrder(), controlInventory(), problems);
-    if (!problems.isEmpty())
-        qFatal("stacking order: %s", qPrintable(problems.join(QStringLiteral("; "))));
-    for (std::size_t row : rows) {
-        auto *c = static_cast<DrawnControl *>(made[row]);
-        m_stack.push_back(c);
+    const std::vector<ControlRow> &rows = controlInventory();
+    std::vector<std::pair<int, DrawnControl *>> ranked;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!rows[i].isDrawn())
+            continue;
+        auto *c = static_cast<DrawnControl *>(made[i]);
+        ranked.emplace_back(rows[i].stack, c);
         m_byName.insert(c->fullName(), c);
+        if (rows[i].restored)
+            m_restoredCaptions[std::size_t(rows[i].index)] = *rows[i].restored;
     }
+    std::sort(ranked.begin(), ranked.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &entry : ranked)
+        m_stack.push_back(entry.second);
 }
 
 void FormDemo::bindMembers()
 {
-    for (int i = 0; i < 27; ++i)
+    for (int i = 0; i < formdemo::kFlowchartLabels; ++i)
         m_lbl_alg[std::size_t(i)] = namedControl<Label>(this, QStringLiteral("lbl_alg(%1)").arg(i));
-    for (int i = 0; i < 24; ++i)
+    for (int i = 0; i < formdemo::kListingLines; ++i)
         m_Lbl_List[std::size_t(i)] = namedControl<Label>(this, QStringLiteral("Lbl_List(%1)").arg(i));
     m_Lbl_NameA = namedControl<Label>(this, QStringLiteral("Lbl_NameA"));
     m_Lbl_NameB = namedControl<Label>(this, QStringLiteral("Lbl_NameB"));
@@ -235,7 +253,7 @@ void FormDemo::nameBoxesByTheirLabels()
 {
     for (const ControlRow &row : controlInventory())
         if (!row.labelOf.isEmpty())
-            namedControl<QWidget>(this, row.labelOf)->setAccessibleName(row.text);
+            namedControl<QWidget>(this, row.labelOf)->setAccessibleName(shown(row.text));
 }
 
 void FormDemo::connectHandlers()
@@ -360,16 +378,35 @@ bool FormDemo::focusNextPrevChild(bool next)
     return QWidget::focusNextPrevChild(next);
 }
 
-bool FormDemo::eventFilter(QObject *, QEvent *event)
+bool FormDemo::eventFilter(QObject *watched, QEvent *event)
 {
     // The tooltip of a drawn control behind a live control goes as the
     // pointer enters the live control.
     if (event->type() == QEvent::Enter)
         QToolTip::hideText();
-    if (event->type() == QEvent::KeyPress) {
-        const QString text = static_cast<QKeyEvent *>(event)->text();
-        if (!text.isEmpty())
-            Form_KeyPress(text.at(0).unicode());
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (event->type() == QEvent::KeyPress && !key->text().isEmpty())
+            Form_KeyPress(key->text().at(0).unicode());
+        // A key held down presses the sort button once: its repeats never
+        // start a run over the one the class is looking at.
+        if (watched == m_Command1 && key->isAutoRepeat())
+            return true;
     }
     return false; // the key goes on to the focused control unchanged
+}
+
+// While a run goes on only its steps write the boxes. An edit from
+// anywhere else (assistive technology can set a disabled box's text) is
+// undone at once: the run reads and writes back the numbers it started
+// with.
+void FormDemo::guardBoxesDuringRuns()
+{
+    for (QLineEdit *box : {m_Text1, m_Text2, m_Text3})
+        connect(box, &QLineEdit::textChanged, this, [this, box, kept = box->text()]() mutable {
+            if (m_step == 0 || m_stepWrites)
+                kept = box->text();
+            else if (box->text() != kept)
+                box->setText(kept);
+        });
 }

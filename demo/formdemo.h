@@ -2,6 +2,7 @@
 
 #include "drawncontrols.h"
 #include "intervaltimer.h"
+#include "inventory.h"
 #include "variantnumber.h"
 
 #include <QHash>
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -36,6 +38,8 @@ public:
     Label *label(const QString &fullName) const;
     // Drawn controls front to back.
     const std::vector<DrawnControl *> &drawnControls() const { return m_stack; }
+    // The controls a user reads or uses, in reading order.
+    const std::vector<QObject *> &presentedControls() const { return m_presented; }
     // The front-most label or image box at a window pixel, or null where the
     // window's own background takes the mouse.
     DrawnControl *controlAt(const QPoint &windowPixel) const;
@@ -114,11 +118,23 @@ private:
     void setTabOrderAndKeyPreview(const std::vector<QObject *> &made);
     void nameBoxesByTheirLabels();
     void connectHandlers();
+    void guardBoxesDuringRuns();
     void endProgram();
     // The displays alone, as alg_cls clears them: Mem_cls without the
     // memory, and the rest of alg_cls.
     void clearMemoryPanel();
     void clearHighlightAndCaptions();
+    // What a step changes on the screen, as a screen reader is told it.
+    struct Displays
+    {
+        std::array<bool, formdemo::kFlowchartLabels> lit{};
+        std::array<QString, 4> memory; // the captions of the value cells
+        bool memoryShown = false;
+        std::array<QString, 3> boxes; // the texts of Text1 to Text3
+    };
+    Displays displays() const;
+    QString stepReport(qint16 step, const Displays &before) const;
+    void announceStep(qint16 step, const Displays &before);
     // Refuses a start while a box doesn't hold a number: says which box and
     // why, and puts the focus in it.
     bool inputsAreNumbers();
@@ -127,8 +143,10 @@ private:
     void compare(Label *caption, const VariantNumber &left, const char *op,
                  const VariantNumber &right, int noLabel, qint16 yesStep);
 
-    std::array<Label *, 27> m_lbl_alg{};
-    std::array<Label *, 24> m_Lbl_List{};
+    std::array<Label *, formdemo::kFlowchartLabels> m_lbl_alg{};
+    std::array<Label *, formdemo::kListingLines> m_Lbl_List{};
+    // The captions alg_caption_CLS restores, by flowchart label.
+    std::array<std::optional<QString>, formdemo::kFlowchartLabels> m_restoredCaptions;
     Label *m_Lbl_NameA = nullptr, *m_Lbl_NameB = nullptr, *m_Lbl_NameC = nullptr,
           *m_Lbl_NameX = nullptr;
     Label *m_Lbl_MemA = nullptr, *m_Lbl_MemB = nullptr, *m_Lbl_MemC = nullptr,
@@ -141,6 +159,7 @@ private:
     IntervalTimer *m_Timer1 = nullptr;
     QPixmap m_picture;
     std::vector<DrawnControl *> m_stack; // front to back
+    std::vector<QObject *> m_presented;  // in reading order
     QHash<QString, DrawnControl *> m_byName; // the same, by full name
     DrawnControl *m_pressed = nullptr;   // where the left button went down
 
@@ -151,4 +170,5 @@ private:
     double m_X = 0;
 
     bool m_ended = false;
+    bool m_stepWrites = false; // a step is running: it may write the boxes
 };

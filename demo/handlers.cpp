@@ -5,7 +5,7 @@
 
 #include "demoprogram.h"
 #include "inventory.h"
-#include "numbertext.h"
+#include "numberbox.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -18,6 +18,7 @@ void FormDemo::Form_Load()
     prog_Begin();
     alg_cls();
     Mem_cls();
+    m_Command1->setFocus(Qt::OtherFocusReason); // the next action: a start
 }
 
 // The sort button of the pictured window: starts a demonstration in
@@ -28,7 +29,7 @@ void FormDemo::Command1_Click()
         return;
     m_Command1->setEnabled(false);
     alg_cls();
-    m_Timer1->setInterval(500);
+    m_Timer1->setInterval(formdemo::kStepIntervalMs);
     m_Cmd_Next->setEnabled(true);
     m_Cmd_Stop->setEnabled(false);
     m_Cmd_Goto->setEnabled(false);
@@ -68,7 +69,17 @@ void FormDemo::Cmd_Next_Click()
 
 void FormDemo::Timer1_Timer()
 {
+    const qint16 shown = m_step;
+    const Displays before = displays();
     DemoAl();
+    // The run's end leaves the sorted numbers and the highlighting on the
+    // screen until a deliberate start: the focus goes to the first box,
+    // ready for the next numbers, where Enter presses nothing.
+    if (m_step == 0 && shown == formdemo::kSteps) {
+        m_Text1->setFocus(Qt::OtherFocusReason);
+        m_Text1->selectAll();
+    }
+    announceStep(shown, before);
 }
 
 // "Продолжить"
@@ -117,8 +128,7 @@ void FormDemo::Form_DblClick()
 QString FormDemo::aboutText()
 {
     const launch::Program program = demoProgram();
-    return QStringLiteral("%1 %2 — демонстрация сортировки трех чисел")
-        .arg(program.name, program.version);
+    return tr("%1 %2 — демонстрация сортировки трех чисел").arg(program.name, program.version);
 }
 
 // Esc, whichever control has the focus: the about box. Nothing else changes.
@@ -126,7 +136,7 @@ void FormDemo::Form_KeyPress(int keyAscii)
 {
     if (keyAscii != 27)
         return;
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Об авторе..."), aboutText(),
+    QMessageBox box(QMessageBox::NoIcon, tr("Об авторе..."), aboutText(),
                     QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -151,17 +161,8 @@ bool FormDemo::inputsAreNumbers()
 {
     const std::pair<QLineEdit *, const char *> boxes[] = {
         {m_Text1, "Label25"}, {m_Text2, "Label26"}, {m_Text3, "Label27"}};
-    for (const auto &[box, labelName] : boxes) {
-        if (numbertext::parse(box->text()))
-            continue;
-        const QString caption = label(QString::fromLatin1(labelName))->caption();
-        QMessageBox message(QMessageBox::Warning, QString::fromUtf8(formdemo::kCaption),
-                            numbertext::refusal(caption, box->text()), QMessageBox::Ok, this);
-        message.setTextFormat(Qt::PlainText); // what was typed is shown as typed
-        message.exec();
-        box->setFocus(Qt::OtherFocusReason);
-        box->selectAll();
-        return false;
-    }
+    for (const auto &[box, labelName] : boxes)
+        if (!numberbox::read(box, label(QString::fromLatin1(labelName))->caption(), this))
+            return false;
     return true;
 }

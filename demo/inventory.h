@@ -1,19 +1,19 @@
 #pragma once
 
+#include "classicfont.h"
 #include "colour.h"
 #include "demopictures.h"
-#include "classicfont.h"
 
 #include <QLine>
 #include <QRect>
 #include <QString>
-#include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // The fixed look of the demonstrator window: every control with its name,
-// kind, place, text, font, colours and initial state. The window makes its
-// controls from this table and from nothing else.
+// kind, place, text, font, colours, stacking and initial state. The window
+// makes its controls from this table and from nothing else.
 
 enum class ControlKind { Label, ImageBox, Shape, Line, TextBox, PushButton, CheckBox };
 
@@ -22,14 +22,18 @@ struct ControlRow
     QString name;
     int index = -1; // within a control array, else -1
     ControlKind kind = ControlKind::Label;
+    // Drawn controls: the place in the stack, from 0 at the front. A control
+    // lies in front of (is drawn after, and takes the mouse before) every
+    // control of a higher rank. Child widgets lie above all of them.
+    int stack = -1;
     QRect twips;    // Left, Top, Width, Height
     QLine ends;     // lines only: X1, Y1, X2, Y2
-    QString text;   // caption or text
+    QString text;   // caption or text, in the programs' source language
     FontRole font = FontRole::Text;
     Colour fore = Colour::Role::ButtonText;
     Colour back = Colour::Role::ButtonFace;
     Qt::Alignment alignment = Qt::AlignLeft;
-    bool transparent = false; // labels and shapes: only the text / border is drawn
+    bool transparentBack = false; // labels and shapes: only the text / border is drawn
     bool visible = true;
     QString tag;
     QString toolTip;
@@ -39,6 +43,9 @@ struct ControlRow
     bool enabled = true;
     bool checked = false;     // check box value
     int tabIndex = -1;        // controls that take the focus
+    // Flowchart labels that the steps write values into: the caption that
+    // alg_caption_CLS restores.
+    std::optional<QString> restored;
 
     // Labels, image boxes, shapes and lines: the window paints them itself.
     bool isDrawn() const
@@ -56,8 +63,8 @@ struct ControlRow
     ControlRow withFont(FontRole f) const { ControlRow r = *this; r.font = f; return r; }
     ControlRow withBack(Colour c) const { ControlRow r = *this; r.back = c; return r; }
     ControlRow centred() const { ControlRow r = *this; r.alignment = Qt::AlignHCenter; return r; }
-    ControlRow clear() const { ControlRow r = *this; r.transparent = true; return r; }
-    ControlRow opaque() const { ControlRow r = *this; r.transparent = false; return r; }
+    ControlRow transparent() const { ControlRow r = *this; r.transparentBack = true; return r; }
+    ControlRow opaque() const { ControlRow r = *this; r.transparentBack = false; return r; }
     ControlRow hidden() const { ControlRow r = *this; r.visible = false; return r; }
     ControlRow disabled() const { ControlRow r = *this; r.enabled = false; return r; }
     ControlRow ticked() const { ControlRow r = *this; r.checked = true; return r; }
@@ -67,29 +74,27 @@ struct ControlRow
     ControlRow withTab(int i) const { ControlRow r = *this; r.tabIndex = i; return r; }
     ControlRow announcedAs(const char *n) const { ControlRow r = *this; r.accessibleName = QString::fromUtf8(n); return r; }
     ControlRow naming(const char *box) const { ControlRow r = *this; r.labelOf = QString::fromUtf8(box); return r; }
+    ControlRow restoredAs(const char *c) const { ControlRow r = *this; r.restored = QString::fromUtf8(c); return r; }
 };
 
-// All controls of FormDemo, by area of the window.
+// All controls of FormDemo, by area of the window, each area in the order
+// a reader takes it in: top to bottom, in the order of the flow, the live
+// controls in their tab order. Assistive technology presents them so.
 const std::vector<ControlRow> &controlInventory();
-
-// The drawn controls (labels, image boxes, shapes, lines) front to back:
-// a control listed earlier is drawn after, and takes the mouse before,
-// every control listed later. Push buttons, the check box and the text
-// boxes are child widgets and lie above all of them.
-const QStringList &stackingOrder();
-
-// A front-to-back list of full names resolved against the drawn controls of
-// `rows`: for each name, the index of its row. Each fault of the list (a
-// name with no drawn control, a name listed twice, a drawn control left
-// out) adds one line to `problems`; the window refuses to start on any.
-std::vector<std::size_t> resolveStacking(const QStringList &order,
-                                         const std::vector<ControlRow> &rows,
-                                         QStringList &problems);
 
 // The window's own settings.
 namespace formdemo {
 constexpr int kClientWidthTwips = 11820;
 constexpr int kClientHeightTwips = 7965;
-constexpr const char *kCaption = "Демонстрация алгоритма сортировки трех чисел";
+constexpr const char *kCaption =
+    QT_TRANSLATE_NOOP("FormDemo", "Демонстрация алгоритма сортировки трех чисел");
 inline const RawImage &kBackgroundPicture = kFlowchartPicture;
+
+// The flowchart labels lbl_alg(0) to lbl_alg(26) and the listing lines
+// Lbl_List(0) to Lbl_List(23), one for each step of a demonstration.
+constexpr int kFlowchartLabels = 27;
+constexpr int kSteps = 24;
+constexpr int kListingLines = kSteps;
+// The beat of the automatic mode: a step every half second.
+constexpr int kStepIntervalMs = 500;
 } // namespace formdemo

@@ -6,14 +6,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-// Controls to the idle state, step counter 0, the focus on the sort button.
-// Leaves the highlighting, the captions, the memory and the check mark alone.
+// Controls to the idle state, step counter 0. Leaves the highlighting, the
+// captions, the memory and the check mark alone.
 void FormDemo::prog_Begin()
 {
     m_Text1->setEnabled(true);
     m_Text2->setEnabled(true);
     m_Text3->setEnabled(true);
-    m_Timer1->setInterval(500);
+    m_Timer1->setInterval(formdemo::kStepIntervalMs);
     m_Timer1->setEnabled(false);
     m_Cmd_Preview->setEnabled(false);
     m_Cmd_Next->setEnabled(false);
@@ -22,15 +22,14 @@ void FormDemo::prog_Begin()
     m_Check1->setEnabled(false);
     m_Command1->setEnabled(true);
     m_step = 0;
-    m_Command1->setFocus(Qt::OtherFocusReason);
 }
 
 // Clears the memory model, empties and hides the memory panel's cells.
 void FormDemo::Mem_cls()
 {
-    m_A = VariantNumber::integer(0);
-    m_B = VariantNumber::integer(0);
-    m_C = VariantNumber::integer(0);
+    m_A = VariantNumber(0);
+    m_B = VariantNumber(0);
+    m_C = VariantNumber(0);
     m_X = 0;
     clearMemoryPanel();
 }
@@ -67,27 +66,19 @@ void FormDemo::alg_cls()
 // The flowchart and the listing black again, the flowchart captions restored.
 void FormDemo::clearHighlightAndCaptions()
 {
-    for (int i = 0; i <= 26; ++i)
+    for (int i = 0; i < formdemo::kFlowchartLabels; ++i)
         lbl_alg(i)->setForeColor(kNormal);
-    for (int i = 0; i <= 23; ++i)
+    for (int i = 0; i < formdemo::kListingLines; ++i)
         Lbl_List(i)->setForeColor(kNormal);
     alg_caption_CLS();
 }
 
-// Restores the flowchart captions that the steps write values into.
+// Restores the flowchart captions that the steps write values into, as the
+// table gives them, label by label: lbl_alg(1) empty, then the comparisons
+// and the assignments of lbl_alg(5) to lbl_alg(21), spaced ("X = A").
 void FormDemo::alg_caption_CLS()
 {
-    lbl_alg(1)->setCaption(QString());
-    lbl_alg(5)->setCaption(QStringLiteral("A > B"));
-    lbl_alg(7)->setCaption(QStringLiteral("X = A"));
-    lbl_alg(8)->setCaption(QStringLiteral("A = B"));
-    lbl_alg(9)->setCaption(QStringLiteral("B = X"));
-    lbl_alg(11)->setCaption(QStringLiteral("B > C"));
-    lbl_alg(13)->setCaption(QStringLiteral("X = C"));
-    lbl_alg(14)->setCaption(QStringLiteral("C = B"));
-    lbl_alg(15)->setCaption(QStringLiteral("B = X"));
-    lbl_alg(17)->setCaption(QStringLiteral("A > B"));
-    lbl_alg(19)->setCaption(QStringLiteral("X = A"));
-    lbl_alg(20)->setCaption(QStringLiteral("A = B"));
-    lbl_alg(21)->setCaption(QStringLiteral("B = X"));
+    for (int i = 0; i < formdemo::kFlowchartLabels; ++i)
+        if (const std::optional<QString> &caption = m_restoredCaptions[std::size_t(i)])
+            lbl_alg(i)->setCaption(*caption);
 }

@@ -7,6 +7,7 @@
 #include "numbertext.h"
 
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 namespace {
 // The number text of X, a plain double.
@@ -39,11 +40,12 @@ void FormDemo::DemoAl()
 {
     const qint16 s = m_step;
     // Only steps 1 to 24 exist; the run controls never call outside them.
-    if (s < 1 || s > 24)
+    if (s < 1 || s > formdemo::kSteps)
         return;
+    const QScopedValueRollback<bool> writing(m_stepWrites, true);
 
     Lbl_List(s - 1)->setForeColor(kHighlight);
-    for (int i = 0; i <= 26; ++i)
+    for (int i = 0; i < formdemo::kFlowchartLabels; ++i)
         if (lbl_alg(i)->tag().toShort() == s)
             lbl_alg(i)->setForeColor(kHighlight);
 
@@ -67,17 +69,17 @@ void FormDemo::DemoAl()
         m_step = 3;
         break;
     case 3: // A = CDbl(Text1.Text)
-        m_A = VariantNumber::real(boxNumber(m_Text1));
+        m_A = VariantNumber(boxNumber(m_Text1));
         m_Lbl_MemA->setCaption(m_A.text());
         m_step = 4;
         break;
     case 4: // the second box into B ("Ввод В")
-        m_B = VariantNumber::real(boxNumber(m_Text2));
+        m_B = VariantNumber(boxNumber(m_Text2));
         m_Lbl_MemB->setCaption(m_B.text());
         m_step = 5;
         break;
     case 5: // the third box into C ("Ввод С")
-        m_C = VariantNumber::real(boxNumber(m_Text3));
+        m_C = VariantNumber(boxNumber(m_Text3));
         m_Lbl_MemC->setCaption(m_C.text());
         m_step = 6;
         break;
@@ -98,7 +100,7 @@ void FormDemo::DemoAl()
         m_step = 9;
         break;
     case 9: // B = X
-        m_B = VariantNumber::real(m_X);
+        m_B = VariantNumber(m_X);
         m_Lbl_MemB->setCaption(m_B.text());
         lbl_alg(9)->setCaption(QStringLiteral("B = ") + text(m_X));
         m_step = 10;
@@ -123,7 +125,7 @@ void FormDemo::DemoAl()
         m_step = 14;
         break;
     case 14: // B = X
-        m_B = VariantNumber::real(m_X);
+        m_B = VariantNumber(m_X);
         m_Lbl_MemB->setCaption(m_B.text());
         lbl_alg(15)->setCaption(QStringLiteral("B = ") + text(m_X));
         m_step = 15;
@@ -148,7 +150,7 @@ void FormDemo::DemoAl()
         m_step = 19;
         break;
     case 19: // B = X
-        m_B = VariantNumber::real(m_X);
+        m_B = VariantNumber(m_X);
         m_Lbl_MemB->setCaption(m_B.text());
         lbl_alg(21)->setCaption(QStringLiteral("B = ") + text(m_X));
         m_step = 20;

@@ -1,4 +1,5 @@
-#include "builtinimages.h"
+#include "programicon.h"
+
 #include "programiconpixels.h"
 
 QIcon programWindowIcon()

@@ -4,10 +4,17 @@
 #include "textout.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace launch {
 namespace {
+
+// The messages of the command line, marked for translation in its context.
+struct CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 // The programs' own options, as --help lists them.
 struct OwnOption
@@ -21,12 +28,12 @@ const std::vector<OwnOption> &ownOptions()
 {
     static const std::vector<OwnOption> options = {
         {{QStringLiteral("h"), QStringLiteral("help")}, {},
-         QStringLiteral("показать эту справку и выйти")},
+         CommandLine::tr("показать эту справку и выйти")},
         {{QStringLiteral("v"), QStringLiteral("version")}, {},
-         QStringLiteral("показать версию программы и выйти")},
+         CommandLine::tr("показать версию программы и выйти")},
         {{QStringLiteral("scale")}, QStringLiteral("F|fit"),
-         QStringLiteral("увеличить окно в F раз (от 1 до 4) — для проектора; "
-                        "fit — по размеру экрана")},
+         CommandLine::tr("увеличить окно в F раз (от 1 до 4) — для проектора; "
+                         "fit — по размеру экрана")},
     };
     return options;
 }
@@ -57,7 +64,7 @@ QString spelled(const QString &name)
 
 QString usage(const Program &program)
 {
-    QString text = QStringLiteral("Использование: %1 [параметры]\n%2\n\nПараметры:\n")
+    QString text = CommandLine::tr("Использование: %1 [параметры]\n%2\n\nПараметры:\n")
                        .arg(program.name, program.summary);
     for (const OwnOption &option : ownOptions()) {
         QStringList names;
@@ -68,8 +75,8 @@ QString usage(const Program &program)
             left += QStringLiteral(" <%1>").arg(option.valueName);
         text += QStringLiteral("  %1  %2\n").arg(left, -16).arg(option.help);
     }
-    text += QStringLiteral("\nПринимаются также стандартные параметры Qt: "
-                           "-platform, -style, -reverse и другие.\n");
+    text += CommandLine::tr("\nПринимаются также стандартные параметры Qt: "
+                            "-platform, -style, -reverse и другие.\n");
     return text;
 }
 
@@ -111,14 +118,14 @@ QString parseFault(const QCommandLineParser &parser, const QStringList &args)
         const QString name = optionName(arg);
         const QString option = arg.section(QLatin1Char('='), 0, 0);
         if (!unknown.isEmpty() && name == unknown.first())
-            return QStringLiteral("неизвестный параметр «%1»").arg(option);
+            return CommandLine::tr("неизвестный параметр «%1»").arg(option);
         if (unknown.isEmpty() && arg.contains(QLatin1Char('=')) && !takesValue(name))
-            return QStringLiteral("параметр «%1» не принимает значения").arg(option);
+            return CommandLine::tr("параметр «%1» не принимает значения").arg(option);
     }
     if (!unknown.isEmpty())
-        return QStringLiteral("неизвестный параметр «%1»").arg(spelled(unknown.first()));
+        return CommandLine::tr("неизвестный параметр «%1»").arg(spelled(unknown.first()));
     // Otherwise the last argument is an option whose value is missing.
-    return QStringLiteral("не задано значение параметра «%1»").arg(args.last());
+    return CommandLine::tr("не задано значение параметра «%1»").arg(args.last());
 }
 
 } // namespace
@@ -154,12 +161,12 @@ std::optional<int> handleCommandLine(int argc, char *argv[], const Program &prog
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
-        return refuse(program, QStringLiteral("лишний аргумент «%1»")
+        return refuse(program, CommandLine::tr("лишний аргумент «%1»")
                                    .arg(parser.positionalArguments().first()));
     const QString scale = parser.value(QStringLiteral("scale"));
-    if (parser.isSet(QStringLiteral("scale")) && !applyScale(scale, argc, argv, program.client))
-        return refuse(program, QStringLiteral("неверный масштаб «%1»: нужно число от 1 до 4 "
-                                              "или fit").arg(scale));
+    if (parser.isSet(QStringLiteral("scale")) && !applyScale(scale, argc, argv, program.client, program.name))
+        return refuse(program, CommandLine::tr("неверный масштаб «%1»: нужно число от 1 до 4 "
+                                               "или fit").arg(scale));
     return std::nullopt;
 }
 

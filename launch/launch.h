@@ -49,10 +49,13 @@ std::unique_ptr<QWidget> showWindow(const Program &program);
 // holds Qt's own options for it.
 std::optional<int> handleCommandLine(int argc, char *argv[], const Program &program);
 
-// Installs Qt's own texts in Russian (context menus, dialog buttons) from
-// the system's Qt translations. Where they are missing Qt's texts stay
-// English, silently. Returns whether they were installed. Call it once the
-// application object exists, before the window is made.
-bool installQtTranslations();
+// Installs the translations of the programs' texts and of Qt's own texts
+// (context menus, dialog buttons) into the language the programs' texts are
+// shown in: the first of the user's languages that the programs have a
+// translation into, or Russian, the language they are written in. Returns
+// that language where Qt's texts were found in it; where they are missing
+// Qt's texts stay English, silently, and it returns nothing. Call it once
+// the application object exists, before the window is made.
+QString installTranslations();
 
 } // namespace launch

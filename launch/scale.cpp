@@ -1,5 +1,7 @@
 #include "scale.h"
 
+#include "display.h"
+
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QLocale>
@@ -51,7 +53,7 @@ std::optional<double> explicitScale(QString value)
 // launcher's start-up notification (X11) and activation token (Wayland)
 // are taken from the environment by the first connection, so they are put
 // back; and the probe stays out of the desktop's session manager.
-QSize availableScreenArea(int argc, char *argv[])
+QSize availableScreenArea(int argc, char *argv[], const QString &program)
 {
     const char *const kept[] = {"DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN", "SESSION_MANAGER"};
     std::vector<std::optional<QByteArray>> saved;
@@ -68,7 +70,11 @@ QSize availableScreenArea(int argc, char *argv[])
     int probeArgc = argc;
     QSize area;
     {
-        const QGuiApplication probe(probeArgc, probeArgv.data());
+        std::optional<QGuiApplication> probe;
+        {
+            const DisplayGuard noScreen(program);
+            probe.emplace(probeArgc, probeArgv.data());
+        }
         if (const QScreen *screen = QGuiApplication::primaryScreen())
             area = screen->availableGeometry().size();
     }
@@ -92,14 +98,15 @@ double fittingScale(QSize area, QSize client)
 
 } // namespace
 
-bool applyScale(const QString &value, int argc, char *argv[], QSize client)
+bool applyScale(const QString &value, int argc, char *argv[], QSize client,
+                const QString &program)
 {
     std::optional<double> factor;
     if (value == QLatin1String("fit")) {
         // The factor counts from Qt's own scale of the screen: one the
         // environment set is replaced, not multiplied.
         qunsetenv(kScaleVariable);
-        factor = fittingScale(availableScreenArea(argc, argv), client);
+        factor = fittingScale(availableScreenArea(argc, argv, program), client);
     } else {
         factor = explicitScale(value);
     }

@@ -1,6 +1,8 @@
 #include "launch.h"
 
-#include "builtinimages.h"
+#include "display.h"
+#include "programicon.h"
+#include "reach.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -11,7 +13,11 @@ int run(int argc, char *argv[], const Program &program, const Loop &loop)
 {
     if (const std::optional<int> status = handleCommandLine(argc, argv, program))
         return *status;
-    QApplication app(argc, argv);
+    std::unique_ptr<QApplication> app;
+    {
+        const DisplayGuard noScreen(program.name);
+        app = std::make_unique<QApplication>(argc, argv);
+    }
     const std::unique_ptr<QWidget> window = showWindow(program);
     return loop ? loop(window.get()) : QApplication::exec();
 }
@@ -21,10 +27,11 @@ std::unique_ptr<QWidget> showWindow(const Program &program)
     QApplication::setApplicationName(program.name);
     QGuiApplication::setDesktopFileName(program.appId);
     QApplication::setWindowIcon(programWindowIcon());
-    installQtTranslations();
+    installTranslations();
 
     std::unique_ptr<QWidget> window = program.makeWindow();
     window->show();
+    keepWithinReach(window.get());
     return window;
 }
 

@@ -9,31 +9,31 @@ namespace numbertext {
 
 namespace {
 
-// How a text reads as a number: the number, or why there is none.
-struct Reading
+// How a text without group separators reads as a number: the number, or
+// why there is none.
+struct Strict
 {
     std::optional<double> value;
-    // A number whose size a double can't hold: 1 beyond the largest, -1
-    // closer to zero than the smallest; 0 when the text is no number at all.
-    int outOfRange = 0;
+    Fault fault = Fault::NotANumber;
 };
 
-Reading readStrict(const QString &text, QLocale locale)
+Strict readStrict(const QString &text, QLocale locale)
 {
-    // A group separator would make "1,5" in English the number 15, or two
-    // numbers typed with a space one number: typed numbers have none.
+    // Group separators that stand right were taken out before: one left
+    // here would make "1,5" in English the number 15, or two numbers typed
+    // with a space one number.
     locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
     bool ok = false;
     const double value = locale.toDouble(text, &ok);
     // toDouble also takes spellings of infinity and not-a-number: those are
     // no numbers here.
     if (ok)
-        return {std::isfinite(value) ? std::optional<double>(value) : std::nullopt, 0};
+        return std::isfinite(value) ? Strict{value, Fault::None} : Strict{};
     // A number beyond a double's range is refused with infinity; one too
     // close to zero with zero, as is text that is no number. The latter is
     // told by its mantissa: a number on its own before the exponent.
     if (std::isinf(value))
-        return {std::nullopt, 1};
+        return {std::nullopt, Fault::TooLarge};
     const QString exponent = locale.exponential();
     const qsizetype at = text.lastIndexOf(exponent, -1, Qt::CaseInsensitive);
     if (at > 0) {
@@ -42,36 +42,85 @@ Reading readStrict(const QString &text, QLocale locale)
         const QString power = text.mid(at + exponent.size());
         static const QRegularExpression whole(QStringLiteral("\\A[+-]?[0-9]+\\z"));
         if (mantissaOk && mantissa != 0 && std::isfinite(mantissa) && whole.match(power).hasMatch())
-            return {std::nullopt, power.startsWith(QLatin1Char('-')) ? -1 : 1};
+            return {std::nullopt, power.startsWith(QLatin1Char('-')) ? Fault::TooCloseToZero
+                                                                     : Fault::TooLarge};
     }
     return {};
 }
 
-Reading read(const QString &text, const QLocale &locale)
+// The spaces a number is grouped with: plain, no-break, narrow no-break.
+bool isGroupingSpace(QChar c)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return {};
-    Reading reading = readStrict(trimmed, locale);
-    if (reading.value || reading.outOfRange)
-        return reading;
+    return c == QChar(0x0020) || c == QChar(0x00A0) || c == QChar(0x202F);
+}
 
-    const QString decimal = locale.decimalPoint();
+// The text without its group separators where they stand between groups of
+// three digits of the whole part ("1 000 000,5", "1,000" in English);
+// otherwise the text as it is, which the strict reading then refuses.
+QString ungrouped(const QString &text, const QLocale &locale)
+{
     const QString group = locale.groupSeparator();
-    if (decimal == QLatin1String(",") && group != QLatin1String(".")
-        && trimmed.contains(QLatin1Char('.'))) {
-        QString withComma = trimmed;
-        withComma.replace(QLatin1Char('.'), QLatin1Char(','));
-        return readStrict(withComma, locale);
+    if (group.size() != 1)
+        return text;
+    const QChar separator = group.front();
+    const bool spaces = isGroupingSpace(separator);
+    const auto isSeparator = [&](QChar c) {
+        return c == separator || (spaces && isGroupingSpace(c));
+    };
+
+    QString number;
+    qsizetype i = 0;
+    const QChar first = text.front();
+    if (first == QLatin1Char('-') || first == QLatin1Char('+')
+        || QString(first) == locale.negativeSign() || QString(first) == locale.positiveSign())
+        number += text[i++];
+    // One to three digits before the first separator, three after each.
+    int digits = 0, separators = 0;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            number += c;
+            ++digits;
+        } else if (isSeparator(c)) {
+            if (digits == 0 || digits > 3 || (separators > 0 && digits != 3))
+                return text;
+            ++separators;
+            digits = 0;
+        } else {
+            break;
+        }
     }
-    return reading;
+    if (separators == 0 || digits != 3)
+        return text;
+    const QString rest = text.mid(i);
+    if (std::any_of(rest.begin(), rest.end(), isSeparator))
+        return text;
+    return number + rest;
 }
 
 } // namespace
 
+Reading read(const QString &text, const QLocale &locale)
+{
+    const QString quoted = oneLine(text);
+    if (quoted.isEmpty())
+        return {std::nullopt, Fault::Empty, quoted};
+    const QString number = ungrouped(text.trimmed(), locale);
+    Strict strict = readStrict(number, locale);
+    if (strict.fault == Fault::NotANumber && locale.decimalPoint() == QLatin1String(",")
+        && locale.groupSeparator() != QLatin1String(".") && number.contains(QLatin1Char('.'))) {
+        QString withComma = number;
+        withComma.replace(QLatin1Char('.'), QLatin1Char(','));
+        strict = readStrict(withComma, locale);
+    }
+    if (strict.value)
+        return {strict.value, Fault::None, QString()};
+    return {std::nullopt, strict.fault, quoted};
+}
+
 std::optional<double> parse(const QString &text, const QLocale &locale)
 {
-    return read(text, locale).value;
+    return read(text, locale).number;
 }
 
 QString format(double value, const QLocale &locale)
@@ -126,26 +175,6 @@ QString oneLine(const QString &typed)
 QString example(const QLocale &locale)
 {
     return format(2.5, locale);
-}
-
-QString refusal(const QString &boxLabel, const QString &typed, const QLocale &locale)
-{
-    // One arg() call with several arguments, so that a "%1" typed by the
-    // user is quoted as it is.
-    const QString hint = QStringLiteral("Введите число, например: ") + example(locale);
-    const QString quoted = oneLine(typed);
-    if (quoted.isEmpty())
-        return QStringLiteral("Поле «%1» пустое. %2").arg(boxLabel, hint);
-    switch (read(typed, locale).outOfRange) {
-    case 1:
-        return QStringLiteral("В поле «%1» слишком большое число: «%2». %3")
-            .arg(boxLabel, quoted, hint);
-    case -1:
-        return QStringLiteral("В поле «%1» число слишком близко к нулю: «%2». %3")
-            .arg(boxLabel, quoted, hint);
-    default:
-        return QStringLiteral("В поле «%1» не число: «%2». %3").arg(boxLabel, quoted, hint);
-    }
 }
 
 } // namespace numbertext

@@ -9,10 +9,33 @@
 // (the default QLocale, which is the system locale unless a test sets one).
 namespace numbertext {
 
-// The number in a box's text, or nothing when the text does not hold exactly
-// one finite number. Spaces around the number are ignored; where the user's
-// decimal separator is a comma and the group separator is not a dot, a dot
-// is taken as the decimal separator too.
+// Why a text holds no number.
+enum class Fault {
+    None,           // it holds one
+    Empty,          // nothing but spaces and controls was typed
+    NotANumber,
+    TooLarge,       // a number beyond a double's range
+    TooCloseToZero, // a number closer to zero than the smallest double
+};
+
+// What a box's text holds.
+struct Reading
+{
+    std::optional<double> number; // the number, when the text holds exactly one
+    Fault fault = Fault::None;    // otherwise why not
+    QString quoted;               // then the text as a message quotes it: oneLine()
+};
+
+// Reads a box's text. Spaces around the number are ignored. Group
+// separators are taken where they stand between groups of three digits
+// before the decimal separator; where the locale's group separator is a
+// space, any of the spaces that stand for it (U+0020, U+00A0, U+202F) is.
+// Where the user's decimal separator is a comma and the group separator is
+// not a dot, a dot is taken as the decimal separator too.
+Reading read(const QString &text, const QLocale &locale = QLocale());
+
+// The number in a box's text, or nothing when the text does not hold
+// exactly one finite number.
 std::optional<double> parse(const QString &text, const QLocale &locale = QLocale());
 
 // The text of a number: the shortest that reads back as the same double; a
@@ -28,11 +51,5 @@ QString oneLine(const QString &typed);
 
 // A number typed the way the user would type it, for messages ("2,5").
 QString example(const QLocale &locale = QLocale());
-
-// Why a box's text was refused, in Russian, naming the box by its label and
-// quoting what was typed (on one line, shortened when long): empty, no
-// number, or a number too large or too close to zero for a double.
-QString refusal(const QString &boxLabel, const QString &typed,
-                const QLocale &locale = QLocale());
 
 } // namespace numbertext

@@ -5,3 +5,9 @@ if(CPACK_GENERATOR STREQUAL "DEB")
 elseif(CPACK_GENERATOR STREQUAL "RPM")
     set(CPACK_COMPONENTS_ALL kalumet rpm)
 endif()
+
+# The packages' files carry SOURCE_DATE_EPOCH as their time; without one,
+# the release's time (the top entry of packaging/changelog).
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(ENV{SOURCE_DATE_EPOCH} "${CPACK_KALUMET_RELEASE_EPOCH}")
+endif()

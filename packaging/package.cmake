@@ -1,9 +1,9 @@
 # One package, kalumet, with both programs and everything installed with
 # them, as a Debian (.deb) and an RPM (.rpm) package:
 #   cmake --build <build folder> --target package
-# Each format gets the licence file where it looks for it: the Debian
-# copyright file with the changelog (component "deb"), or the licence
-# statement under share/licenses (component "rpm").
+# Each format gets the licence files where it looks for them: the Debian
+# copyright file with the changelog (component "deb"), or the licence's full
+# text with the project's notice under share/licenses (component "rpm").
 
 # A Windows build makes the Windows release instead.
 if(WIN32)
@@ -16,8 +16,19 @@ install(FILES "${CMAKE_CURRENT_LIST_DIR}/copyright"
 configure_file("${CMAKE_CURRENT_LIST_DIR}/changelog" packaging/changelog COPYONLY)
 install_gzipped("${CMAKE_BINARY_DIR}/packaging/changelog" "${CMAKE_INSTALL_DOCDIR}"
                 COMPONENT deb)
-install(FILES "${CMAKE_CURRENT_LIST_DIR}/LICENSE"
-        DESTINATION "${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME}" COMPONENT rpm)
+# The full text of the licence is the build machine's, copied when the
+# package is made; the project keeps none in its tree.
+set(KALUMET_GPL_TEXT "/usr/share/common-licenses/GPL-3" CACHE FILEPATH
+    "The text of the GNU General Public License, version 3, for the packages")
+if(NOT EXISTS "${KALUMET_GPL_TEXT}")
+    message(WARNING "${KALUMET_GPL_TEXT} is missing (Debian's package base-files): "
+                    "the .rpm can't be made without the licence's text")
+endif()
+set(rpm_licenses "${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME}")
+install(FILES "${KALUMET_GPL_TEXT}" DESTINATION "${rpm_licenses}" RENAME LICENSE COMPONENT rpm)
+install(FILES "${CMAKE_CURRENT_LIST_DIR}/NOTICE" DESTINATION "${rpm_licenses}" COMPONENT rpm)
+# The target "packaged" builds the programs too.
+add_dependencies(packaged kalumet brivon)
 
 set(CPACK_GENERATOR DEB RPM)
 set(CPACK_PACKAGE_NAME "${PROJECT_NAME}")
@@ -53,6 +64,11 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")
 
+# The time the files in the packages carry, and the packages' build time:
+# SOURCE_DATE_EPOCH when it is set, or else the release's
+# (packaging/cpack_components.cmake).
+set(CPACK_KALUMET_RELEASE_EPOCH "${KALUMET_RELEASE_EPOCH}")
+
 # All components in one package; packaging/cpack_components.cmake picks
 # them for each format.
 set(CPACK_DEB_COMPONENT_INSTALL ON)
@@ -70,18 +86,26 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # RPM: rpmbuild finds the libraries the binaries need. The system's own
-# folders are left to the system's packages.
+# folders are left to the system's packages, the icon theme's to the theme.
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_RELEASE 1)
 set(CPACK_RPM_PACKAGE_LICENSE GPL-3.0-or-later)
 set(CPACK_RPM_PACKAGE_GROUP Education)
+set(CPACK_RPM_PACKAGE_REQUIRES hicolor-icon-theme)
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGE_RELOCATABLE OFF) # installs under /usr only
 # No links from /usr/lib/.build-id: they serve debug information, which the
-# package does not carry.
-set(CPACK_RPM_SPEC_MORE_DEFINE "%define _build_id_links none")
+# package does not carry. The packager is the .deb's maintainer. The build
+# time is SOURCE_DATE_EPOCH, no file is newer, and the build host is a
+# constant.
+set(CPACK_RPM_SPEC_MORE_DEFINE "%define _build_id_links none
+%define packager ${CPACK_PACKAGE_CONTACT}
+%define use_source_date_epoch_as_buildtime 1
+%define clamp_mtime_to_source_date_epoch 1
+%define _buildhost reproducible")
 set(CPACK_RPM_USER_FILELIST
-    "%license ${CPACK_PACKAGING_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME}/LICENSE")
+    "%license ${CPACK_PACKAGING_INSTALL_PREFIX}/${rpm_licenses}/LICENSE"
+    "%license ${CPACK_PACKAGING_INSTALL_PREFIX}/${rpm_licenses}/NOTICE")
 set(rpm_system_dirs)
 foreach(dir applications icons icons/hicolor metainfo man man/man1 man/ru man/ru/man1 licenses)
     list(APPEND rpm_system_dirs "/usr/share/${dir}")

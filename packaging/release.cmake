@@ -21,6 +21,22 @@ if(month LESS 10)
 endif()
 set(KALUMET_RELEASE_DATE "${CMAKE_MATCH_3}-${month}-${CMAKE_MATCH_1}")
 
+# The release's time in seconds since 1970, the SOURCE_DATE_EPOCH of a
+# package built without one. Days are counted from 1 March of year 0, so
+# that a leap day is the last day of a year.
+math(EXPR year "${CMAKE_MATCH_3} + (${month} + 9) / 12 - 1")
+math(EXPR days "(153 * ((${month} + 9) % 12) + 2) / 5 + ${CMAKE_MATCH_1} - 1
+                + ${year} * 365 + ${year} / 4 - ${year} / 100 + ${year} / 400 - 719468")
+if(NOT changelog_trailer MATCHES " ([0-9][0-9]):([0-9][0-9]):([0-9][0-9]) ([-+])([0-9][0-9])([0-9][0-9])$")
+    message(FATAL_ERROR "packaging/changelog: no time of day in '${changelog_trailer}'")
+endif()
+math(EXPR KALUMET_RELEASE_EPOCH "${days} * 86400 + ${CMAKE_MATCH_1} * 3600 + ${CMAKE_MATCH_2} * 60
+    + ${CMAKE_MATCH_3} - (${CMAKE_MATCH_4}1) * (${CMAKE_MATCH_5} * 3600 + ${CMAKE_MATCH_6} * 60)")
+
+# The target "packaged" builds what the packages hold and nothing else (the
+# tests, the tools): packaging/package.cmake adds the programs.
+add_custom_target(packaged)
+
 # install_gzipped(<file> <destination> [COMPONENT <name>]): compresses a file
 # made in the build folder with gzip -9n (best compression, no name or time
 # inside: the same bytes on every build) and installs <file>.gz.
@@ -36,5 +52,6 @@ function(install_gzipped file destination)
         DEPENDS "${file}"
         VERBATIM)
     add_custom_target(${target} ALL DEPENDS "${file}.gz")
+    add_dependencies(packaged ${target})
     install(FILES "${file}.gz" DESTINATION "${destination}" COMPONENT "${G_COMPONENT}")
 endfunction()

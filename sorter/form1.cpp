@@ -1,12 +1,13 @@
 #include "form1.h"
 
 #include "form1table.h"
-#include "numbertext.h"
+#include "numberbox.h"
 #include "twips.h"
 #include "classicfont.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -34,7 +35,7 @@ Form1::Form1(QWidget *parent)
     static const bool accessible = (QAccessible::installFactory(windowAccessible), true);
     Q_UNUSED(accessible);
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(form1::kCaption));
+    setWindowTitle(tr(form1::kCaption));
     resize(toPixels(form1::kClientWidthTwips), toPixels(form1::kClientHeightTwips));
 
     setFont(classicFont(FontRole::Text));
@@ -47,7 +48,25 @@ Form1::Form1(QWidget *parent)
     setTabOrderAndFocus(made);
     nameBoxesByTheirLabels();
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    Command1->installEventFilter(this);
 }
+
+// A key held down presses the button once: its repeats are dropped.
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    return watched == Command1 && key && static_cast<QKeyEvent *>(event)->isAutoRepeat();
+}
+
+namespace {
+
+// A text of the table as the user reads it: in the programs' language.
+QString shown(const QString &text)
+{
+    return Form1::tr(text.toUtf8().constData());
+}
+
+} // namespace
 
 // One control for each row of the window's table, in the table's order.
 std::vector<QWidget *> Form1::makeControls()
@@ -57,7 +76,7 @@ std::vector<QWidget *> Form1::makeControls()
         QWidget *w = nullptr;
         switch (row.kind) {
         case form1::ControlKind::Label: {
-            auto *label = new QLabel(row.text, this);
+            auto *label = new QLabel(shown(row.text), this);
             label->setAlignment(row.alignment);
             w = label;
             break;
@@ -69,7 +88,7 @@ std::vector<QWidget *> Form1::makeControls()
             break;
         }
         case form1::ControlKind::PushButton: {
-            auto *button = new QPushButton(row.text, this);
+            auto *button = new QPushButton(shown(row.text), this);
             // Enter presses it when it has the focus, as Space does; Enter
             // and Esc in a box do nothing.
             button->setAutoDefault(true);
@@ -129,44 +148,24 @@ void Form1::nameBoxesByTheirLabels()
             continue;
         QWidget *box = namedControl<QWidget>(row.labelOf);
         namedControl<QLabel>(row.name)->setBuddy(box);
-        box->setAccessibleName(row.text);
+        box->setAccessibleName(shown(row.text));
     }
-}
-
-// Reads the number in `box` into `value`. When the box does not hold a
-// number, says so, puts the focus in the box with its text selected and
-// returns false.
-bool Form1::readBox(QLineEdit *box, const QLabel *label, double &value)
-{
-    const QString typed = box->text();
-    if (const std::optional<double> number = numbertext::parse(typed)) {
-        value = *number;
-        return true;
-    }
-
-    const QString message = numbertext::refusal(label->text(), typed);
-
-    QMessageBox warning(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
-    warning.setTextFormat(Qt::PlainText); // the typed text is shown, never interpreted
-    warning.exec();
-
-    box->setFocus();
-    box->selectAll();
-    return false;
 }
 
 void Form1::Command1_Click()
 {
-    double A = 0, B = 0, C = 0, X = 0;
-
     // The second box goes into C and the third into B, as in the listing;
     // a box that holds no number stops the sort before anything is written.
-    if (!readBox(Text1, Label1, A))
+    const std::optional<double> a = numberbox::read(Text1, Label1->text(), this);
+    if (!a)
         return;
-    if (!readBox(Text2, Label2, C))
+    const std::optional<double> c = numberbox::read(Text2, Label2->text(), this);
+    if (!c)
         return;
-    if (!readBox(Text3, Label3, B))
+    const std::optional<double> b = numberbox::read(Text3, Label3->text(), this);
+    if (!b)
         return;
+    double A = *a, B = *b, C = *c, X = 0;
 
     if (A > B) {
         X = A;

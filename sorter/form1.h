@@ -19,6 +19,9 @@ class Form1 : public QWidget
 public:
     explicit Form1(QWidget *parent = nullptr);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     void Command1_Click();
 
@@ -29,8 +32,6 @@ private:
     void bindMembers();
     void setTabOrderAndFocus(const std::vector<QWidget *> &made);
     void nameBoxesByTheirLabels();
-
-    bool readBox(QLineEdit *box, const QLabel *label, double &value);
 
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;

@@ -5,8 +5,7 @@ namespace form1 {
 namespace {
 
 ControlRow row(ControlKind kind, const char *name, int left, int top, int width, int height,
-               const char *text, Qt::Alignment alignment, int tabIndex,
-               const char *labelOf = "")
+               int tabIndex, const char *labelOf, const char *text, Qt::Alignment alignment)
 {
     return {QString::fromUtf8(name), kind, QRect(left, top, width, height),
             QString::fromUtf8(text), alignment, tabIndex, QString::fromUtf8(labelOf)};
@@ -21,19 +20,25 @@ constexpr Qt::Alignment Centre = Qt::AlignCenter;
 
 } // namespace
 
-// The letters А, В, С of the labels are Cyrillic capitals.
+// The letters А, В, С of the labels are Cyrillic capitals. The texts a user
+// reads are marked for translation in the window's context; the window
+// translates them as it makes its controls.
 const std::vector<ControlRow> &controlInventory()
 {
     static const std::vector<ControlRow> rows = {
-        //  kind        name        Left  Top   Width Height text                   align  tab label of
-        row(Label,      "Label1",   600,  120,  1335, 255,   "Число А=",            Right, 0, "Text1"),
-        row(Label,      "Label2",   600,  600,  1335, 255,   "Число В=",            Right, 1, "Text2"),
-        row(Label,      "Label3",   600,  1080, 1335, 255,   "Число С=",            Right, 2, "Text3"),
-        row(TextBox,    "Text1",    2160, 120,  1575, 285,   "5",                   Left,  3),
-        row(TextBox,    "Text2",    2160, 600,  1575, 285,   "8",                   Left,  4),
-        row(TextBox,    "Text3",    2160, 1080, 1575, 285,   "3",                   Left,  5),
-        row(PushButton, "Command1", 480,  1560, 3255, 375,
-            "Сортировать числа по возрастанию",                                     Centre, 6),
+        //  kind        name        Left  Top   Width Height tab label of
+        //  text                                                           align
+        row(Label,      "Label1",   600,  120,  1335, 255,   0,  "Text1",
+            QT_TRANSLATE_NOOP("Form1", "Число А="),                         Right),
+        row(Label,      "Label2",   600,  600,  1335, 255,   1,  "Text2",
+            QT_TRANSLATE_NOOP("Form1", "Число В="),                         Right),
+        row(Label,      "Label3",   600,  1080, 1335, 255,   2,  "Text3",
+            QT_TRANSLATE_NOOP("Form1", "Число С="),                         Right),
+        row(TextBox,    "Text1",    2160, 120,  1575, 285,   3,  "",      "5", Left),
+        row(TextBox,    "Text2",    2160, 600,  1575, 285,   4,  "",      "8", Left),
+        row(TextBox,    "Text3",    2160, 1080, 1575, 285,   5,  "",      "3", Left),
+        row(PushButton, "Command1", 480,  1560, 3255, 375,   6,  "",
+            QT_TRANSLATE_NOOP("Form1", "Сортировать числа по возрастанию"), Centre),
     };
     return rows;
 }

@@ -29,6 +29,7 @@ const std::vector<ControlRow> &controlInventory();
 // The window's own settings.
 constexpr int kClientWidthTwips = 4200;
 constexpr int kClientHeightTwips = 2040;
-constexpr const char *kCaption = "Сортировка трех чисел (по возрастанию)";
+constexpr const char *kCaption =
+    QT_TRANSLATE_NOOP("Form1", "Сортировка трех чисел (по возрастанию)");
 
 } // namespace form1

@@ -27,7 +27,8 @@ for app in kalumet brivon; do
     done
     desktop=$prefix/share/applications/$id.desktop
     for line in "Categories=Education;ComputerScience;" "Exec=$app" "Icon=$id" \
-                "Actions=projector;" "Name=Для проектора" "Exec=$app --scale fit"; do
+                "Actions=projector;" "Name=For a projector" "Name[ru]=Для проектора" \
+                "Exec=$app --scale fit"; do
         grep -qxF "$line" "$desktop" || { echo "$id.desktop: no line $line"; fail=1; }
     done
     grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
@@ -36,9 +37,9 @@ for app in kalumet brivon; do
         desktop-file-validate "$desktop" || fail=1
     fi
 done
-grep -qx "Name=Демонстрация алгоритма сортировки трех чисел" \
+grep -qx "Name\[ru\]=Демонстрация алгоритма сортировки трех чисел" \
     "$prefix/share/applications/org.kalumet.kalumet.desktop" || { echo "kalumet entry: Name"; fail=1; }
-grep -qx "Name=Сортировка трех чисел (по возрастанию)" \
+grep -qx "Name\[ru\]=Сортировка трех чисел (по возрастанию)" \
     "$prefix/share/applications/org.kalumet.brivon.desktop" || { echo "brivon entry: Name"; fail=1; }
 [ $fail -eq 0 ] || exit 1
 

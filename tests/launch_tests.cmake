@@ -45,3 +45,17 @@ add_scale_test(kalumet_scale_over_variable kalumet 1280x1024x24 1576 1062 --scal
 set_property(TEST kalumet_scale_over_variable APPEND PROPERTY ENVIRONMENT QT_SCALE_FACTOR=3)
 add_scale_test(brivon_scale_variable brivon 1280x1024x24 420 204)
 set_property(TEST brivon_scale_variable APPEND PROPERTY ENVIRONMENT QT_SCALE_FACTOR=1.5)
+
+# The window within reach under a window manager (openbox): scaled beyond
+# the screen (its title bar on the screen, to drag it by), and when the
+# screen shrinks in the middle of a run (the controls named must then stay
+# on the screen).
+function(add_reach_test name screen later controls)
+    add_test(NAME ${name}
+             COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/reachable_window.sh $<TARGET_FILE:kalumet>
+                     ${XWINDOW} ${screen} "${later}" "${controls}" ${ARGN})
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK xvfb TIMEOUT 120)
+endfunction()
+
+add_reach_test(kalumet_reach_scale_3 1920x1080 "" "" --scale 3)
+add_reach_test(kalumet_reach_screen_shrinks 1024x768 800x600 "Text1 Text2 Text3 Сброс Выход")

@@ -1,3 +1,3 @@
 # Tests of the number text both programs share.
 
-add_gui_test(numbertext_test SOURCES tst_numbertext.cpp LIBS numbertext)
+add_gui_test(numbertext_test SOURCES tst_numbertext.cpp LIBS numberbox)

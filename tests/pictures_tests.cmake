@@ -3,10 +3,7 @@
 # the committed files.
 
 add_gui_test(tst_pictures SOURCES tst_pictures.cpp LIBS testsupport)
-target_compile_definitions(tst_pictures PRIVATE SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-
 add_gui_test(tst_icon SOURCES tst_icon.cpp LIBS testsupport)
-target_compile_definitions(tst_icon PRIVATE SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 
 add_test(NAME pictures_regenerate_identical
          COMMAND genpictures --check "${CMAKE_SOURCE_DIR}/demo/pictures")

@@ -8,6 +8,7 @@
 #include "fixtures.h"
 #include "formdemo.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -16,11 +17,12 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <functional>
+
 namespace {
 
 constexpr int kLongestText = 32767; // what a text box holds
 
-QString repeated(char action, int times) { return QString(times, QLatin1Char(action)); }
 
 // Starts the demonstration: the box's text is read as `value`, or refused
 // with a message naming the box. The window follows the model throughout.
@@ -48,6 +50,8 @@ void startWith(FormDemo &form, int index, bool accepted, double value)
 
 } // namespace
 
+Q_DECLARE_METATYPE(std::function<void(QAccessibleInterface *)>)
+
 class ClassroomTest : public QObject
 {
     Q_OBJECT
@@ -70,6 +74,8 @@ private slots:
     void closedMidRun();
     void aboutBoxWhileTheTimerRuns_data();
     void aboutBoxWhileTheTimerRuns();
+    void boxesLockedDuringRun_data();
+    void boxesLockedDuringRun();
 
 private:
     QLocale m_locale;
@@ -316,6 +322,44 @@ void ClassroomTest::aboutBoxWhileTheTimerRuns()
     QTRY_COMPARE_WITH_TIMEOUT(int(form.stepCounter()), 0, 20000);
     QVERIFY(model.play(repeated('T', int(ticks.count()) - seen)));
     QCOMPARE(differences(form, model), QStringList());
+}
+
+// Assistive technology can set a box's text even while it is disabled. In
+// the middle of a run every way of doing so is refused: the box keeps its
+// text, and the run reads and writes back the numbers it started with.
+void ClassroomTest::boxesLockedDuringRun_data()
+{
+    using Edit = std::function<void(QAccessibleInterface *)>;
+    QTest::addColumn<Edit>("edit");
+    QTest::newRow("value set") << Edit([](QAccessibleInterface *box) {
+        box->setText(QAccessible::Value, QStringLiteral("abc"));
+    });
+    QTest::newRow("text replaced") << Edit([](QAccessibleInterface *box) {
+        box->editableTextInterface()->replaceText(0, 1, QStringLiteral("abc"));
+    });
+    QTest::newRow("text inserted") << Edit([](QAccessibleInterface *box) {
+        box->editableTextInterface()->insertText(0, QStringLiteral("9"));
+    });
+    QTest::newRow("text deleted") << Edit([](QAccessibleInterface *box) {
+        box->editableTextInterface()->deleteText(0, 1);
+    });
+}
+
+void ClassroomTest::boxesLockedDuringRun()
+{
+    QFETCH(std::function<void(QAccessibleInterface *)>, edit);
+    FormDemo form;
+    DemoModel model;
+    PLAY(form, u"SNNN", &model); // A read; B and C not yet
+    for (int i = 0; i < 3; ++i) {
+        edit(QAccessible::queryAccessibleInterface(inputBox(form, i)));
+        QCOMPARE(inputBox(form, i)->text(), model.boxes[std::size_t(i)].text);
+    }
+    PLAY(form, repeated('N', 21), &model);
+    QCOMPARE(differences(form, model), QStringList());
+    // Idle again, the boxes take edits.
+    edit(QAccessible::queryAccessibleInterface(form.Text3()));
+    QVERIFY(form.Text3()->text() != model.boxes[2].text);
 }
 
 QTEST_MAIN(ClassroomTest)

@@ -91,6 +91,15 @@ void TestCommandLine::options_data()
                               .arg(value))
             << false;
 
+    // With no display: said in Russian, status 1, no core dump.
+    const QString noScreen = QStringLiteral(": нет экрана, на котором можно показать окно: "
+                                            "переменные DISPLAY и WAYLAND_DISPLAY не заданы. ");
+    QTest::newRow("no display") << k << QStringList{} << 1 << nothing
+                                << "\\A" + k + QRegularExpression::escape(noScreen) << false;
+    QTest::newRow("no display for scale fit") << b << QStringList{"--scale", "fit"} << 1 << nothing
+                                              << "\\A" + b + QRegularExpression::escape(noScreen)
+                                              << false;
+
     QTest::newRow("no options") << k << QStringList{} << 0 << nothing << nothing << true;
     for (const char *value : {"1", "1.5", "1,5", "4", "fit"})
         QTest::addRow("scale %s", value) << k << QStringList{"--scale", value} << 0 << nothing
@@ -118,8 +127,10 @@ void TestCommandLine::options()
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
     env.remove(QStringLiteral("QT_SCALE_FACTOR"));
-    if (!window)
+    if (!window) {
         env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    }
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(binary(program), args);

@@ -3,6 +3,7 @@
 // each image, and the PNG sizes made from it.
 
 #include "pixelrules.h"
+#include "sourcetree.h"
 
 #include <QFile>
 #include <QImage>
@@ -12,7 +13,6 @@ using namespace colours;
 
 namespace {
 
-QString sourcePath(const QString &relative) { return QStringLiteral(SOURCE_DIR "/") + relative; }
 
 struct DirEntry
 {

@@ -5,6 +5,7 @@
 // text and the icon in the title bar have checks of their own.
 
 #include "pixelrules.h"
+#include "sourcetree.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -16,7 +17,6 @@ using namespace colours;
 
 namespace {
 
-QString sourcePath(const QString &relative) { return QStringLiteral(SOURCE_DIR "/") + relative; }
 
 QImage loadPicture(const QString &name)
 {

@@ -23,7 +23,6 @@
 
 namespace {
 
-QString repeated(char action, int times) { return QString(times, QLatin1Char(action)); }
 
 } // namespace
 
@@ -160,42 +159,72 @@ void RunControlsTest::keyboard_data()
     QTest::addColumn<QString>("setup");
     QTest::addColumn<QString>("focused"); // the control the key goes to
     QTest::addColumn<int>("key");         // 0: a tick of the timer instead
-    QTest::addColumn<QString>("action");  // what the model does: a letter of play(), or none
+    QTest::addColumn<int>("times");       // presses of the key, or repeats of a held key
+    QTest::addColumn<bool>("held");       // auto-repeated, as a key held down
+    QTest::addColumn<QStringList>("numbers"); // typed into the boxes first, if any
+    QTest::addColumn<QString>("action");  // what the model does: letters of play(), or none
     QTest::addColumn<QString>("gained");  // the controls that take the focus, in turn
 
     const int Return = Qt::Key_Return, Enter = Qt::Key_Enter, Space = Qt::Key_Space;
     const QString lastStep = QStringLiteral("S") + repeated('N', 23);
     const QString lastTick = QStringLiteral("SNKG") + repeated('T', 22);
+    const auto row = [](const char *name, const QString &setup, const char *focused, int key,
+                        const QString &action, const char *gained, int times = 1,
+                        bool held = false, const QStringList &numbers = {}) {
+        QTest::newRow(name) << setup << focused << key << times << held << numbers << action
+                            << gained;
+    };
 
-    QTest::newRow("start by Return") << "" << "Command1" << Return << "S" << "Cmd_Next";
-    QTest::newRow("start by Enter") << "" << "Command1" << Enter << "S" << "Cmd_Next";
-    QTest::newRow("start by Space") << "" << "Command1" << Space << "S" << "Cmd_Next";
-    QTest::newRow("Вперед") << "S" << "Cmd_Next" << Return << "N" << "";
-    QTest::newRow("Вперед, the last step") << lastStep << "Cmd_Next" << Return << "N" << "Command1";
-    QTest::newRow("Назад") << "SNKK" << "Cmd_Preview" << Return << "B" << "";
-    QTest::newRow("box cleared by Space") << "SN" << "Check1" << Space << "K" << "";
-    QTest::newRow("Продолжить") << "SNK" << "Cmd_Goto" << Return << "G" << "Cmd_Stop";
-    QTest::newRow("Стоп") << "SNKG" << "Cmd_Stop" << Return << "P" << "Cmd_Goto";
-    QTest::newRow("Стоп by Space") << "SNKG" << "Cmd_Stop" << Space << "P" << "Cmd_Goto";
-    QTest::newRow("Сброс mid-run") << "SNN" << "Cmd_Reset" << Return << "R" << "Command1";
-    QTest::newRow("Сброс when idle") << "" << "Cmd_Reset" << Return << "R" << "Command1";
-    QTest::newRow("last tick, Стоп focused") << lastTick << "Cmd_Stop" << 0 << "T" << "Command1";
-    QTest::newRow("last tick, the box focused") << lastTick << "Check1" << 0 << "T" << "Command1";
-    QTest::newRow("Return in a box") << "" << "Text2" << Return << "" << "";
+    row("start by Return", "", "Command1", Return, "S", "Cmd_Next");
+    row("start by Enter", "", "Command1", Enter, "S", "Cmd_Next");
+    row("start by Space", "", "Command1", Space, "S", "Cmd_Next");
+    row("Вперед", "S", "Cmd_Next", Return, "N", "");
+    row("Вперед, the last step", lastStep, "Cmd_Next", Return, "N", "Text1");
+    row("Назад", "SNKK", "Cmd_Preview", Return, "B", "");
+    row("box cleared by Space", "SN", "Check1", Space, "K", "");
+    row("Продолжить", "SNK", "Cmd_Goto", Return, "G", "Cmd_Stop");
+    row("Стоп", "SNKG", "Cmd_Stop", Return, "P", "Cmd_Goto");
+    row("Стоп by Space", "SNKG", "Cmd_Stop", Space, "P", "Cmd_Goto");
+    row("Сброс mid-run", "SNN", "Cmd_Reset", Return, "R", "Command1");
+    row("Сброс when idle", "", "Cmd_Reset", Return, "R", "Command1");
+    row("last tick, Стоп focused", lastTick, "Cmd_Stop", 0, "T", "Text1");
+    row("last tick, the box focused", lastTick, "Check1", 0, "T", "Text1");
+    row("Return in a box", "", "Text2", Return, "", "");
+    // One Enter too many, or thirty, leave the finished demonstration on
+    // the screen: after the last step the focus is in the first box.
+    const struct
+    {
+        const char *name;
+        QStringList numbers;
+        int steps;
+    } paths[] = {{"24 steps", {"5", "4", "3"}, 24},
+                 {"21 steps", {"4", "5", "3"}, 21},
+                 {"15 steps", {"3", "4", "5"}, 15}};
+    for (const auto &path : paths)
+        row(path.name, "", "Command1", Return, QStringLiteral("S") + repeated('N', path.steps),
+            "Cmd_Next Text1", 30, false, path.numbers);
+    // A key held down presses the sort button once, if at all.
+    row("Return held on the sort button", "", "Command1", Return, "", "", 30, true);
+    row("Return held to the end of a run", lastStep, "Cmd_Next", Return, "N", "Text1", 10, true);
 }
 
-// The keyboard: Enter presses the focused button, and the focus moves on to
-// the control of the next action, never through the check box or "Сброс".
 void RunControlsTest::keyboard()
 {
     QFETCH(QString, setup);
     QFETCH(QString, focused);
     QFETCH(int, key);
+    QFETCH(int, times);
+    QFETCH(bool, held);
+    QFETCH(QStringList, numbers);
     QFETCH(QString, action);
     QFETCH(QString, gained);
 
     FormDemo form;
     DemoModel model;
+    for (int i = 0; i < numbers.size(); ++i) {
+        inputBox(form, i)->setText(numbers[i]);
+        model.type(i, numbers[i], numbers[i].toDouble());
+    }
     form.Timer1()->blockSignals(true); // only the test's ticks
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -210,15 +239,27 @@ void RunControlsTest::keyboard()
             took << now->objectName();
     });
 
-    if (key)
-        QTest::keyClick(form.windowHandle(), Qt::Key(key));
-    else
-        form.Timer1_Timer();
+    for (int i = 0; i < times; ++i) {
+        if (!key) {
+            form.Timer1_Timer();
+        } else if (held) { // the repeats of a key held down, to whatever has the focus
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(QApplication::focusWidget(), &press);
+            QApplication::sendEvent(QApplication::focusWidget(), &release);
+        } else {
+            QTest::keyClick(form.windowHandle(), Qt::Key(key));
+        }
+    }
 
-    QVERIFY(action.isEmpty() || model.act(action.at(0)));
+    for (const QChar a : action)
+        QVERIFY(model.act(a));
     QCOMPARE(differences(form, model), QStringList());
     QCOMPARE(took.join(QLatin1Char(' ')), gained);
-    QCOMPARE(QApplication::focusWidget()->objectName(), gained.isEmpty() ? focused : gained);
+    QCOMPARE(QApplication::focusWidget()->objectName(),
+             gained.isEmpty() ? focused : gained.section(QLatin1Char(' '), -1));
+    if (gained.endsWith(QLatin1String("Text1")))
+        QCOMPARE(form.Text1()->selectedText(), form.Text1()->text());
 }
 
 void RunControlsTest::esc_data()

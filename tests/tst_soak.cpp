@@ -47,7 +47,8 @@ qint64 residentBytes()
     return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : -1;
 }
 
-// Counts the timer events that reach one window or anything inside it.
+// Counts the timer events that reach one window or anything inside it
+// but its text boxes.
 class TimerEventCounter : public QObject
 {
 public:
@@ -61,7 +62,9 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Timer) {
+        // The caret blinks in a box that has the focus, as it does after
+        // a run; nothing else may tick.
+        if (event->type() == QEvent::Timer && !qobject_cast<QLineEdit *>(watched->parent())) {
             for (QObject *o = watched; o; o = o->parent())
                 if (o == m_window) {
                     ++m_count;

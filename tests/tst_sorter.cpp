@@ -77,6 +77,9 @@ void SorterTest::sort_data()
     row("ru fractions", russian, {"-1", "0,5", "-2"}, {"-2", "-1", "0,5"});
     row("ru dot", russian, {"1.5", "1", "2"}, {"1", "1,5", "2"});
     row("C", QLocale::c(), {"0.25", "-3", "0.125"}, {"-3", "0.125", "0.25"});
+    // Pasted from a spreadsheet, with group separators.
+    row("ru grouped", russian, {"1\u00a0000", "1 000,5", "999"}, {"999", "1000", "1000,5"});
+    row("en grouped", english, {"1,000", "-2,000.5", "10"}, {"-2000.5", "10", "1000"});
     row("pasted with line breaks and tabs", russian, {"5\n", "\t2,5\t", "\r\n1\r\n"},
         {"1", "2,5", "5"});
     row("a box filled with zeros", english, {QString(32766, QChar('0')) + "7", "1", "2"},
@@ -155,6 +158,8 @@ void SorterTest::refused_data()
                                   << tooLarge.arg(a, "1e999", "2.5");
     QTest::newRow("en 1,5") << english << QStringList{"5", "1,5", "3"} << 1
                             << notNumber.arg(b, "1,5", "2.5");
+    QTest::newRow("ru misplaced group separator") << russian << QStringList{"5", "10 00,5", "3"}
+                                                  << 1 << notNumber.arg(b, "10 00,5", "2,5");
     QTest::newRow("ru letters") << russian << QStringList{"5", "8", "x"} << 2
                                 << notNumber.arg(c, "x", "2,5");
     QTest::newRow("first bad box") << english << QStringList{"5", "abc", ""} << 1
@@ -216,25 +221,30 @@ void SorterTest::keys_data()
 {
     QTest::addColumn<QString>("control"); // the focused control
     QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("held");       // auto-repeated, as a key held down
     QTest::addColumn<bool>("sorts");
 
     // Enter and Esc in a box do nothing; Enter and Space press the focused
-    // button, which keeps the focus.
+    // button, which keeps the focus; a key held down doesn't.
     for (const char *box : {"Text1", "Text3"}) {
-        QTest::addRow("Return in %s", box) << box << int(Qt::Key_Return) << false;
-        QTest::addRow("Enter in %s", box) << box << int(Qt::Key_Enter) << false;
-        QTest::addRow("Esc in %s", box) << box << int(Qt::Key_Escape) << false;
+        QTest::addRow("Return in %s", box) << box << int(Qt::Key_Return) << false << false;
+        QTest::addRow("Enter in %s", box) << box << int(Qt::Key_Enter) << false << false;
+        QTest::addRow("Esc in %s", box) << box << int(Qt::Key_Escape) << false << false;
     }
-    QTest::newRow("Return on the button") << "Command1" << int(Qt::Key_Return) << true;
-    QTest::newRow("Enter on the button") << "Command1" << int(Qt::Key_Enter) << true;
-    QTest::newRow("Space on the button") << "Command1" << int(Qt::Key_Space) << true;
-    QTest::newRow("Esc on the button") << "Command1" << int(Qt::Key_Escape) << false;
+    QTest::newRow("Return on the button") << "Command1" << int(Qt::Key_Return) << false << true;
+    QTest::newRow("Enter on the button") << "Command1" << int(Qt::Key_Enter) << false << true;
+    QTest::newRow("Space on the button") << "Command1" << int(Qt::Key_Space) << false << true;
+    QTest::newRow("Esc on the button") << "Command1" << int(Qt::Key_Escape) << false << false;
+    QTest::newRow("Return held on the button") << "Command1" << int(Qt::Key_Return) << true
+                                               << false;
+    QTest::newRow("Space held on the button") << "Command1" << int(Qt::Key_Space) << true << false;
 }
 
 void SorterTest::keys()
 {
     QFETCH(QString, control);
     QFETCH(int, key);
+    QFETCH(bool, held);
     QFETCH(bool, sorts);
 
     Form1 form;
@@ -242,7 +252,14 @@ void SorterTest::keys()
     QVERIFY(QTest::qWaitForWindowActive(&form));
     auto *focused = form.findChild<QWidget *>(control);
     focused->setFocus();
-    QTest::keyClick(form.windowHandle(), Qt::Key(key));
+    if (held) {
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent repeat(type, key, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(focused, &repeat);
+        }
+    } else {
+        QTest::keyClick(form.windowHandle(), Qt::Key(key));
+    }
     QCoreApplication::processEvents();
 
     const QList<QLineEdit *> text = boxes(form);

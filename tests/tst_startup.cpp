@@ -2,11 +2,13 @@
 // and icon built into the program.
 
 #include "builtinimages.h"
+#include "programicon.h"
 #include "demoprogram.h"
 #include "formdemo.h"
 #include "sorterprogram.h"
 #include "inventory.h"
 #include "programiconpixels.h"
+#include "sourcetree.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -107,7 +109,7 @@ void StartupTest::builtInPictures()
     QFETCH(const RawImage *, raw);
     QFETCH(QString, file);
 
-    const QImage committed(QStringLiteral(SOURCE_DIR "/") + file);
+    const QImage committed(sourcePath(file));
     QVERIFY(!committed.isNull());
     const QImage built = builtInImage(*raw);
     QCOMPARE(built.convertToFormat(QImage::Format_ARGB32_Premultiplied),
@@ -123,7 +125,7 @@ void StartupTest::windowIcon()
     QCOMPARE(icon.availableSizes(), sizes);
     for (const QSize &size : sizes)
         QCOMPARE(icon.pixmap(size).toImage(),
-                 QImage(QStringLiteral(SOURCE_DIR "/icon/program-%1.png").arg(size.width()))
+                 QImage(sourcePath(QStringLiteral("icon/program-%1.png")).arg(size.width()))
                      .convertToFormat(icon.pixmap(size).toImage().format()));
 }
 

@@ -24,8 +24,8 @@ const QRect SorterFrame(68, 56, 248, 148);
 
 struct DesktopIcon
 {
-    QString line1;
-    QString line2;
+    const char *line1; // the caption's two lines
+    const char *line2;
     Pictogram draw;
 };
 
@@ -71,8 +71,8 @@ void drawDesktopIcons(QPainter &p)
         p.setFont(smoothed(textFont()));
         p.setPen(Qt::white);
         const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip;
-        p.drawText(QRect(cellX, cellY + 37, columnPitch, 13), flags, icons[i].line1);
-        p.drawText(QRect(cellX, cellY + 50, columnPitch, 13), flags, icons[i].line2);
+        p.drawText(QRect(cellX, cellY + 37, columnPitch, 13), flags, QString::fromUtf8(icons[i].line1));
+        p.drawText(QRect(cellX, cellY + 50, columnPitch, 13), flags, QString::fromUtf8(icons[i].line2));
     }
 }
 

@@ -11,9 +11,9 @@ QList<picturekit::OutputFile> generate()
 {
     using namespace picturekit;
     QList<OutputFile> files{
-        {"program.ico", icoFile({programIcon32Mono(), programIcon32(), programIcon16()})}};
+        {QStringLiteral("program.ico"), icoFile({programIcon32Mono(), programIcon32(), programIcon16()})}};
     for (int size : {16, 32, 48, 64, 128, 256})
-        files.append({QString("program-%1.png").arg(size), pngFile(programIconPng(size))});
+        files.append({QStringLiteral("program-%1.png").arg(size), pngFile(programIconPng(size))});
     return files;
 }
 

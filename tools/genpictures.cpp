@@ -11,9 +11,9 @@ QList<picturekit::OutputFile> generate()
 {
     using namespace picturekit;
     return {
-        {"flowchart.bmp", bmpFile(flowchartPicture())},
-        {"sorter_window.bmp", bmpFile(sorterWindowPicture())},
-        {"desktop.bmp", bmpFile(desktopPicture())},
+        {QStringLiteral("flowchart.bmp"), bmpFile(flowchartPicture())},
+        {QStringLiteral("sorter_window.bmp"), bmpFile(sorterWindowPicture())},
+        {QStringLiteral("desktop.bmp"), bmpFile(desktopPicture())},
     };
 }
 

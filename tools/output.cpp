@@ -23,6 +23,18 @@ QByteArray encodedImage(const QImage &image, const char *format)
     return bytes;
 }
 
+QByteArray bmpFile(const QImage &image)
+{
+    // Qt's BMP writer stores RGB32 as plain 24-bit rows, bottom-up, with a
+    // BITMAPINFOHEADER and no palette. Fix the resolution so that the header
+    // does not depend on the screen the generator runs on.
+    QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const int dotsPerMeter = 3780; // 96 dpi
+    rgb.setDotsPerMeterX(dotsPerMeter);
+    rgb.setDotsPerMeterY(dotsPerMeter);
+    return encodedImage(rgb, "bmp");
+}
+
 int writeOrCheck(const char *tool, int argc, char *argv[], QList<OutputFile> (*generate)())
 {
     // Text is drawn off screen; no display is needed.

@@ -17,6 +17,10 @@ struct OutputFile
 // An image encoded as a file of the given format ("bmp", "png").
 QByteArray encodedImage(const QImage &image, const char *format);
 
+// A plain uncompressed 24-bit bottom-up BMP file at 96 dpi, as the three
+// pictures are stored.
+QByteArray bmpFile(const QImage &image);
+
 // Command line: <tool> <folder> writes the files into folder;
 // <tool> --check <folder> compares them with the files there and reports
 // each one that differs. Returns the process exit code.

@@ -3,7 +3,6 @@
 // the live input boxes and button, and the desktop around that window.
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
 
 namespace picturekit {
@@ -11,8 +10,5 @@ namespace picturekit {
 QImage flowchartPicture();     // 266 x 531
 QImage sorterWindowPicture();  // 243 x 163
 QImage desktopPicture();       // 296 x 222
-
-// A plain uncompressed 24-bit bottom-up BMP file at 96 dpi.
-QByteArray bmpFile(const QImage &image);
 
 } // namespace picturekit

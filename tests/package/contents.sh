@@ -30,7 +30,7 @@ check ".deb holds the install list" diff -u "$work/deb.want" "$work/deb.has"
 check ".rpm holds the install list" diff -u "$work/rpm.want" "$work/rpm.has"
 
 { key_files; echo /usr/share/doc/kalumet/copyright; echo /usr/share/doc/kalumet/changelog.gz; } >"$work/deb.key"
-{ key_files; echo /usr/share/licenses/kalumet/LICENSE; } >"$work/rpm.key"
+{ key_files; echo /usr/share/licenses/kalumet/LICENSE; echo /usr/share/licenses/kalumet/NOTICE; } >"$work/rpm.key"
 for format in deb rpm; do
     missing=$(lacks "$work/$format.has" "$work/$format.key")
     check ".$format lacks: $missing" test -z "$missing"
@@ -38,11 +38,26 @@ done
 
 owned=$(rpm_entries d | grep -vx /usr/share/licenses/kalumet)
 check ".rpm owns folders of the system: $owned" test -z "$owned"
-check ".rpm marks its licence file" test "$(rpm -qpL "$rpm")" = /usr/share/licenses/kalumet/LICENSE
+check ".rpm marks its licence files" test "$(rpm -qpL "$rpm" | sort | tr '\n' ' ')" = \
+    "/usr/share/licenses/kalumet/LICENSE /usr/share/licenses/kalumet/NOTICE "
+
+# What the packages unpack to: the licence's full text, copied from the
+# build machine, and programs that carry no run path.
+dpkg-deb -x "$deb" "$work/deb"
+mkdir "$work/rpm"
+rpm2cpio "$rpm" | (cd "$work/rpm" && cpio -idm --quiet)
+gpl=$(sed -n 's/^KALUMET_GPL_TEXT:FILEPATH=//p' "$build/CMakeCache.txt")
+check ".rpm's LICENSE is $gpl" cmp "$gpl" "$work/rpm/usr/share/licenses/kalumet/LICENSE"
+check "$gpl is the licence's full text" grep -q "END OF TERMS AND CONDITIONS" "$gpl"
+for program in "$work"/deb/usr/bin/* "$work"/rpm/usr/bin/*; do
+    path=$(readelf -d "$program" | grep -E 'R(UN)?PATH')
+    check "${program#"$work"/} has no run path: $path" test -z "$path"
+done
 
 # Requirements found in the binaries: Qt's libraries by their sonames.
 rpm -qpR "$rpm" >"$work/rpm.req"
 depends=$(dpkg-deb -f "$deb" Depends)
+check ".rpm requires the icon theme it installs into" grep -qx hicolor-icon-theme "$work/rpm.req"
 for lib in Core Gui Widgets; do
     check ".rpm requires libQt6$lib" grep -q "^libQt6$lib\.so\.6(" "$work/rpm.req"
     lower=$(echo "$lib" | tr '[:upper:]' '[:lower:]')

@@ -51,6 +51,11 @@ QString enabledControls(const FormDemo &form)
     return on.join(QLatin1Char(' '));
 }
 
+QString repeated(char action, int times)
+{
+    return QString(times, QLatin1Char(action));
+}
+
 QAbstractButton *buttonOf(const FormDemo &form, QChar action)
 {
     switch (action.unicode()) {

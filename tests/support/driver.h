@@ -31,6 +31,9 @@ QString enabledControls(const FormDemo &form);
 // null for any other letter.
 QAbstractButton *buttonOf(const FormDemo &form, QChar action);
 
+// An action `times` over, as play() takes it: repeated('N', 24).
+QString repeated(char action, int times);
+
 // How play() presses a button: with the mouse, as a user does (the button
 // is drawn down and up again), or by its click(), several times faster, for
 // long runs.

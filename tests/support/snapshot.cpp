@@ -15,9 +15,7 @@ QString colourName(const Colour &c)
 
 QString memoryText(const VariantNumber &v)
 {
-    return QStringLiteral("%1:%2")
-        .arg(v.type() == VariantNumber::Type::Integer ? "int" : "double")
-        .arg(v.toDouble());
+    return QString::number(v.toDouble());
 }
 
 } // namespace

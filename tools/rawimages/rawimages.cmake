@@ -10,6 +10,11 @@ if(NOT RAWIMAGES_COMMAND)
     set(RAWIMAGES_DEPENDS rawimages)
 endif()
 
+# The header the made arrays are declared with, and that draws them.
+add_library(builtinimages INTERFACE)
+target_include_directories(builtinimages INTERFACE "${CMAKE_CURRENT_LIST_DIR}")
+target_link_libraries(builtinimages INTERFACE Qt6::Gui)
+
 # add_raw_images(<target> <header> <name>=<image file>...): builds the
 # images' pixels into <target> as `extern const RawImage <name>`, declared
 # in the generated <header>, which <target> and whatever links it include.
@@ -34,4 +39,5 @@ function(add_raw_images target header)
     set_source_files_properties("${dir}/${header}" "${dir}/${stem}.cpp" PROPERTIES SKIP_AUTOGEN ON)
     target_sources(${target} PRIVATE "${dir}/${header}" "${dir}/${stem}.cpp")
     target_include_directories(${target} PUBLIC "${dir}")
+    target_link_libraries(${target} PUBLIC builtinimages)
 endfunction()

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
 
-// A picture built into the program as the pixels it is painted with: an
-// array made at build time from the committed image file (tools/rawimages,
-// add_raw_images()). Showing it needs no file, no decoder and no copy.
+// A picture built into a program as the pixels it is painted with: an
+// array that rawimages makes at build time from the committed image file
+// (add_raw_images() in rawimages.cmake), declared in a header that includes
+// this one. Showing it needs no file, no decoder and no copy.
 struct RawImage
 {
     int width;
@@ -68,11 +68,3 @@ inline void drawBuiltIn(QPainter &painter, const QPoint &at, const QPixmap &pict
                           QRect(cut.left() - at.x(), 0, cut.width(), lines));
     }
 }
-
-// The program icon for the window: the sizes a window's frame, the task
-// bar and the task switcher draw, built into every program that links the
-// programicon library. The larger sizes are left to the installed icon
-// theme: every size given here goes to the window system with the window,
-// and all six (358 KB) would hold up its first showing by about 10 ms on an
-// X server.
-QIcon programWindowIcon();

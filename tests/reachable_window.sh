@@ -1,0 +1,93 @@
+#!/bin/sh
+# kalumet's window stays within reach under a window manager (openbox) on a
+# private Xvfb server: the frame's top-left corner, and so the title bar, in
+# the work area, and the named controls with their centres on the screen,
+# once the window is shown and, given a second size, again after the screen
+# changes to it in the middle of an automatic run, which must go on.
+# Controls: Text1 Text2 Text3 (the boxes), Сброс, Выход.
+#
+# Xvfb resizes through RandR only below the size it started with: it starts
+# at 1920x1080 and each size is a mode added to its output and set with the
+# framebuffer (xrandr --newmode, --addmode, --output --mode --fb).
+# usage: reachable_window.sh <kalumet> <xwindow tool> <screen WxH> <WxH mid-run or ""> "<controls>" [args...]
+set -u
+prog=$1 xwindow=$2 size=$3 later=$4 controls=$5
+shift 5
+XVFB_SCREEN=1920x1080x24
+. "$(dirname "$0")/xvfb_lib.sh"
+for tool in openbox xrandr; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "missing $tool"; exit 1; }
+done
+
+screen() { # WxH
+    w=${1%x*} h=${1#*x}
+    output=$(xrandr | awk '/ connected/ { print $1; exit }')
+    xrandr --newmode "m$1" 0 "$w" "$w" "$w" "$w" "$h" "$h" "$h" "$h" 2>/dev/null
+    xrandr --addmode "$output" "m$1" && xrandr --output "$output" --mode "m$1" --fb "$1" \
+        || { echo "xrandr could not make the screen $1"; exit 1; }
+}
+
+# The centre of a control in the window at scale 1.
+centre() {
+    case $1 in
+        Text1) echo 684 97 ;; Text2) echo 684 129 ;; Text3) echo 684 161 ;;
+        Сброс) echo 728 436 ;; Выход) echo 728 468 ;;
+        *) echo "unknown control $1" >&2; exit 2 ;;
+    esac
+}
+
+# Empty if the window is within reach, else what is out of it.
+out_of_reach() {
+    info=$(xwininfo -id "$win")
+    get() { echo "$info" | sed -n "s/^ *$1: *//p"; }
+    x=$(get "Absolute upper-left X") y=$(get "Absolute upper-left Y") width=$(get Width)
+    # left, right, top, bottom
+    set -- $(xprop -id "$win" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,) 0 0 0 0
+    fx=$((x - $1)) fy=$((y - $3))
+    # A scaled window is placed in whole logical pixels, its frame's border
+    # in device pixels: the corner may be out by 2 pixels of rounding.
+    set -- $(xprop -root _NET_WORKAREA | sed -n 's/.*= //p' | tr -d ,)
+    [ "$fx" -ge $(($1 - 2)) ] && [ "$fx" -lt $(($1 + $3)) ] && [ "$fy" -ge $(($2 - 2)) ] && [ "$fy" -lt $(($2 + $4)) ] \
+        || echo "the frame's corner ($fx, $fy) is outside the work area $3x$4+$1+$2"
+    root=$(xwininfo -root)
+    sw=$(echo "$root" | sed -n 's/^ *Width: *//p') sh=$(echo "$root" | sed -n 's/^ *Height: *//p')
+    for c in $controls; do
+        set -- $(centre "$c")
+        cx=$((x + $1 * width / 788)) cy=$((y + $2 * width / 788)) # scaled as the window is
+        [ "$cx" -ge 0 ] && [ "$cx" -lt "$sw" ] && [ "$cy" -ge 0 ] && [ "$cy" -lt "$sh" ] \
+            || echo "$c at ($cx, $cy) is off the screen ${sw}x$sh"
+    done
+}
+
+# Waits up to 5 s for the window to be within reach.
+expect_reachable() {
+    i=0
+    while out=$(out_of_reach) && [ -n "$out" ]; do
+        i=$((i + 1)); [ $i -gt 25 ] && { echo "$1: $out"; exit 1; }
+        sleep 0.2
+    done
+}
+
+start_xvfb
+screen "$size"
+XDG_CONFIG_HOME="$runtime" openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+trap 'kill "$wm" 2>/dev/null; cleanup' EXIT INT TERM
+i=0
+until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; do
+    i=$((i + 1)); [ $i -gt 50 ] && { echo "openbox did not start"; exit 1; }
+    sleep 0.1
+done
+
+start_program "$prog" "$@"
+find_window "Демонстрация алгоритма сортировки трех чисел"
+expect_reachable "shown on $size"
+echo "shown on $size within reach"
+[ -z "$later" ] && exit 0
+
+start_automatic_run
+changing "$xwindow" || { echo "the automatic run did not start"; exit 1; }
+screen "$later"
+expect_reachable "after the screen became $later"
+changing "$xwindow" || { echo "the run stopped after the screen became $later"; exit 1; }
+echo "within reach after the screen became $later, the run going on"
