@@ -7,7 +7,8 @@
 #              neither a file nor the uninstall entry behind
 #   portable   both programs run from the unpacked .zip in a folder whose
 #              path has spaces and Cyrillic letters, and write nothing
-#              beside themselves nor into the registry
+#              beside themselves nor into the registry; --version and a
+#              refused option answer with Linux's texts and status
 # usage: release_test.sh installer|portable <package folder> <version> <xwindow>
 set -u
 mode=$1 packages=$2 version=$3 xwindow=$4
@@ -129,6 +130,14 @@ portable)
             cat "$scratch/$key.reg"
         done
     }
+    # The command line answers on the output it is given, with Linux's status.
+    out=$(wine "$program_dir/kalumet.exe" --version | tr -d '\r')
+    [ "$out" = "kalumet $version" ] || fail "kalumet --version printed '$out'"
+    wine "$program_dir/brivon.exe" --bogus 2>"$scratch/refused"
+    status=$?
+    [ $status -eq 2 ] && grep -q -- "--bogus" "$scratch/refused" \
+        || fail "brivon --bogus ended with $status: $(cat "$scratch/refused")"
+    wineserver -w
     (cd "$folder" && find . | sort) > "$scratch/files-before"
     export_registry > "$scratch/registry-before"
     (cd "$scratch" && check_kalumet "$program_dir/kalumet.exe" && check_brivon "$program_dir/brivon.exe") \
