@@ -27,6 +27,7 @@ FormDemo::FormDemo(QWidget *parent)
                           | Qt::WindowCloseButtonHint)
 {
     installDemoAccessibility();
+    loadClassicFaces({FontRole::Text, FontRole::Bold, FontRole::Heading});
     setWindowTitle(tr(formdemo::kCaption));
 
     // The pictures are drawn in the standard colour scheme, so the window

@@ -5,6 +5,8 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 
+#include <optional>
+
 namespace {
 
 struct Role
@@ -34,9 +36,13 @@ QFont makeFont(FontRole role)
 {
     const Role r = roleOf(role);
     const QString family = classicFamily(role);
-    QFont font = family.isEmpty() ? QGuiApplication::font() : QFont(family);
-    if (!family.isEmpty())
+    // The application's font with the classic face: a font of the family
+    // alone would be matched anew, with an engine of its own, as it is drawn.
+    QFont font = QGuiApplication::font();
+    if (!family.isEmpty()) {
+        font.setFamily(family);
         font.setStyleStrategy(QFont::NoAntialias);
+    }
     font.setPixelSize(r.pixels);
     font.setWeight(r.weight);
     return font;
@@ -56,10 +62,19 @@ QString classicFamily(FontRole role)
     return wineFontFamily(QString::fromLatin1(r.file));
 }
 
+void loadClassicFaces(std::initializer_list<FontRole> roles)
+{
+    for (FontRole role : roles)
+        classicFamily(role);
+}
+
 QFont classicFont(FontRole role)
 {
-    // Asked for at every paint of a label: made once.
-    static const QFont fonts[] = {makeFont(FontRole::Text), makeFont(FontRole::Bold),
-                                  makeFont(FontRole::Heading), makeFont(FontRole::ScalableText)};
-    return fonts[int(role)];
+    // Asked for at every paint of a label: each made once, when first asked
+    // for, so that a program loads only the faces it writes in.
+    static std::optional<QFont> fonts[4];
+    std::optional<QFont> &font = fonts[int(role)];
+    if (!font)
+        font = makeFont(role);
+    return *font;
 }

@@ -9,6 +9,8 @@
 #include <QFont>
 #include <QString>
 
+#include <initializer_list>
+
 enum class FontRole {
     Text,         // a window's text: MS Sans Serif, 11 px (8.25 pt at 96 dpi)
     Bold,         // bold labels, the pictured windows' titles: Tahoma Bold, 11 px
@@ -28,3 +30,9 @@ QFont classicFont(FontRole role);
 // The family of the classic face behind a role, registered with the
 // application; empty where the face is missing.
 QString classicFamily(FontRole role);
+
+// Registers the faces of all these roles with the application at once. A
+// program that writes in several faces calls it before it shows any text:
+// a face registered once text is shaped makes Qt load every font in use
+// anew.
+void loadClassicFaces(std::initializer_list<FontRole> roles);
