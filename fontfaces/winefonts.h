@@ -6,8 +6,12 @@
 #include <QStringList>
 
 // The folders the faces are looked for in: "wine/fonts" in each of the
-// system's data folders, first match first.
+// system's data folders, first match first; for a Windows program under
+// Wine, Wine's own font folder on the host.
 QStringList wineFontFolders();
+
+// Whether this is a Windows program running under Wine.
+bool runsUnderWine();
 
 // The family of the face file `file` ("tahoma.ttf") from the first of
 // `folders` that holds a loadable copy, registered with the application

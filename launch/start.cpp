@@ -3,6 +3,7 @@
 #include "display.h"
 #include "programicon.h"
 #include "reach.h"
+#include "winefonts.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -13,6 +14,13 @@ int run(int argc, char *argv[], const Program &program, const Loop &loop)
 {
     if (const std::optional<int> status = handleCommandLine(argc, argv, program))
         return *status;
+#ifdef Q_OS_WIN
+    // Under Wine the classic faces come from Wine's font files, which Qt's
+    // FreeType engine draws as on Linux; its Windows engines draw the
+    // bitmaps of MS Sans Serif bold and out of step.
+    if (runsUnderWine() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+#endif
     std::unique_ptr<QApplication> app;
     {
         const DisplayGuard noScreen(program.name);
