@@ -43,6 +43,9 @@ if [ -f "$prefix/kalumet-stamp" ] && [ "$(cat "$prefix/kalumet-stamp")" = "$stam
     exit 0
 fi
 start=$(date +%s)
+# From here on what the tools print goes to standard error: standard output
+# carries the prefix alone, for the caller to read.
+exec 3>&1 1>&2
 
 # Debian's source, from Debian's mirror, through a private apt configuration:
 # the system's sources stay as they are, and apt checks the signature.
@@ -77,5 +80,5 @@ rm -rf "$prefix"
 cmake --install "$work/build" >/dev/null
 printf '%s\n' "$stamp" > "$prefix/kalumet-stamp"
 rm -rf "$work"
-echo "Qt for Windows built in $(( $(date +%s) - start )) s: $prefix" >&2
-echo "$prefix"
+echo "Qt for Windows built in $(( $(date +%s) - start )) s: $prefix"
+echo "$prefix" >&3
