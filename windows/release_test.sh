@@ -124,10 +124,14 @@ portable)
     mkdir -p "$folder"
     unzip -q "$zip" -d "$folder"
     program_dir="$folder/kalumet-$version-win64"
+    # The values under HKCU and HKLM\Software, one line each, under their
+    # key's name. Empty keys are left out: Wine's own libraries make some
+    # that Windows has from the start (the fonts', DirectWrite's).
     export_registry() {
         for key in HKCU HKLM; do
             wine reg export "$key\\Software" "Z:$(echo "$scratch/$key.reg" | tr / '\\')" /y >/dev/null 2>&1
-            cat "$scratch/$key.reg"
+            iconv -f UTF-16 -t UTF-8 "$scratch/$key.reg" | tr -d '\r' \
+                | awk '/^\[/ { key = $0; next } NF { print key " " $0 }'
         done
     }
     # The command line answers on the output it is given, with Linux's status.
