@@ -62,6 +62,24 @@ if(NOT EXISTS "${KALUMET_QTBASE_RU}")
     message(FATAL_ERROR "${KALUMET_QTBASE_RU} is missing: install qt6-translations-l10n")
 endif()
 install(FILES "${KALUMET_QTBASE_RU}" DESTINATION .)
+# The libraries come with their symbols (the MinGW runtime as Debian ships
+# it, Qt as built); the release carries them stripped, as it does the
+# programs, which halves the download.
+set(shipped_dlls)
+foreach(dll IN LISTS KALUMET_MINGW_DLLS)
+    get_filename_component(name "${dll}" NAME)
+    list(APPEND shipped_dlls "${name}")
+endforeach()
+list(APPEND shipped_dlls $<TARGET_FILE_NAME:Qt6::Core> $<TARGET_FILE_NAME:Qt6::Gui>
+                         $<TARGET_FILE_NAME:Qt6::Widgets>
+                         "platforms/$<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>"
+                         "styles/$<TARGET_FILE_NAME:Qt6::QWindowsVistaStylePlugin>")
+install(CODE "
+    foreach(dll ${shipped_dlls})
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${dll}\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()")
 
 # The tests run the Windows programs under Wine, in a Wine prefix of the
 # build folder, finding the DLLs where the build has them.
