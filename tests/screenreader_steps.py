@@ -200,7 +200,7 @@ class Orca:
         self.process.wait(20)
         said = {}
         for line in open(self.log, encoding="utf-8", errors="replace"):
-            m = re.match(r"(\S+) - SPEECH OUTPUT: '(.*)'\s*[[{]", line)
+            m = re.match(r"(\S+) - SPEECH OUTPUT: '(.*)'\s*[\[{]", line)
             before = [title for time_, title in self.keys if m and time_ <= m.group(1)]
             if before:
                 said.setdefault(before[-1], []).append(m.group(2).strip())
