@@ -5,6 +5,15 @@
 # copyright file with the changelog (component "deb"), or the licence's full
 # text with the project's notice under share/licenses (component "rpm").
 
+# The full text of the licence is the build machine's, copied when a
+# package is made; the project keeps none in its tree.
+set(KALUMET_GPL_TEXT "/usr/share/common-licenses/GPL-3" CACHE FILEPATH
+    "The text of the GNU General Public License, version 3, for the packages")
+if(NOT EXISTS "${KALUMET_GPL_TEXT}")
+    message(WARNING "${KALUMET_GPL_TEXT} is missing (Debian's package base-files): "
+                    "the .rpm and the Windows installer can't be made without the licence's text")
+endif()
+
 # A Windows build makes the Windows release instead.
 if(WIN32)
     include("${PROJECT_SOURCE_DIR}/windows/package.cmake")
@@ -16,14 +25,6 @@ install(FILES "${CMAKE_CURRENT_LIST_DIR}/copyright"
 configure_file("${CMAKE_CURRENT_LIST_DIR}/changelog" packaging/changelog COPYONLY)
 install_gzipped("${CMAKE_BINARY_DIR}/packaging/changelog" "${CMAKE_INSTALL_DOCDIR}"
                 COMPONENT deb)
-# The full text of the licence is the build machine's, copied when the
-# package is made; the project keeps none in its tree.
-set(KALUMET_GPL_TEXT "/usr/share/common-licenses/GPL-3" CACHE FILEPATH
-    "The text of the GNU General Public License, version 3, for the packages")
-if(NOT EXISTS "${KALUMET_GPL_TEXT}")
-    message(WARNING "${KALUMET_GPL_TEXT} is missing (Debian's package base-files): "
-                    "the .rpm can't be made without the licence's text")
-endif()
 set(rpm_licenses "${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME}")
 install(FILES "${KALUMET_GPL_TEXT}" DESTINATION "${rpm_licenses}" RENAME LICENSE COMPONENT rpm)
 install(FILES "${CMAKE_CURRENT_LIST_DIR}/NOTICE" DESTINATION "${rpm_licenses}" COMPONENT rpm)
@@ -32,8 +33,8 @@ add_dependencies(packaged kalumet brivon)
 
 set(CPACK_GENERATOR DEB RPM)
 set(CPACK_PACKAGE_NAME "${PROJECT_NAME}")
-set(CPACK_PACKAGE_VENDOR "The kalumet project")
-set(CPACK_PACKAGE_CONTACT "The kalumet project <team@kalumet.org>")
+set(CPACK_PACKAGE_VENDOR "${KALUMET_VENDOR}")
+set(CPACK_PACKAGE_CONTACT "${KALUMET_VENDOR} <team@kalumet.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Classroom demonstration of sorting three numbers")
 set(CPACK_PACKAGE_DESCRIPTION
 "A teaching aid for lessons on branching algorithms. The demonstrator

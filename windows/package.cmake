@@ -17,12 +17,8 @@ set(CPACK_STRIP_FILES ON)
 # Read by cpack for each generator: the installer's file name.
 set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/cpack_generator.cmake")
 
-# The licence page shows the GPL, taken from the build machine.
-set(KALUMET_GPL_TEXT "/usr/share/common-licenses/GPL-3" CACHE FILEPATH
-    "The text of the GNU General Public License, version 3, for the installer")
-if(NOT EXISTS "${KALUMET_GPL_TEXT}")
-    message(FATAL_ERROR "${KALUMET_GPL_TEXT} is missing (package base-files)")
-endif()
+# The licence page shows the GPL, the build machine's text
+# (KALUMET_GPL_TEXT, packaging/package.cmake).
 configure_file("${KALUMET_GPL_TEXT}" "${CMAKE_BINARY_DIR}/packaging/GPL-3.txt" COPYONLY)
 set(CPACK_RESOURCE_FILE_LICENSE "${CMAKE_BINARY_DIR}/packaging/GPL-3.txt")
 

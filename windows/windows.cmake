@@ -25,8 +25,6 @@ set(RAWIMAGES_COMMAND "${CMAKE_BINARY_DIR}/hosttools/rawimages")
 set(RAWIMAGES_DEPENDS hosttools "${RAWIMAGES_COMMAND}")
 set(XWINDOW_HOST "${CMAKE_BINARY_DIR}/hosttools/xwindow")
 
-set(KALUMET_VENDOR "The kalumet project")
-
 # The version resource of each program, beside its icon resource.
 function(add_version_resource target description)
     set(name "${target}")
