@@ -15,6 +15,8 @@
 //                   interleaved with these: a change with and without it
 //                   in one run
 
+#include "brivon_program.h"
+#include "kalumet_program.h"
 #include "measurements.h"
 #include "report.h"
 #include "xserver.h"
@@ -28,9 +30,11 @@
 
 namespace {
 
-// The client areas of the two windows.
-constexpr int kKalumetWidth = 788, kKalumetHeight = 531;
-constexpr int kBrivonWidth = 280, kBrivonHeight = 136;
+// The client areas of the two windows, in pixels.
+constexpr int kKalumetWidth = kalumet_program::kClientWidthTwips / 15;
+constexpr int kKalumetHeight = kalumet_program::kClientHeightTwips / 15;
+constexpr int kBrivonWidth = brivon_program::kClientWidthTwips / 15;
+constexpr int kBrivonHeight = brivon_program::kClientHeightTwips / 15;
 
 constexpr int kStartTimeoutMs = 30'000;
 constexpr int kEngineTimeoutMs = 600'000;

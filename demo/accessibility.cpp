@@ -1,14 +1,12 @@
 #include "accessibility.h"
 
 #include "drawncontrols.h"
-#include "formdemo.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
+#include <QWidget>
 #include <QPointer>
 #include <QWindow>
 
-#include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -165,50 +163,6 @@ private:
     bool m_label;
 };
 
-// The window: its controls in reading order, then what it said last.
-class FormDemoAccessible : public QAccessibleWidget
-{
-public:
-    explicit FormDemoAccessible(FormDemo *form) : QAccessibleWidget(form, QAccessible::Window) {}
-
-    int childCount() const override
-    {
-        return int(presented().size()) + (announcementOf(form()) ? 1 : 0);
-    }
-    QAccessibleInterface *child(int index) const override
-    {
-        const std::vector<QObject *> &controls = presented();
-        if (index >= 0 && std::size_t(index) < controls.size())
-            return QAccessible::queryAccessibleInterface(controls[std::size_t(index)]);
-        if (std::size_t(index) == controls.size())
-            return QAccessible::queryAccessibleInterface(announcementOf(form()));
-        return nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        if (!child || !child->object())
-            return -1;
-        const std::vector<QObject *> &controls = presented();
-        const auto it = std::find(controls.begin(), controls.end(), child->object());
-        if (it != controls.end())
-            return int(it - controls.begin());
-        return child->object() == announcementOf(form()) ? int(controls.size()) : -1;
-    }
-    QAccessibleInterface *childAt(int x, int y) const override
-    {
-        if (QAccessibleInterface *w = QAccessibleWidget::childAt(x, y))
-            return w;
-        const QPoint local = form()->mapFromGlobal(QPoint(x, y));
-        if (DrawnControl *c = form()->controlAt(local))
-            return QAccessible::queryAccessibleInterface(c);
-        return nullptr;
-    }
-
-private:
-    FormDemo *form() const { return static_cast<FormDemo *>(widget()); }
-    const std::vector<QObject *> &presented() const { return form()->presentedControls(); }
-};
-
 QAccessibleInterface *factory(const QString &, QObject *object)
 {
     if (auto *announcement = qobject_cast<Announcement *>(object))
@@ -217,12 +171,15 @@ QAccessibleInterface *factory(const QString &, QObject *object)
         return new AnnouncementAccessible(announcement, true);
     if (auto *control = qobject_cast<DrawnControl *>(object))
         return control->isDecoration() ? nullptr : new DrawnControlAccessible(control);
-    if (auto *form = qobject_cast<FormDemo *>(object))
-        return new FormDemoAccessible(form);
     return nullptr;
 }
 
 } // namespace
+
+QObject *announcement(const QWidget *window)
+{
+    return announcementOf(window);
+}
 
 void installDemoAccessibility()
 {

@@ -1,14 +1,18 @@
 #pragma once
 
-// Makes the window's controls visible to assistive technology as children
-// of the window, in reading order: the labels and image boxes each with
-// its role, its caption, tooltip or picture as its name, its place, its
-// visibility and, lit, as selected, and the live controls. The shapes and
-// lines are decoration and stay out.
+// Makes the labels and image boxes the window draws visible to assistive
+// technology, each with its role, its caption, tooltip or picture as its
+// name, its place, its visibility and, lit, as selected; and the window's
+// announcements. (The window presents them as its children, in reading
+// order: TableWindow.) The shapes and lines are decoration and stay out.
 void installDemoAccessibility();
 
+class QObject;
 class QString;
 class QWidget;
+
+// What the window said last to assistive technology, or null if nothing.
+QObject *announcement(const QWidget *window);
 
 // Has a screen reader say the text at once, the keyboard focus staying
 // where it is and nothing changing on the screen: the window's

@@ -1,16 +1,16 @@
 #include "demoprogram.h"
 
 #include "formdemo.h"
-#include "inventory.h"
+#include "kalumet_program.h"
 #include "twips.h"
 
 #include <QCoreApplication>
 
 launch::Program demoProgram()
 {
-    return {QStringLiteral("kalumet"), QStringLiteral(KALUMET_VERSION),
-            QCoreApplication::translate(
-                "kalumet", "Показывает по шагам, как выполняется сортировка трех чисел."),
-            QSize(toPixels(formdemo::kClientWidthTwips), toPixels(formdemo::kClientHeightTwips)),
-            QStringLiteral(KALUMET_APP_ID), [] { return std::make_unique<FormDemo>(); }};
+    using namespace kalumet_program;
+    return {QString::fromUtf8(kName), QString::fromUtf8(kVersion),
+            QT_TRANSLATE_NOOP("kalumet", "Показывает по шагам, как выполняется сортировка трех чисел."),
+            QSize(toPixels(kClientWidthTwips), toPixels(kClientHeightTwips)),
+            QString::fromUtf8(kAppId), [] { return std::make_unique<FormDemo>(); }};
 }

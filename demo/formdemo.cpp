@@ -20,11 +20,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <type_traits>
 
 FormDemo::FormDemo(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+    : TableWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                              | Qt::WindowCloseButtonHint)
 {
     installDemoAccessibility();
     loadClassicFaces({FontRole::Text, FontRole::Bold, FontRole::Heading});
@@ -37,9 +36,6 @@ FormDemo::FormDemo(QWidget *parent)
     setPalette(pal);
     setAutoFillBackground(true);
     setFont(classicFont(FontRole::Text));
-    // The window's message boxes and the boxes' context menu in its face.
-    QApplication::setFont(font(), "QMessageBox");
-    QApplication::setFont(font(), "QMenu");
 
     m_picture = builtInPixmap(formdemo::kBackgroundPicture);
     createControls();
@@ -58,142 +54,74 @@ FormDemo::FormDemo(QWidget *parent)
     Form_Load(); // which puts the focus on the sort button
 }
 
-namespace {
-
-// A text of the table as the user reads it: in the programs' language.
-QString shown(const QString &text)
+DrawnControl *FormDemo::makeDrawn(const ControlRow &row)
 {
-    return text.isEmpty() ? text : FormDemo::tr(text.toUtf8().constData());
-}
-
-Label *makeLabel(const ControlRow &row, QWidget *surface)
-{
-    auto *l = new Label(row.name, row.index, row.twips, surface);
-    l->setCaption(shown(row.text));
-    l->setForeColor(row.fore);
-    l->setBackColor(row.back);
-    l->setTransparent(row.transparentBack);
-    l->setAlignment(row.alignment);
-    l->setFontRole(row.font);
-    l->setTag(row.tag);
-    return l;
-}
-
-DrawnControl *makeDrawn(const ControlRow &row, QWidget *surface)
-{
-    if (row.kind == ControlKind::Label)
-        return makeLabel(row, surface);
-    if (row.kind == ControlKind::ImageBox) {
-        auto *img = new ImageBox(row.name, row.twips, surface);
+    DrawnControl *made = nullptr;
+    if (row.kind == ControlKind::Label) {
+        auto *l = new Label(row.name, row.index, row.twips, this);
+        l->setCaption(shown(row.text));
+        l->setForeColor(row.fore);
+        l->setBackColor(row.back);
+        l->setTransparent(row.transparentBack);
+        l->setAlignment(row.alignment);
+        l->setFontRole(row.font);
+        l->setTag(row.tag);
+        made = l;
+    } else if (row.kind == ControlKind::ImageBox) {
+        auto *img = new ImageBox(row.name, row.twips, this);
         if (row.picture)
             img->setPicture(builtInPixmap(*row.picture));
         img->setToolTip(shown(row.toolTip));
         img->setAccessibleName(shown(row.accessibleName));
-        return img;
+        made = img;
+    } else if (row.kind == ControlKind::Shape) {
+        auto *sh = new Shape(row.name, row.twips, this);
+        sh->setTransparent(row.transparentBack);
+        sh->setBackColor(row.back);
+        made = sh;
+    } else {
+        made = new Line(row.name, row.ends, this);
     }
-    if (row.kind == ControlKind::Shape) {
-        auto *s = new Shape(row.name, row.twips, surface);
-        s->setTransparent(row.transparentBack);
-        s->setBackColor(row.back);
-        return s;
-    }
-    return new Line(row.name, row.ends, surface);
+    made->setVisible(row.visible);
+    return made;
 }
-
-QWidget *makeWidget(const ControlRow &row, QWidget *parent)
-{
-    if (row.kind == ControlKind::TextBox) {
-        // The text goes in once the box has the window's font: given to the
-        // constructor, it would be shaped in the application's font first.
-        auto *box = new QLineEdit(parent);
-        box->setText(row.text);
-        return box;
-    }
-    if (row.kind == ControlKind::CheckBox) {
-        auto *c = new QCheckBox(shown(row.text), parent);
-        c->setChecked(row.checked);
-        QPalette cp = c->palette();
-        cp.setColor(QPalette::Window, row.back.resolve(parent->palette()));
-        c->setPalette(cp);
-        c->setBackgroundRole(QPalette::Window); // a button's own role is the button face
-        c->setAutoFillBackground(true);
-        return c;
-    }
-    // Enter presses the focused button, as Space does; no button is pressed
-    // by Enter elsewhere, and none by Esc.
-    auto *b = new QPushButton(shown(row.text), parent);
-    b->setAutoDefault(true);
-    return b;
-}
-
-// The window's control of that name and kind. The inventory names every
-// control the window binds, so a miss is a fault of the build.
-template <typename T>
-T *namedControl(const FormDemo *window, const QString &name)
-{
-    T *control = nullptr;
-    if constexpr (std::is_base_of_v<DrawnControl, T>)
-        control = qobject_cast<T *>(window->drawn(name)); // by the stacking's index
-    else
-        control = window->findChild<T *>(name, Qt::FindDirectChildrenOnly);
-    if (control)
-        return control;
-    qFatal("FormDemo has no control named \"%s\" of the expected kind", qPrintable(name));
-}
-
-} // namespace
 
 void FormDemo::createControls()
 {
-    const std::vector<QObject *> made = makeControls();
-    // Assistive technology reads them in the table's order, which is the
-    // reading order; shapes and lines are decoration.
-    for (QObject *control : made)
-        if (const auto *d = qobject_cast<DrawnControl *>(control); !d || !d->isDecoration())
-            m_presented.push_back(control);
-    stackDrawnControls(made);
+    makeControls(controlInventory(), [this](const ControlRow &row) { return makeDrawn(row); });
+    m_Timer1 = new IntervalTimer(this);
+    m_Timer1->setObjectName(QStringLiteral("Timer1"));
+    stackDrawnControls();
     bindMembers();
-    setTabOrderAndKeyPreview(made);
-    nameBoxesByTheirLabels();
+    setKeyPreview();
     connectHandlers();
     guardBoxesDuringRuns();
 }
 
-// One control for each row of the inventory, in the table's order, and the
-// timer.
-std::vector<QObject *> FormDemo::makeControls()
+std::vector<QObject *> FormDemo::readingOrder() const
 {
-    std::vector<QObject *> made;
-    for (const ControlRow &row : controlInventory()) {
-        if (row.isDrawn()) {
-            DrawnControl *drawn = makeDrawn(row, this);
-            drawn->setVisible(row.visible);
-            made.push_back(drawn);
-        } else {
-            QWidget *widget = makeWidget(row, this);
-            widget->setObjectName(row.name);
-            widget->setGeometry(toPixels(row.twips));
-            widget->setEnabled(row.enabled);
-            widget->setVisible(row.visible);
-            made.push_back(widget);
-        }
-    }
-    m_Timer1 = new IntervalTimer(this);
-    m_Timer1->setObjectName(QStringLiteral("Timer1"));
-    return made;
+    // The table lists the controls in reading order; shapes and lines are
+    // decoration.
+    std::vector<QObject *> read;
+    for (QObject *control : controls())
+        if (const auto *d = qobject_cast<DrawnControl *>(control); !d || !d->isDecoration())
+            read.push_back(control);
+    if (QObject *said = announcement(this))
+        read.push_back(said);
+    return read;
 }
 
-// The drawn controls front to back, by their rank in the table.
-void FormDemo::stackDrawnControls(const std::vector<QObject *> &made)
+// The drawn controls front to back, by their rank in the table, and the
+// captions alg_caption_CLS restores.
+void FormDemo::stackDrawnControls()
 {
     const std::vector<ControlRow> &rows = controlInventory();
     std::vector<std::pair<int, DrawnControl *>> ranked;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (!rows[i].isDrawn())
+        auto *c = qobject_cast<DrawnControl *>(controls()[i]);
+        if (!c)
             continue;
-        auto *c = static_cast<DrawnControl *>(made[i]);
         ranked.emplace_back(rows[i].stack, c);
-        m_byName.insert(c->fullName(), c);
         if (rows[i].restored)
             m_restoredCaptions[std::size_t(rows[i].index)] = *rows[i].restored;
     }
@@ -206,55 +134,38 @@ void FormDemo::stackDrawnControls(const std::vector<QObject *> &made)
 void FormDemo::bindMembers()
 {
     for (int i = 0; i < formdemo::kFlowchartLabels; ++i)
-        m_lbl_alg[std::size_t(i)] = namedControl<Label>(this, QStringLiteral("lbl_alg(%1)").arg(i));
+        m_lbl_alg[std::size_t(i)] = named<Label>(QStringLiteral("lbl_alg(%1)").arg(i));
     for (int i = 0; i < formdemo::kListingLines; ++i)
-        m_Lbl_List[std::size_t(i)] = namedControl<Label>(this, QStringLiteral("Lbl_List(%1)").arg(i));
-    m_Lbl_NameA = namedControl<Label>(this, QStringLiteral("Lbl_NameA"));
-    m_Lbl_NameB = namedControl<Label>(this, QStringLiteral("Lbl_NameB"));
-    m_Lbl_NameC = namedControl<Label>(this, QStringLiteral("Lbl_NameC"));
-    m_Lbl_NameX = namedControl<Label>(this, QStringLiteral("Lbl_NameX"));
-    m_Lbl_MemA = namedControl<Label>(this, QStringLiteral("Lbl_MemA"));
-    m_Lbl_MemB = namedControl<Label>(this, QStringLiteral("Lbl_MemB"));
-    m_Lbl_MemC = namedControl<Label>(this, QStringLiteral("Lbl_MemC"));
-    m_Lbl_MemX = namedControl<Label>(this, QStringLiteral("Lbl_MemX"));
+        m_Lbl_List[std::size_t(i)] = named<Label>(QStringLiteral("Lbl_List(%1)").arg(i));
+    m_Lbl_NameA = named<Label>(QStringLiteral("Lbl_NameA"));
+    m_Lbl_NameB = named<Label>(QStringLiteral("Lbl_NameB"));
+    m_Lbl_NameC = named<Label>(QStringLiteral("Lbl_NameC"));
+    m_Lbl_NameX = named<Label>(QStringLiteral("Lbl_NameX"));
+    m_Lbl_MemA = named<Label>(QStringLiteral("Lbl_MemA"));
+    m_Lbl_MemB = named<Label>(QStringLiteral("Lbl_MemB"));
+    m_Lbl_MemC = named<Label>(QStringLiteral("Lbl_MemC"));
+    m_Lbl_MemX = named<Label>(QStringLiteral("Lbl_MemX"));
 
-    m_Text1 = namedControl<QLineEdit>(this, QStringLiteral("Text1"));
-    m_Text2 = namedControl<QLineEdit>(this, QStringLiteral("Text2"));
-    m_Text3 = namedControl<QLineEdit>(this, QStringLiteral("Text3"));
-    m_Command1 = namedControl<QPushButton>(this, QStringLiteral("Command1"));
-    m_Check1 = namedControl<QCheckBox>(this, QStringLiteral("Check1"));
-    m_Cmd_Preview = namedControl<QPushButton>(this, QStringLiteral("Cmd_Preview"));
-    m_Cmd_Next = namedControl<QPushButton>(this, QStringLiteral("Cmd_Next"));
-    m_Cmd_Stop = namedControl<QPushButton>(this, QStringLiteral("Cmd_Stop"));
-    m_Cmd_Goto = namedControl<QPushButton>(this, QStringLiteral("Cmd_Goto"));
-    m_Cmd_Reset = namedControl<QPushButton>(this, QStringLiteral("Cmd_Reset"));
-    m_Command3 = namedControl<QPushButton>(this, QStringLiteral("Command3"));
+    m_Text1 = named<QLineEdit>(QStringLiteral("Text1"));
+    m_Text2 = named<QLineEdit>(QStringLiteral("Text2"));
+    m_Text3 = named<QLineEdit>(QStringLiteral("Text3"));
+    m_Command1 = named<QPushButton>(QStringLiteral("Command1"));
+    m_Check1 = named<QCheckBox>(QStringLiteral("Check1"));
+    m_Cmd_Preview = named<QPushButton>(QStringLiteral("Cmd_Preview"));
+    m_Cmd_Next = named<QPushButton>(QStringLiteral("Cmd_Next"));
+    m_Cmd_Stop = named<QPushButton>(QStringLiteral("Cmd_Stop"));
+    m_Cmd_Goto = named<QPushButton>(QStringLiteral("Cmd_Goto"));
+    m_Cmd_Reset = named<QPushButton>(QStringLiteral("Cmd_Reset"));
+    m_Command3 = named<QPushButton>(QStringLiteral("Command3"));
 }
 
-// The controls that take the focus by ascending tab index; key preview:
-// the window sees every key before the focused control (and the pointer
-// entering one of these controls, which are all its live controls).
-void FormDemo::setTabOrderAndKeyPreview(const std::vector<QObject *> &made)
+// Key preview: the window sees every key before the focused control (and
+// the pointer entering one of the controls that take the focus, which are
+// all its live controls).
+void FormDemo::setKeyPreview()
 {
-    const std::vector<ControlRow> &rows = controlInventory();
-    std::vector<std::pair<int, QWidget *>> tabOrder;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].tabIndex >= 0 && made[i]->isWidgetType())
-            tabOrder.emplace_back(rows[i].tabIndex, static_cast<QWidget *>(made[i]));
-    std::sort(tabOrder.begin(), tabOrder.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (std::size_t i = 0; i + 1 < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i].second, tabOrder[i + 1].second);
-    for (const auto &entry : tabOrder)
-        entry.second->installEventFilter(this);
-}
-
-// A text box is known to assistive technology by the label beside it.
-void FormDemo::nameBoxesByTheirLabels()
-{
-    for (const ControlRow &row : controlInventory())
-        if (!row.labelOf.isEmpty())
-            namedControl<QWidget>(this, row.labelOf)->setAccessibleName(shown(row.text));
+    for (QWidget *control : tabOrder())
+        control->installEventFilter(this);
 }
 
 void FormDemo::connectHandlers()
@@ -274,7 +185,7 @@ void FormDemo::connectHandlers()
 
 DrawnControl *FormDemo::drawn(const QString &fullName) const
 {
-    return m_byName.value(fullName);
+    return qobject_cast<DrawnControl *>(control(fullName));
 }
 
 Label *FormDemo::label(const QString &fullName) const
@@ -379,7 +290,7 @@ bool FormDemo::focusNextPrevChild(bool next)
     return QWidget::focusNextPrevChild(next);
 }
 
-bool FormDemo::eventFilter(QObject *watched, QEvent *event)
+bool FormDemo::eventFilter(QObject *, QEvent *event)
 {
     // The tooltip of a drawn control behind a live control goes as the
     // pointer enters the live control.
@@ -389,10 +300,6 @@ bool FormDemo::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         if (event->type() == QEvent::KeyPress && !key->text().isEmpty())
             Form_KeyPress(key->text().at(0).unicode());
-        // A key held down presses the sort button once: its repeats never
-        // start a run over the one the class is looking at.
-        if (watched == m_Command1 && key->isAutoRepeat())
-            return true;
     }
     return false; // the key goes on to the focused control unchanged
 }

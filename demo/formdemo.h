@@ -3,11 +3,10 @@
 #include "drawncontrols.h"
 #include "intervaltimer.h"
 #include "inventory.h"
+#include "tablewindow.h"
 #include "variantnumber.h"
 
-#include <QHash>
 #include <QPixmap>
-#include <QWidget>
 
 #include <array>
 #include <optional>
@@ -24,7 +23,7 @@ class QPushButton;
 // The window's procedures and handlers keep the names and the order of
 // assignments of the program they demonstrate; readers and tests follow
 // them line by line.
-class FormDemo : public QWidget
+class FormDemo : public TableWindow
 {
     Q_OBJECT
 public:
@@ -38,11 +37,13 @@ public:
     Label *label(const QString &fullName) const;
     // Drawn controls front to back.
     const std::vector<DrawnControl *> &drawnControls() const { return m_stack; }
-    // The controls a user reads or uses, in reading order.
-    const std::vector<QObject *> &presentedControls() const { return m_presented; }
+    // The controls a user reads or uses, in reading order (shapes and lines
+    // are decoration), then what the window said last to a screen reader.
+    std::vector<QObject *> readingOrder() const override;
     // The front-most label or image box at a window pixel, or null where the
     // window's own background takes the mouse.
     DrawnControl *controlAt(const QPoint &windowPixel) const;
+    QObject *drawnControlAt(const QPoint &windowPixel) const override { return controlAt(windowPixel); }
 
     QLineEdit *Text1() const { return m_Text1; }
     QLineEdit *Text2() const { return m_Text2; }
@@ -112,11 +113,10 @@ protected:
 private:
     // The window's controls from the inventory, in these steps.
     void createControls();
-    std::vector<QObject *> makeControls();
-    void stackDrawnControls(const std::vector<QObject *> &made);
+    DrawnControl *makeDrawn(const ControlRow &row);
+    void stackDrawnControls();
     void bindMembers();
-    void setTabOrderAndKeyPreview(const std::vector<QObject *> &made);
-    void nameBoxesByTheirLabels();
+    void setKeyPreview();
     void connectHandlers();
     void guardBoxesDuringRuns();
     void endProgram();
@@ -138,10 +138,14 @@ private:
     // Refuses a start while a box doesn't hold a number: says which box and
     // why, and puts the focus in it.
     bool inputsAreNumbers();
-    // The number in a box whose text was checked at the start.
-    static double boxNumber(const QLineEdit *box);
-    void compare(Label *caption, const VariantNumber &left, const char *op,
-                 const VariantNumber &right, int noLabel, qint16 yesStep);
+    // The kinds of step: DemoAl's helpers.
+    void read(VariantNumber &variable, const QLineEdit *box, Label *cell);
+    void compare(Label *caption, const VariantNumber &left, const VariantNumber &right,
+                 int noLabel);
+    template <typename Variable>
+    void assign(Variable &variable, const VariantNumber &value, Label *cell, int label,
+                const char *name);
+    void write(QLineEdit *box, const VariantNumber &value);
 
     std::array<Label *, formdemo::kFlowchartLabels> m_lbl_alg{};
     std::array<Label *, formdemo::kListingLines> m_Lbl_List{};
@@ -159,8 +163,6 @@ private:
     IntervalTimer *m_Timer1 = nullptr;
     QPixmap m_picture;
     std::vector<DrawnControl *> m_stack; // front to back
-    std::vector<QObject *> m_presented;  // in reading order
-    QHash<QString, DrawnControl *> m_byName; // the same, by full name
     DrawnControl *m_pressed = nullptr;   // where the left button went down
 
     // The window-level variables: the step counter (0 idle, 1 to 24 the next

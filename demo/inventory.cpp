@@ -16,71 +16,50 @@ public:
     static std::vector<ControlRow> rows();
 };
 
-ControlRow make(ControlKind kind, const char *name, int index, int stack, int left, int top,
-                int width, int height, const char *text)
-{
-    ControlRow r;
-    r.kind = kind;
-    r.name = QString::fromUtf8(name);
-    r.index = index;
-    r.stack = stack;
-    r.twips = QRect(left, top, width, height);
-    r.text = QString::fromUtf8(text);
-    if (kind == ControlKind::TextBox) {
-        r.fore = Role::WindowText;
-        r.back = Role::WindowBackground;
-    }
-    if (kind == ControlKind::Shape) {
-        r.transparentBack = true;
-        r.back = Role::WindowBackground;
-    }
-    return r;
-}
-
 ControlRow label(const char *name, int stack, int l, int t, int w, int h, const char *caption)
 {
-    return make(ControlKind::Label, name, -1, stack, l, t, w, h, caption);
+    return controlRow(ControlKind::Label, name, -1, stack, l, t, w, h, caption);
 }
 ControlRow image(const char *name, int stack, int l, int t, int w, int h)
 {
-    return make(ControlKind::ImageBox, name, -1, stack, l, t, w, h, "");
+    return controlRow(ControlKind::ImageBox, name, -1, stack, l, t, w, h, "");
 }
 ControlRow shape(const char *name, int stack, int l, int t, int w, int h)
 {
-    return make(ControlKind::Shape, name, -1, stack, l, t, w, h, "");
+    return controlRow(ControlKind::Shape, name, -1, stack, l, t, w, h, "");
 }
 // Child widgets: above every drawn control, they have no rank.
 ControlRow textBox(const char *name, int l, int t, int w, int h, const char *text)
 {
-    return make(ControlKind::TextBox, name, -1, -1, l, t, w, h, text);
+    return controlRow(ControlKind::TextBox, name, -1, -1, l, t, w, h, text);
 }
 ControlRow button(const char *name, int l, int t, int w, int h, const char *caption)
 {
-    return make(ControlKind::PushButton, name, -1, -1, l, t, w, h, caption);
+    return controlRow(ControlKind::PushButton, name, -1, -1, l, t, w, h, caption);
 }
 ControlRow checkBox(const char *name, int l, int t, int w, int h, const char *caption)
 {
-    return make(ControlKind::CheckBox, name, -1, -1, l, t, w, h, caption);
+    return controlRow(ControlKind::CheckBox, name, -1, -1, l, t, w, h, caption);
 }
 
 // A flowchart label: bold, centred, transparent over the picture.
 ControlRow alg(int index, const char *caption, const char *tag, int stack, int l, int t, int w,
                int h)
 {
-    return make(ControlKind::Label, "lbl_alg", index, stack, l, t, w, h, caption)
+    return controlRow(ControlKind::Label, "lbl_alg", index, stack, l, t, w, h, caption)
         .withFont(FontRole::Bold).centred().transparent().withTag(tag);
 }
 
 // A line of the program listing: all share Left, Width and Height.
 ControlRow list(int index, const char *text, int stack, int top)
 {
-    return make(ControlKind::Label, "Lbl_List", index, stack, 4200, top, 2655, 255, text)
+    return controlRow(ControlKind::Label, "Lbl_List", index, stack, 4200, top, 2655, 255, text)
         .transparent();
 }
 
 ControlRow line(int number, int stack, int x1, int y1, int x2, int y2)
 {
-    ControlRow r = make(ControlKind::Line, "Line", -1, stack, 0, 0, 0, 0, "");
+    ControlRow r = controlRow(ControlKind::Line, "Line", -1, stack, 0, 0, 0, 0, "");
     r.name = QStringLiteral("Line%1").arg(number);
     r.ends = QLine(x1, y1, x2, y2);
     r.twips = QRect(r.ends.p1(), r.ends.p2()).normalized();
@@ -97,7 +76,7 @@ std::vector<ControlRow> Inventory::rows()
             .withTip(QT_TR_NOOP("Блок-схема алгоритма сортировки трех чисел")),
         //  index  caption            tag   stack Left  Top   Width Height
         alg(0,  QT_TR_NOOP("Начало"),  "1",  121, 960,  120,  1215, 255),
-        make(ControlKind::Label, "lbl_alg", 1, 22, 120, 600, 375, 255, "Label1")
+        controlRow(ControlKind::Label, "lbl_alg", 1, 22, 120, 600, 375, 255, "Label1")
             .withTag("0").hidden().restoredAs(""),
         alg(2,  QT_TR_NOOP("Ввод А"),  "3",  120, 960,  480,  1215, 255),
         alg(3,  QT_TR_NOOP("Ввод В"),  "4",  119, 960,  840,  1215, 255),

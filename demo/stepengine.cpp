@@ -10,30 +10,58 @@
 #include <QScopedValueRollback>
 
 namespace {
-// The number text of X, a plain double.
-QString text(double x) { return numbertext::format(x); }
+
+// The memory's variables: A, B and C keep the type of what they are
+// given; X is a double.
+void store(VariantNumber &variable, const VariantNumber &value) { variable = value; }
+void store(double &variable, const VariantNumber &value) { variable = value.toDouble(); }
+
 } // namespace
 
-double FormDemo::boxNumber(const QLineEdit *box)
+// An input step: the number in a box into a variable, shown in its memory
+// cell.
+void FormDemo::read(VariantNumber &variable, const QLineEdit *box, Label *cell)
 {
     // The start refuses boxes that don't hold a number and keeps them
     // disabled for the whole run, so this always reads a number.
-    return numbertext::parse(box->text()).value_or(0.0);
+    variable = VariantNumber(numbertext::parse(box->text()).value_or(0.0));
+    cell->setCaption(variable.text());
+    m_step = qint16(m_step + 1);
 }
 
 // A comparison step: its caption from the compared values, then the answer.
 // On "no" the counter skips the exchange block (+4) and, once the counter
 // is set, the comparison's "Нет" label lights.
-void FormDemo::compare(Label *caption, const VariantNumber &left, const char *op,
-                       const VariantNumber &right, int noLabel, qint16 yesStep)
+void FormDemo::compare(Label *caption, const VariantNumber &left, const VariantNumber &right,
+                       int noLabel)
 {
-    caption->setCaption(left.text() + QLatin1String(op) + right.text());
+    caption->setCaption(left.text() + QStringLiteral(" > ") + right.text());
     if (left > right) {
-        m_step = yesStep;
+        m_step = qint16(m_step + 1);
     } else {
-        m_step = qint16(yesStep + 3);
+        m_step = qint16(m_step + 4);
         lbl_alg(noLabel)->setForeColor(kHighlight);
     }
+}
+
+// An assignment of an exchange block: the variable takes the value, its
+// memory cell shows it, and so does the step's flowchart label, after the
+// variable's name ("X = 5").
+template <typename Variable>
+void FormDemo::assign(Variable &variable, const VariantNumber &value, Label *cell, int label,
+                      const char *name)
+{
+    store(variable, value);
+    cell->setCaption(value.text());
+    lbl_alg(label)->setCaption(QLatin1String(name) + QStringLiteral(" = ") + value.text());
+    m_step = qint16(m_step + 1);
+}
+
+// An output step: a number written back into a box.
+void FormDemo::write(QLineEdit *box, const VariantNumber &value)
+{
+    box->setText(value.text());
+    m_step = qint16(m_step + 1);
 }
 
 void FormDemo::DemoAl()
@@ -50,9 +78,6 @@ void FormDemo::DemoAl()
             lbl_alg(i)->setForeColor(kHighlight);
 
     switch (s) {
-    case 1: // Private Sub Command1_Click()
-        m_step = 2;
-        break;
     case 2: // Dim A, B, C, X As Double
         m_Lbl_NameA->setVisible(true);
         m_Lbl_NameB->setVisible(true);
@@ -68,112 +93,36 @@ void FormDemo::DemoAl()
         m_Lbl_MemX->setVisible(true);
         m_step = 3;
         break;
-    case 3: // A = CDbl(Text1.Text)
-        m_A = VariantNumber(boxNumber(m_Text1));
-        m_Lbl_MemA->setCaption(m_A.text());
-        m_step = 4;
-        break;
-    case 4: // the second box into B ("Ввод В")
-        m_B = VariantNumber(boxNumber(m_Text2));
-        m_Lbl_MemB->setCaption(m_B.text());
-        m_step = 5;
-        break;
-    case 5: // the third box into C ("Ввод С")
-        m_C = VariantNumber(boxNumber(m_Text3));
-        m_Lbl_MemC->setCaption(m_C.text());
-        m_step = 6;
-        break;
+    // The second box goes into B ("Ввод В") and the third into C, whatever
+    // the listing's lines say.
+    case 3: read(m_A, m_Text1, m_Lbl_MemA); break;
+    case 4: read(m_B, m_Text2, m_Lbl_MemB); break;
+    case 5: read(m_C, m_Text3, m_Lbl_MemC); break;
 
-    case 6: // If A > B Then
-        compare(lbl_alg(5), m_A, " > ", m_B, 10, 7);
-        break;
-    case 7: // X = A
-        m_X = m_A.toDouble();
-        m_Lbl_MemX->setCaption(text(m_X));
-        lbl_alg(7)->setCaption(QStringLiteral("X = ") + m_A.text());
-        m_step = 8;
-        break;
-    case 8: // A = B
-        m_A = m_B;
-        m_Lbl_MemA->setCaption(m_A.text());
-        lbl_alg(8)->setCaption(QStringLiteral("A = ") + m_B.text());
-        m_step = 9;
-        break;
-    case 9: // B = X
-        m_B = VariantNumber(m_X);
-        m_Lbl_MemB->setCaption(m_B.text());
-        lbl_alg(9)->setCaption(QStringLiteral("B = ") + text(m_X));
-        m_step = 10;
-        break;
-    case 10: // End If
-        m_step = 11;
-        break;
+    case 6: compare(lbl_alg(5), m_A, m_B, 10); break;                    // If A > B Then
+    case 7: assign(m_X, m_A, m_Lbl_MemX, 7, "X"); break;                 // X = A
+    case 8: assign(m_A, m_B, m_Lbl_MemA, 8, "A"); break;                 // A = B
+    case 9: assign(m_B, VariantNumber(m_X), m_Lbl_MemB, 9, "B"); break;  // B = X
 
-    case 11: // If B > C Then
-        compare(lbl_alg(11), m_B, " > ", m_C, 16, 12);
-        break;
-    case 12: // X = C
-        m_X = m_C.toDouble();
-        m_Lbl_MemX->setCaption(text(m_X));
-        lbl_alg(13)->setCaption(QStringLiteral("X = ") + m_C.text());
-        m_step = 13;
-        break;
-    case 13: // C = B
-        m_C = m_B;
-        m_Lbl_MemC->setCaption(m_C.text());
-        lbl_alg(14)->setCaption(QStringLiteral("C = ") + m_B.text());
-        m_step = 14;
-        break;
-    case 14: // B = X
-        m_B = VariantNumber(m_X);
-        m_Lbl_MemB->setCaption(m_B.text());
-        lbl_alg(15)->setCaption(QStringLiteral("B = ") + text(m_X));
-        m_step = 15;
-        break;
-    case 15: // End If
-        m_step = 16;
-        break;
+    case 11: compare(lbl_alg(11), m_B, m_C, 16); break;                  // If B > C Then
+    case 12: assign(m_X, m_C, m_Lbl_MemX, 13, "X"); break;               // X = C
+    case 13: assign(m_C, m_B, m_Lbl_MemC, 14, "C"); break;               // C = B
+    case 14: assign(m_B, VariantNumber(m_X), m_Lbl_MemB, 15, "B"); break; // B = X
 
-    case 16: // If A > B Then
-        compare(lbl_alg(17), m_A, " > ", m_B, 22, 17);
-        break;
-    case 17: // X = A
-        m_X = m_A.toDouble();
-        m_Lbl_MemX->setCaption(text(m_X));
-        lbl_alg(19)->setCaption(QStringLiteral("X = ") + m_A.text());
-        m_step = 18;
-        break;
-    case 18: // A = B
-        m_A = m_B;
-        m_Lbl_MemA->setCaption(m_A.text());
-        lbl_alg(20)->setCaption(QStringLiteral("A = ") + m_B.text());
-        m_step = 19;
-        break;
-    case 19: // B = X
-        m_B = VariantNumber(m_X);
-        m_Lbl_MemB->setCaption(m_B.text());
-        lbl_alg(21)->setCaption(QStringLiteral("B = ") + text(m_X));
-        m_step = 20;
-        break;
-    case 20: // End If
-        m_step = 21;
-        break;
+    case 16: compare(lbl_alg(17), m_A, m_B, 22); break;                  // If A > B Then
+    case 17: assign(m_X, m_A, m_Lbl_MemX, 19, "X"); break;               // X = A
+    case 18: assign(m_A, m_B, m_Lbl_MemA, 20, "A"); break;               // A = B
+    case 19: assign(m_B, VariantNumber(m_X), m_Lbl_MemB, 21, "B"); break; // B = X
 
-    case 21: // Text1.Text = CStr(A)
-        m_Text1->setText(m_A.text());
-        m_step = 22;
-        break;
-    case 22: // Text2.Text = CStr(B)
-        m_Text2->setText(m_B.text());
-        m_step = 23;
-        break;
-    case 23: // Text3.Text = CStr(C)
-        m_Text3->setText(m_C.text());
-        m_step = 24;
-        break;
-    case 24: // End Sub
+    case 21: write(m_Text1, m_A); break; // Text1.Text = CStr(A)
+    case 22: write(m_Text2, m_B); break; // Text2.Text = CStr(B)
+    case 23: write(m_Text3, m_C); break; // Text3.Text = CStr(C)
+    case 24:                             // End Sub
         Mem_cls();
         prog_Begin();
+        break;
+    default: // Private Sub Command1_Click(), End If
+        m_step = qint16(s + 1);
         break;
     }
 }

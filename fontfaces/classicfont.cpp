@@ -1,5 +1,6 @@
 #include "classicfont.h"
 
+#include "wine.h"
 #include "winefonts.h"
 
 #include <QFontDatabase>
@@ -53,13 +54,8 @@ QFont makeFont(FontRole role)
 QString classicFamily(FontRole role)
 {
     const Role r = roleOf(role);
-#ifdef Q_OS_WIN
-    // Windows has the classic faces among its own; under Wine, Wine's faces
-    // of the same names stand in for them.
-    if (QFontDatabase::hasFamily(QString::fromLatin1(r.family)))
-        return QString::fromLatin1(r.family);
-#endif
-    return wineFontFamily(QString::fromLatin1(r.file));
+    const QString own = systemFamily(QString::fromLatin1(r.family));
+    return own.isEmpty() ? wineFontFamily(QString::fromLatin1(r.file)) : own;
 }
 
 void loadClassicFaces(std::initializer_list<FontRole> roles)

@@ -5,9 +5,7 @@
 #include <QHash>
 #include <QStandardPaths>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
+#include "wine.h"
 
 namespace {
 
@@ -26,33 +24,15 @@ QString registeredFamily(const QString &path)
 
 } // namespace
 
-bool runsUnderWine()
-{
-#ifdef Q_OS_WIN
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-#else
-    return false;
-#endif
-}
-
 QStringList wineFontFolders()
 {
 #ifdef Q_OS_WIN
-    // A Windows program under Wine sees the host's folders on drive Z:.
-    // Wine's own faces lie in its data folder there; a Wine that doesn't
-    // offer them to Windows programs as system faces leaves them to be
-    // loaded from it.
-    if (runsUnderWine()) {
-        QStringList folders;
-        for (const char *folder : {"Z:/usr/share/wine/fonts", "Z:/usr/local/share/wine/fonts"})
-            if (QFileInfo(QString::fromLatin1(folder)).isDir())
-                folders << QString::fromLatin1(folder);
-        return folders;
-    }
-#endif
+    return windowsFontFolders();
+#else
     return QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
                                      QStringLiteral("wine/fonts"),
                                      QStandardPaths::LocateDirectory);
+#endif
 }
 
 QString wineFontFamily(const QString &file, const QStringList &folders)

@@ -10,9 +10,6 @@
 // Wine, Wine's own font folder on the host.
 QStringList wineFontFolders();
 
-// Whether this is a Windows program running under Wine.
-bool runsUnderWine();
-
 // The family of the face file `file` ("tahoma.ttf") from the first of
 // `folders` that holds a loadable copy, registered with the application
 // once however often it is asked for; empty where no folder has it.

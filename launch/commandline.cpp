@@ -24,9 +24,10 @@ struct OwnOption
     QString help;
 };
 
-const std::vector<OwnOption> &ownOptions()
+// Made as they are shown, in the language of the translations installed.
+std::vector<OwnOption> ownOptions()
 {
-    static const std::vector<OwnOption> options = {
+    return {
         {{QStringLiteral("h"), QStringLiteral("help")}, {},
          CommandLine::tr("показать эту справку и выйти")},
         {{QStringLiteral("v"), QStringLiteral("version")}, {},
@@ -35,7 +36,6 @@ const std::vector<OwnOption> &ownOptions()
          CommandLine::tr("увеличить окно в F раз (от 1 до 4) — для проектора; "
                          "fit — по размеру экрана")},
     };
-    return options;
 }
 
 // Qt's own options, some of them X11's only. QApplication takes them out
@@ -64,8 +64,10 @@ QString spelled(const QString &name)
 
 QString usage(const Program &program)
 {
+    const QString summary =
+        QCoreApplication::translate(program.name.toUtf8().constData(), program.summary);
     QString text = CommandLine::tr("Использование: %1 [параметры]\n%2\n\nПараметры:\n")
-                       .arg(program.name, program.summary);
+                       .arg(program.name, summary);
     for (const OwnOption &option : ownOptions()) {
         QStringList names;
         for (const QString &name : option.names)
@@ -130,7 +132,8 @@ QString parseFault(const QCommandLineParser &parser, const QStringList &args)
 
 } // namespace
 
-std::optional<int> handleCommandLine(int argc, char *argv[], const Program &program)
+std::optional<int> handleCommandLine(int argc, char *argv[], const Program &program,
+                                     std::optional<QString> *scale)
 {
     QStringList args;
     for (int i = 0; i < argc; ++i)
@@ -163,10 +166,13 @@ std::optional<int> handleCommandLine(int argc, char *argv[], const Program &prog
     if (!parser.positionalArguments().isEmpty())
         return refuse(program, CommandLine::tr("лишний аргумент «%1»")
                                    .arg(parser.positionalArguments().first()));
-    const QString scale = parser.value(QStringLiteral("scale"));
-    if (parser.isSet(QStringLiteral("scale")) && !applyScale(scale, argc, argv, program.client, program.name))
-        return refuse(program, CommandLine::tr("неверный масштаб «%1»: нужно число от 1 до 4 "
-                                               "или fit").arg(scale));
+    if (parser.isSet(QStringLiteral("scale"))) {
+        const QString value = parser.value(QStringLiteral("scale"));
+        if (!isScale(value))
+            return refuse(program, CommandLine::tr("неверный масштаб «%1»: нужно число от 1 до 4 "
+                                                   "или fit").arg(value));
+        *scale = value;
+    }
     return std::nullopt;
 }
 

@@ -23,32 +23,15 @@ struct Held
 };
 
 QtMessageHandler previousHandler = nullptr;
-QString guardedProgram;
+QString noScreen;
 QList<Held> held;
-
-QString noScreen()
-{
-    const QByteArray x11 = qgetenv("DISPLAY"), wayland = qgetenv("WAYLAND_DISPLAY");
-    if (x11.isEmpty() && wayland.isEmpty())
-        return DisplayTexts::tr("%1: нет экрана, на котором можно показать окно: переменные "
-                                "DISPLAY и WAYLAND_DISPLAY не заданы. Запустите программу в "
-                                "графическом сеансе.\n").arg(guardedProgram);
-    QStringList tried;
-    if (!x11.isEmpty())
-        tried << QStringLiteral("DISPLAY=") + QString::fromLocal8Bit(x11);
-    if (!wayland.isEmpty())
-        tried << QStringLiteral("WAYLAND_DISPLAY=") + QString::fromLocal8Bit(wayland);
-    return DisplayTexts::tr("%1: нет экрана, на котором можно показать окно: не удалось "
-                            "подключиться к экрану %2.\n")
-        .arg(guardedProgram, tried.join(QStringLiteral(", ")));
-}
 
 void guardedHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
         // The platform could not start: the only fatal message of an
         // application object that is being made.
-        std::fputs(noScreen().toLocal8Bit().constData(), stderr);
+        std::fputs(noScreen.toLocal8Bit().constData(), stderr);
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -57,9 +40,26 @@ void guardedHandler(QtMsgType type, const QMessageLogContext &context, const QSt
 
 } // namespace
 
-DisplayGuard::DisplayGuard(const QString &program)
+QString noScreenMessage(const QString &program)
 {
-    guardedProgram = program;
+    const QByteArray x11 = qgetenv("DISPLAY"), wayland = qgetenv("WAYLAND_DISPLAY");
+    if (x11.isEmpty() && wayland.isEmpty())
+        return DisplayTexts::tr("%1: нет экрана, на котором можно показать окно: переменные "
+                                "DISPLAY и WAYLAND_DISPLAY не заданы. Запустите программу в "
+                                "графическом сеансе.\n").arg(program);
+    QStringList tried;
+    if (!x11.isEmpty())
+        tried << QStringLiteral("DISPLAY=") + QString::fromLocal8Bit(x11);
+    if (!wayland.isEmpty())
+        tried << QStringLiteral("WAYLAND_DISPLAY=") + QString::fromLocal8Bit(wayland);
+    return DisplayTexts::tr("%1: нет экрана, на котором можно показать окно: не удалось "
+                            "подключиться к экрану %2.\n")
+        .arg(program, tried.join(QStringLiteral(", ")));
+}
+
+DisplayGuard::DisplayGuard(const QString &message)
+{
+    noScreen = message;
     previousHandler = qInstallMessageHandler(guardedHandler);
 }
 

@@ -20,7 +20,10 @@ struct Program
 {
     QString name;    // the executable's name, first word of every message
     QString version; // the project's version, for --version
-    QString summary; // one line under the synopsis of --help
+    // One line under the synopsis of --help: the source text, marked for
+    // translation in the program's context (its name) and translated as
+    // --help shows it.
+    const char *summary = "";
     QSize client;    // the window's client area in pixels at scale 1
     QString appId;   // the desktop's name of the program: its entry and icon
     std::function<std::unique_ptr<QWidget>()> makeWindow;
@@ -29,10 +32,11 @@ struct Program
 // What runs once the window is shown: the event loop, by default.
 using Loop = std::function<int(QWidget *window)>;
 
-// The whole program, as main() runs it: the command line first (--help,
-// --version and a refused option end here, with no display needed), then
-// the application object, showWindow(), and `loop`. Returns the program's
-// exit status.
+// The whole program, as main() runs it: the command line first, read with
+// an application object of Qt Core alone and the translations installed
+// (--help, --version and a refused option end here, with no display
+// needed); then the application object, showWindow(), and `loop`. Returns
+// the program's exit status.
 int run(int argc, char *argv[], const Program &program, const Loop &loop = {});
 
 // What the program does once its application object exists: names the
@@ -41,13 +45,15 @@ int run(int argc, char *argv[], const Program &program, const Loop &loop = {});
 std::unique_ptr<QWidget> showWindow(const Program &program);
 
 // Reads the command line before the application object is made, so that it
-// needs no display. --help and --version print and end the program with 0;
-// an unknown option, a missing or wrong value or a stray argument is
-// reported with the usage on standard error and ends it with 2: the status
-// is returned. Otherwise returns nothing and the program goes on; a --scale
-// has then been put where the application object reads it, and argv still
-// holds Qt's own options for it.
-std::optional<int> handleCommandLine(int argc, char *argv[], const Program &program);
+// needs no display (a QCoreApplication with the translations installed may
+// exist). --help and --version print and end the program with 0; an
+// unknown option, a missing or wrong value or a stray argument is reported
+// with the usage on standard error and ends it with 2: the status is
+// returned. Otherwise returns nothing and the program goes on, with the
+// value of --scale, if one was given, in `scale`; argv still holds Qt's own
+// options for the application object.
+std::optional<int> handleCommandLine(int argc, char *argv[], const Program &program,
+                                     std::optional<QString> *scale);
 
 // Installs the translations of the programs' texts and of Qt's own texts
 // (context menus, dialog buttons) into the language the programs' texts are

@@ -53,7 +53,7 @@ std::optional<double> explicitScale(QString value)
 // launcher's start-up notification (X11) and activation token (Wayland)
 // are taken from the environment by the first connection, so they are put
 // back; and the probe stays out of the desktop's session manager.
-QSize availableScreenArea(int argc, char *argv[], const QString &program)
+QSize availableScreenArea(int argc, char *argv[], const QString &noScreen)
 {
     const char *const kept[] = {"DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN", "SESSION_MANAGER"};
     std::vector<std::optional<QByteArray>> saved;
@@ -72,7 +72,7 @@ QSize availableScreenArea(int argc, char *argv[], const QString &program)
     {
         std::optional<QGuiApplication> probe;
         {
-            const DisplayGuard noScreen(program);
+            const DisplayGuard guard(noScreen);
             probe.emplace(probeArgc, probeArgv.data());
         }
         if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -98,22 +98,25 @@ double fittingScale(QSize area, QSize client)
 
 } // namespace
 
-bool applyScale(const QString &value, int argc, char *argv[], QSize client,
-                const QString &program)
+bool isScale(const QString &value)
+{
+    return value == QLatin1String("fit") || explicitScale(value);
+}
+
+void applyScale(const QString &value, int argc, char *argv[], QSize client,
+                const QString &noScreen)
 {
     std::optional<double> factor;
     if (value == QLatin1String("fit")) {
         // The factor counts from Qt's own scale of the screen: one the
         // environment set is replaced, not multiplied.
         qunsetenv(kScaleVariable);
-        factor = fittingScale(availableScreenArea(argc, argv, program), client);
+        factor = fittingScale(availableScreenArea(argc, argv, noScreen), client);
     } else {
         factor = explicitScale(value);
     }
-    if (!factor)
-        return false;
-    qputenv(kScaleVariable, QByteArray::number(*factor, 'g', 6));
-    return true;
+    if (factor)
+        qputenv(kScaleVariable, QByteArray::number(*factor, 'g', 6));
 }
 
 } // namespace launch

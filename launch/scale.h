@@ -5,13 +5,15 @@
 
 namespace launch {
 
-// Applies a --scale value before the application object is made: a decimal
-// number from 1 to 4, with a point or a comma ("1.5", "1,5"), or "fit" for
-// the largest factor at which the window, `client` pixels inside a frame,
-// fits the screen it opens on (from 1 to 4); `program` names the program
-// if there is no screen. Returns false, and changes nothing, for any other
-// value.
-bool applyScale(const QString &value, int argc, char *argv[], QSize client,
-                const QString &program);
+// Whether `value` is a scale: a decimal number from 1 to 4, with a point or
+// a comma ("1.5", "1,5"), or "fit".
+bool isScale(const QString &value);
+
+// Applies a scale before the application object is made: the factor, or
+// for "fit" the largest factor at which the window, `client` pixels inside
+// a frame, fits the screen it opens on (from 1 to 4). Where there is no
+// screen to ask, says `noScreen` (DisplayGuard).
+void applyScale(const QString &value, int argc, char *argv[], QSize client,
+                const QString &noScreen);
 
 } // namespace launch

@@ -3,7 +3,8 @@
 #include "display.h"
 #include "programicon.h"
 #include "reach.h"
-#include "winefonts.h"
+#include "scale.h"
+#include "wine.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -12,18 +13,27 @@ namespace launch {
 
 int run(int argc, char *argv[], const Program &program, const Loop &loop)
 {
-    if (const std::optional<int> status = handleCommandLine(argc, argv, program))
-        return *status;
-#ifdef Q_OS_WIN
-    // Under Wine the classic faces come from Wine's font files, which Qt's
-    // FreeType engine draws as on Linux; its Windows engines draw the
-    // bitmaps of MS Sans Serif bold and out of step.
-    if (runsUnderWine() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
-#endif
+    std::optional<QString> scale;
+    QString noScreen;
+    {
+        // The command line needs no display. It is read with an application
+        // object of Qt Core alone, the translations installed, so that what
+        // it says is in the user's language; so is the message of a program
+        // that finds no screen, made now, as the application object that
+        // would need it can no longer translate it.
+        int coreArgc = argc;
+        const QCoreApplication core(coreArgc, argv);
+        installTranslations();
+        if (const std::optional<int> status = handleCommandLine(argc, argv, program, &scale))
+            return *status;
+        noScreen = noScreenMessage(program.name);
+    }
+    if (scale)
+        applyScale(*scale, argc, argv, program.client, noScreen);
+    chooseFontEngine();
     std::unique_ptr<QApplication> app;
     {
-        const DisplayGuard noScreen(program.name);
+        const DisplayGuard guard(noScreen);
         app = std::make_unique<QApplication>(argc, argv);
     }
     const std::unique_ptr<QWidget> window = showWindow(program);

@@ -5,10 +5,11 @@ namespace form1 {
 namespace {
 
 ControlRow row(ControlKind kind, const char *name, int left, int top, int width, int height,
-               int tabIndex, const char *labelOf, const char *text, Qt::Alignment alignment)
+               int tabIndex, const char *text, Qt::Alignment alignment)
 {
-    return {QString::fromUtf8(name), kind, QRect(left, top, width, height),
-            QString::fromUtf8(text), alignment, tabIndex, QString::fromUtf8(labelOf)};
+    return controlRow(kind, name, -1, -1, left, top, width, height, text)
+        .withTab(tabIndex)
+        .aligned(alignment);
 }
 
 constexpr auto Label = ControlKind::Label;
@@ -26,18 +27,18 @@ constexpr Qt::Alignment Centre = Qt::AlignCenter;
 const std::vector<ControlRow> &controlInventory()
 {
     static const std::vector<ControlRow> rows = {
-        //  kind        name        Left  Top   Width Height tab label of
+        //  kind        name        Left  Top   Width Height tab
         //  text                                                           align
-        row(Label,      "Label1",   600,  120,  1335, 255,   0,  "Text1",
-            QT_TRANSLATE_NOOP("Form1", "Число А="),                         Right),
-        row(Label,      "Label2",   600,  600,  1335, 255,   1,  "Text2",
-            QT_TRANSLATE_NOOP("Form1", "Число В="),                         Right),
-        row(Label,      "Label3",   600,  1080, 1335, 255,   2,  "Text3",
-            QT_TRANSLATE_NOOP("Form1", "Число С="),                         Right),
-        row(TextBox,    "Text1",    2160, 120,  1575, 285,   3,  "",      "5", Left),
-        row(TextBox,    "Text2",    2160, 600,  1575, 285,   4,  "",      "8", Left),
-        row(TextBox,    "Text3",    2160, 1080, 1575, 285,   5,  "",      "3", Left),
-        row(PushButton, "Command1", 480,  1560, 3255, 375,   6,  "",
+        row(Label,      "Label1",   600,  120,  1335, 255,   0,
+            QT_TRANSLATE_NOOP("Form1", "Число А="),                         Right).naming("Text1"),
+        row(Label,      "Label2",   600,  600,  1335, 255,   1,
+            QT_TRANSLATE_NOOP("Form1", "Число В="),                         Right).naming("Text2"),
+        row(Label,      "Label3",   600,  1080, 1335, 255,   2,
+            QT_TRANSLATE_NOOP("Form1", "Число С="),                         Right).naming("Text3"),
+        row(TextBox,    "Text1",    2160, 120,  1575, 285,   3,  "5",       Left),
+        row(TextBox,    "Text2",    2160, 600,  1575, 285,   4,  "8",       Left),
+        row(TextBox,    "Text3",    2160, 1080, 1575, 285,   5,  "3",       Left),
+        row(PushButton, "Command1", 480,  1560, 3255, 375,   6,
             QT_TRANSLATE_NOOP("Form1", "Сортировать числа по возрастанию"), Centre),
     };
     return rows;

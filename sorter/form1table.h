@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QRect>
-#include <QString>
+#include "brivon_program.h"
+#include "controlrow.h"
+
+#include <QCoreApplication>
 
 #include <vector>
 
@@ -10,25 +12,13 @@
 // table, and the demonstrator's pictures draw the window from it.
 namespace form1 {
 
-enum class ControlKind { Label, TextBox, PushButton };
-
-struct ControlRow
-{
-    QString name;
-    ControlKind kind = ControlKind::Label;
-    QRect twips;           // Left, Top, Width, Height
-    QString text;          // caption or initial text
-    Qt::Alignment alignment;
-    int tabIndex = -1;
-    QString labelOf;       // labels: the box the label names
-};
-
 // The controls in tab order.
 const std::vector<ControlRow> &controlInventory();
 
 // The window's own settings.
-constexpr int kClientWidthTwips = 4200;
-constexpr int kClientHeightTwips = 2040;
+constexpr int kClientWidthTwips = brivon_program::kClientWidthTwips;
+constexpr int kClientHeightTwips = brivon_program::kClientHeightTwips;
+// The window's title, as it is translated (brivon_program::kTitle).
 constexpr const char *kCaption =
     QT_TRANSLATE_NOOP("Form1", "Сортировка трех чисел (по возрастанию)");
 

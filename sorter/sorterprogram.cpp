@@ -1,15 +1,16 @@
 #include "sorterprogram.h"
 
+#include "brivon_program.h"
 #include "form1.h"
-#include "form1table.h"
 #include "twips.h"
 
 #include <QCoreApplication>
 
 launch::Program sorterProgram()
 {
-    return {QStringLiteral("brivon"), QStringLiteral(BRIVON_VERSION),
-            QCoreApplication::translate("brivon", "Сортирует три числа по возрастанию."),
-            QSize(toPixels(form1::kClientWidthTwips), toPixels(form1::kClientHeightTwips)),
-            QStringLiteral(BRIVON_APP_ID), [] { return std::make_unique<Form1>(); }};
+    using namespace brivon_program;
+    return {QString::fromUtf8(kName), QString::fromUtf8(kVersion),
+            QT_TRANSLATE_NOOP("brivon", "Сортирует три числа по возрастанию."),
+            QSize(toPixels(kClientWidthTwips), toPixels(kClientHeightTwips)),
+            QString::fromUtf8(kAppId), [] { return std::make_unique<Form1>(); }};
 }

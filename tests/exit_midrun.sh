@@ -2,23 +2,24 @@
 # Ends kalumet in the middle of an automatic run, on a private Xvfb server:
 # either "Выход" or the window's own close box. The program must end by itself
 # with status 0 and print nothing.
-# usage: exit_midrun.sh <kalumet> <xwindow tool> button|closebox
+# usage: exit_midrun.sh <kalumet> button|closebox
 set -u
-prog=$1 xwindow=$2 how=$3
+prog=$1 how=$2
 . "$(dirname "$0")/xvfb_lib.sh"
 
 start_xvfb
 start_program "$prog"
-find_window "Демонстрация алгоритма сортировки трех чисел"
-sleep 0.3
+find_window kalumet
 
 start_automatic_run
-# The run goes on: the window changes from beat to beat.
-changing "$xwindow" || { echo "the automatic run did not start"; exit 1; }
+# The run goes on: the window changes from beat to beat (the first change
+# may still be the last click's).
+wait_changing "the automatic run to start"
+wait_changing "the automatic run to go on"
 
 case $how in
-    button) click 728 468 ;; # Command3, "Выход"
-    closebox) "$xwindow" close "$win" || { echo "could not send the close request"; exit 1; } ;;
+    button) click Command3 ;; # "Выход"
+    closebox) "$XWINDOW" close "$win" || { echo "could not send the close request"; exit 1; } ;;
     *) echo "unknown way to end: $how"; exit 2 ;;
 esac
 

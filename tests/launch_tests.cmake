@@ -10,7 +10,7 @@ endif()
 
 # The option table, on the real programs and a private Xvfb server.
 add_executable(commandline tst_commandline.cpp)
-target_link_libraries(commandline PRIVATE Qt6::Test)
+target_link_libraries(commandline PRIVATE Qt6::Test kalumet_warnings)
 target_compile_definitions(commandline PRIVATE
     KALUMET_BIN="$<TARGET_FILE:kalumet>" BRIVON_BIN="$<TARGET_FILE:brivon>"
     XWINDOW_BIN="${XWINDOW}")
@@ -19,31 +19,28 @@ add_test(NAME commandline
          COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/with_xvfb.sh $<TARGET_FILE:commandline>)
 set_tests_properties(commandline PROPERTIES RESOURCE_LOCK xvfb TIMEOUT 300)
 
-# The client area a scale gives, on an Xvfb screen of the given size.
-# kalumet's window is 788 x 531 pixels, brivon's 280 x 136; --scale fit
-# leaves 16 x 48 pixels for a window manager's frame and rounds down to
-# hundredths.
-function(add_scale_test name program screen width height)
-    set(title_kalumet "Демонстрация алгоритма сортировки трех чисел")
-    set(title_brivon "Сортировка трех чисел (по возрастанию)")
+# The client area a scale gives, on an Xvfb screen of the given size: the
+# declared client area times the factor. --scale fit leaves 16 x 48 pixels
+# for a window manager's frame and rounds down to hundredths.
+function(add_scale_test name program screen factor)
     add_test(NAME ${name}
              COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/xvfb_smoke.sh $<TARGET_FILE:${program}>
-                     "${title_${program}}" ${width} ${height} ${XWINDOW} ${ARGN})
+                     ${program} ${factor} ${ARGN})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "XVFB_SCREEN=${screen}"
                          RESOURCE_LOCK xvfb TIMEOUT 120)
 endfunction()
 
-add_scale_test(kalumet_scale_2 kalumet 1280x1024x24 1576 1062 --scale 2)
+add_scale_test(kalumet_scale_2 kalumet 1280x1024x24 2 --scale 2)
 # 800 x 600 is too small even at 1: the window stays at 1.
-add_scale_test(kalumet_scale_fit_800x600 kalumet 800x600x24 788 531 --scale fit)
+add_scale_test(kalumet_scale_fit_800x600 kalumet 800x600x24 1 --scale fit)
 # (1600 - 48) / 531 = 2.92...
-add_scale_test(kalumet_scale_fit_2560x1600 kalumet 2560x1600x24 2301 1551 --scale fit)
+add_scale_test(kalumet_scale_fit_2560x1600 kalumet 2560x1600x24 2.92 --scale fit)
 # Room for 9 times brivon's window; no more than 4.
-add_scale_test(brivon_scale_fit_2560x1600 brivon 2560x1600x24 1120 544 --scale fit)
+add_scale_test(brivon_scale_fit_2560x1600 brivon 2560x1600x24 4 --scale fit)
 # The option wins over Qt's variable, which works without it.
-add_scale_test(kalumet_scale_over_variable kalumet 1280x1024x24 1576 1062 --scale 2)
+add_scale_test(kalumet_scale_over_variable kalumet 1280x1024x24 2 --scale 2)
 set_property(TEST kalumet_scale_over_variable APPEND PROPERTY ENVIRONMENT QT_SCALE_FACTOR=3)
-add_scale_test(brivon_scale_variable brivon 1280x1024x24 420 204)
+add_scale_test(brivon_scale_variable brivon 1280x1024x24 1.5)
 set_property(TEST brivon_scale_variable APPEND PROPERTY ENVIRONMENT QT_SCALE_FACTOR=1.5)
 
 # The window within reach under a window manager (openbox): scaled beyond
@@ -53,9 +50,9 @@ set_property(TEST brivon_scale_variable APPEND PROPERTY ENVIRONMENT QT_SCALE_FAC
 function(add_reach_test name screen later controls)
     add_test(NAME ${name}
              COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/reachable_window.sh $<TARGET_FILE:kalumet>
-                     ${XWINDOW} ${screen} "${later}" "${controls}" ${ARGN})
+                     ${screen} "${later}" "${controls}" ${ARGN})
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK xvfb TIMEOUT 120)
 endfunction()
 
 add_reach_test(kalumet_reach_scale_3 1920x1080 "" "" --scale 3)
-add_reach_test(kalumet_reach_screen_shrinks 1024x768 800x600 "Text1 Text2 Text3 Сброс Выход")
+add_reach_test(kalumet_reach_screen_shrinks 1024x768 800x600 "Text1 Text2 Text3 Cmd_Reset Command3")

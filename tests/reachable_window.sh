@@ -4,15 +4,16 @@
 # the work area, and the named controls with their centres on the screen,
 # once the window is shown and, given a second size, again after the screen
 # changes to it in the middle of an automatic run, which must go on.
-# Controls: Text1 Text2 Text3 (the boxes), Сброс, Выход.
+# Controls by their names: Text1 Text2 Text3 (the boxes), Cmd_Reset ("Сброс"),
+# Command3 ("Выход").
 #
 # Xvfb resizes through RandR only below the size it started with: it starts
 # at 1920x1080 and each size is a mode added to its output and set with the
 # framebuffer (xrandr --newmode, --addmode, --output --mode --fb).
-# usage: reachable_window.sh <kalumet> <xwindow tool> <screen WxH> <WxH mid-run or ""> "<controls>" [args...]
+# usage: reachable_window.sh <kalumet> <screen WxH> <WxH mid-run or ""> "<controls>" [args...]
 set -u
-prog=$1 xwindow=$2 size=$3 later=$4 controls=$5
-shift 5
+prog=$1 size=$2 later=$3 controls=$4
+shift 4
 XVFB_SCREEN=1920x1080x24
 . "$(dirname "$0")/xvfb_lib.sh"
 for tool in openbox xrandr; do
@@ -25,15 +26,6 @@ screen() { # WxH
     xrandr --newmode "m$1" 0 "$w" "$w" "$w" "$w" "$h" "$h" "$h" "$h" 2>/dev/null
     xrandr --addmode "$output" "m$1" && xrandr --output "$output" --mode "m$1" --fb "$1" \
         || { echo "xrandr could not make the screen $1"; exit 1; }
-}
-
-# The centre of a control in the window at scale 1.
-centre() {
-    case $1 in
-        Text1) echo 684 97 ;; Text2) echo 684 129 ;; Text3) echo 684 161 ;;
-        Сброс) echo 728 436 ;; Выход) echo 728 468 ;;
-        *) echo "unknown control $1" >&2; exit 2 ;;
-    esac
 }
 
 # Empty if the window is within reach, else what is out of it.
@@ -51,43 +43,40 @@ out_of_reach() {
         || echo "the frame's corner ($fx, $fy) is outside the work area $3x$4+$1+$2"
     root=$(xwininfo -root)
     sw=$(echo "$root" | sed -n 's/^ *Width: *//p') sh=$(echo "$root" | sed -n 's/^ *Height: *//p')
+    set -- $(fact client)
+    client_width=$1
     for c in $controls; do
-        set -- $(centre "$c")
-        cx=$((x + $1 * width / 788)) cy=$((y + $2 * width / 788)) # scaled as the window is
+        set -- $(fact "$c")
+        cx=$((x + $1 * width / client_width)) cy=$((y + $2 * width / client_width)) # scaled as the window is
         [ "$cx" -ge 0 ] && [ "$cx" -lt "$sw" ] && [ "$cy" -ge 0 ] && [ "$cy" -lt "$sh" ] \
             || echo "$c at ($cx, $cy) is off the screen ${sw}x$sh"
     done
 }
 
-# Waits up to 5 s for the window to be within reach.
+# Waits for the window to be within reach.
 expect_reachable() {
-    i=0
-    while out=$(out_of_reach) && [ -n "$out" ]; do
-        i=$((i + 1)); [ $i -gt 25 ] && { echo "$1: $out"; exit 1; }
-        sleep 0.2
-    done
+    wait_until "the window within reach $1 ($(out_of_reach))" within_reach
 }
+within_reach() { [ -z "$(out_of_reach)" ]; }
 
 start_xvfb
 screen "$size"
 XDG_CONFIG_HOME="$runtime" openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 trap 'kill "$wm" 2>/dev/null; cleanup' EXIT INT TERM
-i=0
-until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; do
-    i=$((i + 1)); [ $i -gt 50 ] && { echo "openbox did not start"; exit 1; }
-    sleep 0.1
-done
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+wait_until "openbox to start" wm_running
 
 start_program "$prog" "$@"
-find_window "Демонстрация алгоритма сортировки трех чисел"
+find_window kalumet
 expect_reachable "shown on $size"
 echo "shown on $size within reach"
 [ -z "$later" ] && exit 0
 
 start_automatic_run
-changing "$xwindow" || { echo "the automatic run did not start"; exit 1; }
+wait_changing "the automatic run to start"
+wait_changing "the automatic run to go on"
 screen "$later"
 expect_reachable "after the screen became $later"
-changing "$xwindow" || { echo "the run stopped after the screen became $later"; exit 1; }
+wait_changing "the run to go on after the screen became $later"
 echo "within reach after the screen became $later, the run going on"

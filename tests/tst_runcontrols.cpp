@@ -12,6 +12,7 @@
 #include "driver.h"
 #include "fixtures.h"
 #include "formdemo.h"
+#include "heldkey.h"
 #include "snapshot.h"
 
 #include <QCheckBox>
@@ -160,7 +161,7 @@ void RunControlsTest::keyboard_data()
     QTest::addColumn<QString>("focused"); // the control the key goes to
     QTest::addColumn<int>("key");         // 0: a tick of the timer instead
     QTest::addColumn<int>("times");       // presses of the key, or repeats of a held key
-    QTest::addColumn<bool>("held");       // auto-repeated, as a key held down
+    QTest::addColumn<bool>("held");       // held down for that many repeats
     QTest::addColumn<QStringList>("numbers"); // typed into the boxes first, if any
     QTest::addColumn<QString>("action");  // what the model does: letters of play(), or none
     QTest::addColumn<QString>("gained");  // the controls that take the focus, in turn
@@ -203,8 +204,12 @@ void RunControlsTest::keyboard_data()
     for (const auto &path : paths)
         row(path.name, "", "Command1", Return, QStringLiteral("S") + repeated('N', path.steps),
             "Cmd_Next Text1", 30, false, path.numbers);
-    // A key held down presses the sort button once, if at all.
-    row("Return held on the sort button", "", "Command1", Return, "", "", 30, true);
+    // A key held down presses a button once: the focus moving on to the
+    // next action doesn't take the repeats along.
+    row("Return held on the sort button", "", "Command1", Return, "S", "Cmd_Next", 30, true);
+    row("Space held on the sort button", "", "Command1", Space, "S", "Cmd_Next", 30, true);
+    row("Return held on Сброс mid-run", "SNN", "Cmd_Reset", Return, "R", "Command1", 30, true);
+    row("Space held on Сброс mid-run", "SNN", "Cmd_Reset", Space, "R", "Command1", 30, true);
     row("Return held to the end of a run", lastStep, "Cmd_Next", Return, "N", "Text1", 10, true);
 }
 
@@ -239,17 +244,13 @@ void RunControlsTest::keyboard()
             took << now->objectName();
     });
 
-    for (int i = 0; i < times; ++i) {
-        if (!key) {
+    if (held)
+        holdKey(key, times);
+    for (int i = 0; i < times && !held; ++i) {
+        if (!key)
             form.Timer1_Timer();
-        } else if (held) { // the repeats of a key held down, to whatever has the focus
-            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
-            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
-            QApplication::sendEvent(QApplication::focusWidget(), &press);
-            QApplication::sendEvent(QApplication::focusWidget(), &release);
-        } else {
+        else
             QTest::keyClick(form.windowHandle(), Qt::Key(key));
-        }
     }
 
     for (const QChar a : action)

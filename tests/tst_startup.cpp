@@ -1,9 +1,11 @@
-// kalumet's start sequence, the window's controls by name, and the pictures
-// and icon built into the program.
+// Both programs' start sequences, and the pictures and icon built into
+// them.
 
 #include "builtinimages.h"
 #include "programicon.h"
+#include "brivon_program.h"
 #include "demoprogram.h"
+#include "kalumet_program.h"
 #include "formdemo.h"
 #include "sorterprogram.h"
 #include "inventory.h"
@@ -22,8 +24,6 @@ class StartupTest : public QObject
 private slots:
     void start_data();
     void start();
-    void controlsByName_data();
-    void controlsByName();
     void builtInPictures_data();
     void builtInPictures();
     void windowIcon();
@@ -38,8 +38,8 @@ void StartupTest::start_data()
     QTest::addColumn<QString>("appId");
     QTest::addColumn<QString>("focused");
 
-    QTest::newRow("kalumet") << demoProgram() << "org.kalumet.kalumet" << "Command1";
-    QTest::newRow("brivon") << sorterProgram() << "org.kalumet.brivon" << "Text1";
+    QTest::newRow("kalumet") << demoProgram() << kalumet_program::kAppId << "Command1";
+    QTest::newRow("brivon") << sorterProgram() << brivon_program::kAppId << "Text1";
 }
 
 void StartupTest::start()
@@ -54,39 +54,6 @@ void StartupTest::start()
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QCOMPARE(window->windowIcon().availableSizes(), programWindowIcon().availableSizes());
     QCOMPARE(QApplication::focusWidget()->objectName(), focused);
-}
-
-void StartupTest::controlsByName_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("found");
-
-    QTest::newRow("first of an array") << "lbl_alg(0)" << true;
-    QTest::newRow("last of an array") << "lbl_alg(26)" << true;
-    QTest::newRow("past an array's end") << "lbl_alg(27)" << false;
-    QTest::newRow("listing line") << "Lbl_List(23)" << true;
-    QTest::newRow("array name alone") << "lbl_alg" << false;
-    QTest::newRow("single label") << "Lbl_MemX" << true;
-    QTest::newRow("image box") << "Image3" << true;
-    QTest::newRow("line") << "Line1" << true;
-    QTest::newRow("child widget, not drawn") << "Text1" << false;
-    QTest::newRow("other case") << "lbl_mema" << false;
-    QTest::newRow("empty") << "" << false;
-}
-
-void StartupTest::controlsByName()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, found);
-
-    FormDemo form;
-    DrawnControl *c = form.drawn(name);
-    QCOMPARE(c != nullptr, found);
-    if (!c)
-        return;
-    QCOMPARE(c->fullName(), name);
-    QVERIFY(std::find(form.drawnControls().begin(), form.drawnControls().end(), c)
-            != form.drawnControls().end());
 }
 
 void StartupTest::builtInPictures_data()

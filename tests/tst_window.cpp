@@ -73,6 +73,10 @@ const ControlRow *row(const QString &fullName)
 
 QPoint centre(const DrawnControl *c) { return c->pixels().center(); }
 
+// The window's client area as the program is declared.
+const QSize kClient(toPixels(kalumet_program::kClientWidthTwips),
+                    toPixels(kalumet_program::kClientHeightTwips));
+
 bool isMemoryCell(const QString &name)
 {
     return std::find(std::begin(kMemoryCells), std::end(kMemoryCells), name) != std::end(kMemoryCells);
@@ -120,8 +124,8 @@ QRect outlineAround(const QImage &picture, const QPoint &p)
 void WindowTest::window()
 {
     FormDemo form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("Демонстрация алгоритма сортировки трех чисел"));
-    QCOMPARE(form.size(), QSize(788, 531));
+    QCOMPARE(form.windowTitle(), QString::fromUtf8(kalumet_program::kTitle));
+    QCOMPARE(form.size(), kClient);
     const Qt::WindowFlags f = form.windowFlags();
     QVERIFY(f & Qt::WindowCloseButtonHint);
     QVERIFY(!(f & Qt::WindowMinimizeButtonHint));
@@ -730,7 +734,7 @@ void WindowTest::picturesInWindow()
 
     const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const qreal dpr = form.devicePixelRatioF();
-    QCOMPARE(shot.size(), (QSizeF(788, 531) * dpr).toSize());
+    QCOMPARE(shot.size(), (QSizeF(kClient) * dpr).toSize());
 
     struct Placed { const char *name; const RawImage &picture; QPoint at; QRect visible; };
     const Placed pictures[] = {

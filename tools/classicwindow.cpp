@@ -1,7 +1,7 @@
 #include "classicwindow.h"
 
 #include "fonts.h"
-#include "programicon.h"
+#include "icondrawing.h"
 
 #include <QImage>
 

@@ -80,20 +80,22 @@ void drawDesktopIcons(QPainter &p)
 // The sorter's window as it stands on the screen: the sorter's own controls,
 // laid out in its client area at the scale of this screen.
 
-void drawSorterControl(QPainter &p, const form1::ControlRow &row, const QRect &place)
+void drawSorterControl(QPainter &p, const ControlRow &row, const QRect &place)
 {
     const int align = (row.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter;
     switch (row.kind) {
-    case form1::ControlKind::Label:
+    case ControlKind::Label:
         p.drawText(place, align, row.text);
         break;
-    case form1::ControlKind::TextBox:
+    case ControlKind::TextBox:
         drawSunkenBox(p, place);
         p.drawText(place.adjusted(6, 0, -2, 0), align, row.text);
         break;
-    case form1::ControlKind::PushButton:
+    case ControlKind::PushButton:
         drawRaisedBox(p, place);
         p.drawText(place, align, row.text);
+        break;
+    default: // the sorter's window has no other kind of control
         break;
     }
 }
@@ -110,7 +112,7 @@ void drawSorterWindow(QPainter &p)
     const qreal sy = qreal(client.height()) / toPixels(form1::kClientHeightTwips);
     p.setFont(smoothed(textFont()));
     p.setPen(Qt::black);
-    for (const form1::ControlRow &row : form1::controlInventory()) {
+    for (const ControlRow &row : form1::controlInventory()) {
         const QRect r = toPixels(row.twips);
         drawSorterControl(p, row,
                           QRect(client.left() + qRound(r.left() * sx),

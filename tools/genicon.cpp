@@ -3,7 +3,7 @@
 //   genicon --check <folder>  fails unless the files there are identical
 
 #include "output.h"
-#include "programicon.h"
+#include "icondrawing.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "pictograms.h"
 
-#include "programicon.h"
+#include "icondrawing.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>

@@ -14,25 +14,24 @@ picture=${2:-$root/docs/kalumet.png}
 [ $# -gt 2 ] && shift 2 || set -- "$build/demo/kalumet"
 steps=9
 
-cmake --build "$build" --target kalumet grabwindow >/dev/null
+cmake --build "$build" --target kalumet grabwindow xwindow control-centres >/dev/null
+export KALUMET_FACTS="$build/programs" XWINDOW="$build/tests/xwindow"
 . "$root/tests/xvfb_lib.sh"
 start_xvfb
 start_program "$@"
-find_window "Демонстрация алгоритма сортировки трех чисел"
+find_window kalumet
 
-# click <x> <y>: a click at that point of the window's client area, in pixels.
-click() {
-    xdotool mousemove --window "$win" "$1" "$2" click 1
-    sleep 0.3
-}
-click 644 196                       # "Сортировать числа по возраствнию"
+press Command1                       # "Сортировать числа по возраствнию"
 i=0
 while [ $i -lt $steps ]; do
-    click 624 460                   # "Вперед"
+    press Cmd_Next                   # "Вперед"
     i=$((i + 1))
 done
-xdotool mousemove --window "$win" 780 525 # the pointer out of the picture
-sleep 0.5
+set -- $(fact client)
+xdotool mousemove --window "$win" $(($1 - 8)) $(($2 - 6)) # the pointer out of the picture
+# Settled: the button the pointer left drawn plain again.
+settled() { first=$(digest); sleep 0.3; [ "$first" = "$(digest)" ]; }
+wait_until "the window to settle" settled
 
 XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb \
     "$build/tools/grabwindow" "$win" "$picture"

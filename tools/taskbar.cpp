@@ -6,7 +6,7 @@
 #include "fonts.h"
 #include "form1table.h"
 #include "pictograms.h"
-#include "programicon.h"
+#include "icondrawing.h"
 
 #include <QRadialGradient>
 

@@ -6,18 +6,17 @@
 if(NOT RAWIMAGES_COMMAND)
     add_executable(rawimages "${CMAKE_CURRENT_LIST_DIR}/rawimages.cpp")
     target_link_libraries(rawimages PRIVATE Qt6::Gui)
+    if(TARGET kalumet_warnings)
+        target_link_libraries(rawimages PRIVATE kalumet_warnings)
+    endif()
     set(RAWIMAGES_COMMAND $<TARGET_FILE:rawimages>)
     set(RAWIMAGES_DEPENDS rawimages)
 endif()
 
-# The header the made arrays are declared with, and that draws them.
-add_library(builtinimages INTERFACE)
-target_include_directories(builtinimages INTERFACE "${CMAKE_CURRENT_LIST_DIR}")
-target_link_libraries(builtinimages INTERFACE Qt6::Gui)
-
 # add_raw_images(<target> <header> <name>=<image file>...): builds the
 # images' pixels into <target> as `extern const RawImage <name>`, declared
 # in the generated <header>, which <target> and whatever links it include.
+# The arrays' type is the programs' library builtinimages/.
 function(add_raw_images target header)
     set(dir "${CMAKE_CURRENT_BINARY_DIR}/${target}_rawimages")
     get_filename_component(stem "${header}" NAME_WE)

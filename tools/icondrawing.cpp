@@ -1,4 +1,4 @@
-#include "programicon.h"
+#include "icondrawing.h"
 
 #include "output.h"
 

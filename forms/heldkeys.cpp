@@ -1,0 +1,91 @@
+// A key held down presses a button once.
+//
+// The state of every key is followed for the whole application, whichever
+// widget the key goes to: a key is down from its press to its release. The
+// X server repeats a held key as a release and a press at the same instant;
+// Qt flags the pair as a repeat only when the press has already arrived as
+// it reads the release, so a pair can come unflagged. Such a pair leaves
+// the key down.
+
+#include "tablewindow.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QHash>
+#include <QSet>
+#include <QKeyEvent>
+
+namespace {
+
+const char kGuarded[] = "kalumetHeldKeyGuard";
+
+class KeyStates : public QObject
+{
+public:
+    static KeyStates *instance()
+    {
+        static KeyStates *states = nullptr;
+        if (!states) {
+            states = new KeyStates(QCoreApplication::instance());
+            QCoreApplication::instance()->installEventFilter(states);
+        }
+        return states;
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // A key event comes to the window first, then to the focused widget
+        // (and from it to its parents where it leaves the key unused): the
+        // widget that takes it first tells.
+        if (!watched->isWidgetType() && event->type() != QEvent::ApplicationDeactivate)
+            return false;
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            // A press that is no repeat of a held key, nor the press of an
+            // unflagged repeat pair.
+            const bool fresh = !key->isAutoRepeat() && !m_down.contains(key->key())
+                               && !(timed(key) && m_releasedAt.value(key->key()) == key->timestamp());
+            m_down.insert(key->key());
+            return !fresh && watched->property(kGuarded).toBool();
+        }
+        case QEvent::KeyRelease: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (!key->isAutoRepeat()) {
+                m_down.remove(key->key());
+                if (timed(key))
+                    m_releasedAt.insert(key->key(), key->timestamp());
+            }
+            return false;
+        }
+        case QEvent::ApplicationDeactivate:
+            // Keys released while another program had the keyboard.
+            m_down.clear();
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    using QObject::QObject;
+
+    // A key event of the window system with its time. (Qt's bridge to a
+    // screen reader hands the keys on as copies without one: there the
+    // repeats that Qt doesn't flag go unnoticed.)
+    static bool timed(const QKeyEvent *key)
+    {
+        return key->nativeScanCode() != 0 && key->timestamp() != 0;
+    }
+
+    QSet<int> m_down;
+    QHash<int, quint64> m_releasedAt; // the window system's time of the last release
+};
+
+} // namespace
+
+void guardAgainstHeldKeys(QAbstractButton *button)
+{
+    KeyStates::instance();
+    button->setProperty(kGuarded, true);
+}
