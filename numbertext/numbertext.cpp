@@ -57,15 +57,24 @@ bool isGroupingSpace(QChar c)
 // The text without its group separators where they stand between groups of
 // three digits of the whole part ("1 000 000,5", "1,000" in English);
 // otherwise the text as it is, which the strict reading then refuses.
+//
+// A number is grouped with the locale's group separator or with spaces, in
+// any locale whose decimal separator is not a space, but not with both:
+// "1 000,000" in English is refused. The three spaces look alike, so they
+// count as one separator; where the locale groups with a space, its own is
+// one of them. A first group that starts with 0 is no group: "0,123" in
+// English is a Russian decimal typed by mistake, not 123.
 QString ungrouped(const QString &text, const QLocale &locale)
 {
     const QString group = locale.groupSeparator();
-    if (group.size() != 1)
-        return text;
-    const QChar separator = group.front();
-    const bool spaces = isGroupingSpace(separator);
-    const auto isSeparator = [&](QChar c) {
-        return c == separator || (spaces && isGroupingSpace(c));
+    const QString decimal = locale.decimalPoint();
+    const bool spaces = !(decimal.size() == 1 && isGroupingSpace(decimal.front()));
+    const QChar own = group.size() == 1 && !isGroupingSpace(group.front()) ? group.front() : QChar();
+    enum Kind { NoSeparator, Own, Space };
+    const auto kindOf = [&](QChar c) {
+        if (!own.isNull() && c == own)
+            return Own;
+        return spaces && isGroupingSpace(c) ? Space : NoSeparator;
     };
 
     QString number;
@@ -74,16 +83,23 @@ QString ungrouped(const QString &text, const QLocale &locale)
     if (first == QLatin1Char('-') || first == QLatin1Char('+')
         || QString(first) == locale.negativeSign() || QString(first) == locale.positiveSign())
         number += text[i++];
-    // One to three digits before the first separator, three after each.
+    // One to three digits before the first separator, not starting with 0;
+    // three after each separator, all of one kind.
     int digits = 0, separators = 0;
+    Kind kind = NoSeparator;
+    bool leadingZero = false;
     for (; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            if (separators == 0 && digits == 0)
+                leadingZero = c == QLatin1Char('0');
             number += c;
             ++digits;
-        } else if (isSeparator(c)) {
-            if (digits == 0 || digits > 3 || (separators > 0 && digits != 3))
+        } else if (const Kind k = kindOf(c); k != NoSeparator) {
+            if (separators == 0 ? digits == 0 || digits > 3 || leadingZero
+                                : digits != 3 || k != kind)
                 return text;
+            kind = k;
             ++separators;
             digits = 0;
         } else {
@@ -93,7 +109,7 @@ QString ungrouped(const QString &text, const QLocale &locale)
     if (separators == 0 || digits != 3)
         return text;
     const QString rest = text.mid(i);
-    if (std::any_of(rest.begin(), rest.end(), isSeparator))
+    if (std::any_of(rest.begin(), rest.end(), [&](QChar c) { return kindOf(c) != NoSeparator; }))
         return text;
     return number + rest;
 }

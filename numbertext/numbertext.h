@@ -28,8 +28,10 @@ struct Reading
 
 // Reads a box's text. Spaces around the number are ignored. Group
 // separators are taken where they stand between groups of three digits
-// before the decimal separator; where the locale's group separator is a
-// space, any of the spaces that stand for it (U+0020, U+00A0, U+202F) is.
+// before the decimal separator, after one to three digits that don't start
+// with 0 ("0,123" is no number in English): either the locale's own or
+// spaces (U+0020, U+00A0, U+202F; in any locale whose decimal separator is
+// none of them), not both in one number.
 // Where the user's decimal separator is a comma and the group separator is
 // not a dot, a dot is taken as the decimal separator too.
 Reading read(const QString &text, const QLocale &locale = QLocale());

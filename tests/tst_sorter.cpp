@@ -160,6 +160,8 @@ void SorterTest::refused_data()
                             << notNumber.arg(b, "1,5", "2.5");
     QTest::newRow("ru misplaced group separator") << russian << QStringList{"5", "10 00,5", "3"}
                                                   << 1 << notNumber.arg(b, "10 00,5", "2,5");
+    QTest::newRow("ru zero before a space") << russian << QStringList{"0 123", "8", "3"} << 0
+                                            << notNumber.arg(a, "0 123", "2,5");
     QTest::newRow("ru letters") << russian << QStringList{"5", "8", "x"} << 2
                                 << notNumber.arg(c, "x", "2,5");
     QTest::newRow("first bad box") << english << QStringList{"5", "abc", ""} << 1
