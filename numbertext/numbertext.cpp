@@ -161,24 +161,34 @@ QString format(double value, const QLocale &locale)
 
 QString oneLine(const QString &typed)
 {
+    // Spaces and controls before the first character that shows and after
+    // the last are left out: the reading ignores spaces and line breaks
+    // around a number, so they are never why a text is refused, and in
+    // front they would push what was typed out of the quote.
     QString line;
     line.reserve(typed.size());
-    bool gap = false;
-    for (const QChar c : typed) {
+    qsizetype shown = 0; // the line up to its last character that shows
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        const QChar c = typed[i];
         const ushort u = c.unicode();
         if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
             continue;
         const QChar::Category cat = c.category();
-        if (c.isSpace() || cat == QChar::Other_Control || cat == QChar::Separator_Line
-            || cat == QChar::Separator_Paragraph) {
-            gap = true;
-            continue;
+        if (cat == QChar::Separator_Space) {
+            if (!line.isEmpty())
+                line += c; // typed spaces as they are, each of them
+        } else if (c.isSpace() || cat == QChar::Other_Control || cat == QChar::Separator_Line
+                   || cat == QChar::Separator_Paragraph) {
+            const bool windowsLineBreak = c == QLatin1Char('\r') && i + 1 < typed.size()
+                                          && typed[i + 1] == QLatin1Char('\n');
+            if (!line.isEmpty() && !windowsLineBreak)
+                line += QLatin1Char(' ');
+        } else {
+            line += c;
+            shown = line.size();
         }
-        if (gap && !line.isEmpty())
-            line += QLatin1Char(' ');
-        gap = false;
-        line += c;
     }
+    line.truncate(shown);
     // Cut after whole characters, never inside a surrogate pair.
     constexpr qsizetype kLongest = 24;
     const QList<uint> chars = line.toUcs4();

@@ -45,10 +45,12 @@ std::optional<double> parse(const QString &text, const QLocale &locale = QLocale
 // user's decimal separator, never a group separator, "0" for minus zero.
 QString format(double value, const QLocale &locale = QLocale());
 
-// Typed text as it is quoted inside one line of a message: line breaks, tabs
-// and other control characters become one space, the characters that reverse
-// or embed the writing direction are left out, and after 24 characters the
-// rest becomes "…". Empty when nothing but spaces and controls was typed.
+// Typed text as it is quoted inside one line of a message: typed spaces as
+// they are, each line break, tab and other control character one space, the
+// characters that reverse or embed the writing direction left out, and
+// after 24 characters the rest "…". Spaces and controls before and after
+// the text are left out. Empty when nothing but spaces and controls was
+// typed.
 QString oneLine(const QString &typed);
 
 // A number typed the way the user would type it, for messages ("2,5").

@@ -213,8 +213,14 @@ void NumberTextTest::oneLine_data()
     QTest::addColumn<QString>("quoted");
 
     QTest::newRow("pasted column") << "1\n2" << "1 2";
-    QTest::newRow("pasted table row") << "4\t\t3\r\n" << "4 3";
-    QTest::newRow("control characters") << QString::fromUtf8("1\x01\x1b" "2") << "1 2";
+    QTest::newRow("pasted table row") << "4\t\t3\r\n" << "4  3";
+    QTest::newRow("control characters") << QString::fromUtf8("1\x01\x1b" "2") << "1  2";
+    // Typed spaces are quoted as they are: "1  000" is no grouped number.
+    QTest::newRow("two spaces") << "1  000" << "1  000";
+    QTest::newRow("no-break spaces") << "1\u00a0\u202f000" << "1\u00a0\u202f000";
+    QTest::newRow("Windows line break") << "1\r\n2" << "1 2";
+    // What the reading ignores around a number is left out.
+    QTest::newRow("spaces around") << " \t 1 0 \r\n" << "1 0";
     QTest::newRow("line and paragraph separators") << QString::fromUtf8("1\u20282\u20293") << "1 2 3";
     QTest::newRow("writing direction reversed") << QString::fromUtf8("\u202E12x") << "12x";
     QTest::newRow("direction isolates") << QString::fromUtf8("a\u2066b\u2069c") << "abc";
@@ -223,7 +229,7 @@ void NumberTextTest::oneLine_data()
                                           << QString(24, QLatin1Char('x'));
     QTest::newRow("40 characters, cut") << QString(40, QLatin1Char('x'))
                                         << QString(24, QLatin1Char('x')) + QStringLiteral("…");
-    QTest::newRow("line breaks before the cut count once")
+    QTest::newRow("line breaks before are left out")
         << QString(30, QLatin1Char('\n')) + QString(30, QLatin1Char('x'))
         << QString(24, QLatin1Char('x')) + QStringLiteral("…");
     // Characters beyond the basic plane are cut whole, never halved.
@@ -261,6 +267,8 @@ void NumberTextTest::refusal_data()
     QTest::newRow("closer to zero than a double")
         << en << "1e-400" << "В поле «Число В=» число слишком близко к нулю: «1e-400». "
                              "Введите число, например: 2.5";
+    QTest::newRow("two spaces quoted as typed")
+        << ru << "1  000" << "В поле «Число В=» не число: «1  000». Введите число, например: 2,5";
     // Markup and place markers typed into a box are quoted as they are.
     QTest::newRow("markup and place markers")
         << en << "<b>%1</b>%3" << "В поле «Число В=» не число: «<b>%1</b>%3». Введите число, "
