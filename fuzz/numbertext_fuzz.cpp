@@ -8,12 +8,14 @@
 #include <QLocale>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -44,9 +46,19 @@ constexpr std::size_t kMostNumbers = 4;
     std::abort();
 }
 
-// The whole part of a number's text with the locale's group separator
-// between groups of three digits.
-QString groupedInThrees(const QString &text, const QLocale &locale)
+// The spaces a number may be grouped with in any of the locales.
+const QChar groupingSpaces[] = {QChar(0x0020), QChar(0x00A0), QChar(0x202F)};
+
+bool isGroupSeparator(QChar c, const QLocale &locale)
+{
+    return QString(c) == locale.groupSeparator()
+           || std::find(std::begin(groupingSpaces), std::end(groupingSpaces), c)
+                  != std::end(groupingSpaces);
+}
+
+// The whole part of a number's text with `separator` between groups of
+// three digits; with `zero`, a 0 before its first digit.
+QString groupedInThrees(const QString &text, const QString &separator, bool zero = false)
 {
     qsizetype begin = 0;
     while (begin < text.size() && !text[begin].isDigit())
@@ -56,7 +68,9 @@ QString groupedInThrees(const QString &text, const QLocale &locale)
         ++end;
     QString grouped = text;
     for (qsizetype at = end - 3; at > begin; at -= 3)
-        grouped.insert(at, locale.groupSeparator());
+        grouped.insert(at, separator);
+    if (zero)
+        grouped.insert(begin, QLatin1Char('0'));
     return grouped;
 }
 
@@ -75,25 +89,48 @@ void checkNumber(double value, const QLocale &locale)
         fail("the text of a number reads back as another number", text, locale);
     if (numbertext::format(*back, locale) != text)
         fail("the text of a number reads back as a number with another text", text, locale);
-    // Grouped in threes as a spreadsheet writes it, it is the same number.
-    const QString grouped = groupedInThrees(text, locale);
-    if (grouped != text && numbertext::parse(grouped, locale) != value)
-        fail("the number grouped in threes reads as another number or none", grouped, locale);
+    // Grouped in threes as a spreadsheet writes it, with the locale's group
+    // separator or a space, it is the same number; after a 0 it is none.
+    QStringList separators{locale.groupSeparator()};
+    for (const QChar space : groupingSpaces)
+        separators << QString(space);
+    for (const QString &separator : separators) {
+        const QString grouped = groupedInThrees(text, separator);
+        if (grouped == text)
+            break;
+        if (numbertext::parse(grouped, locale) != value)
+            fail("the number grouped in threes reads as another number or none", grouped, locale);
+        const QString zero = groupedInThrees(text, separator, true);
+        if (numbertext::parse(zero, locale))
+            fail("a group separator after a leading 0 is taken", zero, locale);
+    }
 }
 
-// Refused text is quoted on one line, at most 24 characters and "…", and
-// the message gives an example of a number.
+// A character no quote holds: a line break, a control or a character that
+// reverses or embeds the writing direction. Spaces are quoted as typed.
+bool neverQuoted(QChar ch)
+{
+    const ushort u = ch.unicode();
+    return (ch.isSpace() && ch.category() != QChar::Separator_Space)
+           || ch.category() == QChar::Other_Control || (u >= 0x202A && u <= 0x202E)
+           || (u >= 0x2066 && u <= 0x2069);
+}
+
+// Refused text is quoted on one line, at most 24 characters and "…", as
+// typed where it can be, and the message gives an example of a number.
 void checkRefusal(const QString &text, const QLocale &locale)
 {
     const QString quoted = numbertext::oneLine(text);
-    for (const QChar ch : quoted) {
-        const ushort u = ch.unicode();
-        if ((ch.isSpace() && ch != QLatin1Char(' ')) || ch.category() == QChar::Other_Control
-            || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
-            fail("the quote holds a line break, a control or a direction character", text, locale);
-    }
+    if (std::any_of(quoted.begin(), quoted.end(), neverQuoted))
+        fail("the quote holds a line break, a control or a direction character", text, locale);
     if (quoted.toUcs4().size() > 25)
         fail("the quote is longer than 24 characters and \"…\"", text, locale);
+    // Without such characters, the text is quoted as typed, each of its
+    // spaces included ("1  000" is no "1 000"), but for those around it.
+    const QString typed = text.trimmed();
+    if (std::none_of(typed.begin(), typed.end(), neverQuoted) && typed.toUcs4().size() <= 24
+        && quoted != typed)
+        fail("the quote is not the text as typed", text, locale);
     const QString message =
         numberbox::refusal(QStringLiteral("Число А="), numbertext::read(text, locale), locale);
     if (!message.contains(numbertext::example(locale)))
@@ -110,6 +147,15 @@ void checkText(const QString &text, const QLocale &locale)
     }
     if (!std::isfinite(*value))
         fail("accepted text gives a number that is not finite", text, locale);
+    // A first group that starts with 0 is refused: "0,123" is no 123.
+    const QString typed = text.trimmed();
+    qsizetype at = !typed.isEmpty() && !typed[0].isDigit() ? 1 : 0; // after a sign
+    if (at < typed.size() && typed[at] == QLatin1Char('0')) {
+        while (at < typed.size() && typed[at].isDigit())
+            ++at;
+        if (at + 1 < typed.size() && isGroupSeparator(typed[at], locale) && typed[at + 1].isDigit())
+            fail("a group separator after a leading 0 is taken", text, locale);
+    }
     checkNumber(*value, locale);
 }
 

@@ -57,15 +57,24 @@ bool isGroupingSpace(QChar c)
 // The text without its group separators where they stand between groups of
 // three digits of the whole part ("1 000 000,5", "1,000" in English);
 // otherwise the text as it is, which the strict reading then refuses.
+//
+// A number is grouped with the locale's group separator or with spaces, in
+// any locale whose decimal separator is not a space, but not with both:
+// "1 000,000" in English is refused. The three spaces look alike, so they
+// count as one separator; where the locale groups with a space, its own is
+// one of them. A first group that starts with 0 is no group: "0,123" in
+// English is a Russian decimal typed by mistake, not 123.
 QString ungrouped(const QString &text, const QLocale &locale)
 {
     const QString group = locale.groupSeparator();
-    if (group.size() != 1)
-        return text;
-    const QChar separator = group.front();
-    const bool spaces = isGroupingSpace(separator);
-    const auto isSeparator = [&](QChar c) {
-        return c == separator || (spaces && isGroupingSpace(c));
+    const QString decimal = locale.decimalPoint();
+    const bool spaces = !(decimal.size() == 1 && isGroupingSpace(decimal.front()));
+    const QChar own = group.size() == 1 && !isGroupingSpace(group.front()) ? group.front() : QChar();
+    enum Kind { NoSeparator, Own, Space };
+    const auto kindOf = [&](QChar c) {
+        if (!own.isNull() && c == own)
+            return Own;
+        return spaces && isGroupingSpace(c) ? Space : NoSeparator;
     };
 
     QString number;
@@ -74,16 +83,23 @@ QString ungrouped(const QString &text, const QLocale &locale)
     if (first == QLatin1Char('-') || first == QLatin1Char('+')
         || QString(first) == locale.negativeSign() || QString(first) == locale.positiveSign())
         number += text[i++];
-    // One to three digits before the first separator, three after each.
+    // One to three digits before the first separator, not starting with 0;
+    // three after each separator, all of one kind.
     int digits = 0, separators = 0;
+    Kind kind = NoSeparator;
+    bool leadingZero = false;
     for (; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            if (separators == 0 && digits == 0)
+                leadingZero = c == QLatin1Char('0');
             number += c;
             ++digits;
-        } else if (isSeparator(c)) {
-            if (digits == 0 || digits > 3 || (separators > 0 && digits != 3))
+        } else if (const Kind k = kindOf(c); k != NoSeparator) {
+            if (separators == 0 ? digits == 0 || digits > 3 || leadingZero
+                                : digits != 3 || k != kind)
                 return text;
+            kind = k;
             ++separators;
             digits = 0;
         } else {
@@ -93,7 +109,7 @@ QString ungrouped(const QString &text, const QLocale &locale)
     if (separators == 0 || digits != 3)
         return text;
     const QString rest = text.mid(i);
-    if (std::any_of(rest.begin(), rest.end(), isSeparator))
+    if (std::any_of(rest.begin(), rest.end(), [&](QChar c) { return kindOf(c) != NoSeparator; }))
         return text;
     return number + rest;
 }
@@ -145,24 +161,34 @@ QString format(double value, const QLocale &locale)
 
 QString oneLine(const QString &typed)
 {
+    // Spaces and controls before the first character that shows and after
+    // the last are left out: the reading ignores spaces and line breaks
+    // around a number, so they are never why a text is refused, and in
+    // front they would push what was typed out of the quote.
     QString line;
     line.reserve(typed.size());
-    bool gap = false;
-    for (const QChar c : typed) {
+    qsizetype shown = 0; // the line up to its last character that shows
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        const QChar c = typed[i];
         const ushort u = c.unicode();
         if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
             continue;
         const QChar::Category cat = c.category();
-        if (c.isSpace() || cat == QChar::Other_Control || cat == QChar::Separator_Line
-            || cat == QChar::Separator_Paragraph) {
-            gap = true;
-            continue;
+        if (cat == QChar::Separator_Space) {
+            if (!line.isEmpty())
+                line += c; // typed spaces as they are, each of them
+        } else if (c.isSpace() || cat == QChar::Other_Control || cat == QChar::Separator_Line
+                   || cat == QChar::Separator_Paragraph) {
+            const bool windowsLineBreak = c == QLatin1Char('\r') && i + 1 < typed.size()
+                                          && typed[i + 1] == QLatin1Char('\n');
+            if (!line.isEmpty() && !windowsLineBreak)
+                line += QLatin1Char(' ');
+        } else {
+            line += c;
+            shown = line.size();
         }
-        if (gap && !line.isEmpty())
-            line += QLatin1Char(' ');
-        gap = false;
-        line += c;
     }
+    line.truncate(shown);
     // Cut after whole characters, never inside a surrogate pair.
     constexpr qsizetype kLongest = 24;
     const QList<uint> chars = line.toUcs4();

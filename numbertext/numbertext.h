@@ -28,8 +28,10 @@ struct Reading
 
 // Reads a box's text. Spaces around the number are ignored. Group
 // separators are taken where they stand between groups of three digits
-// before the decimal separator; where the locale's group separator is a
-// space, any of the spaces that stand for it (U+0020, U+00A0, U+202F) is.
+// before the decimal separator, after one to three digits that don't start
+// with 0 ("0,123" is no number in English): either the locale's own or
+// spaces (U+0020, U+00A0, U+202F; in any locale whose decimal separator is
+// none of them), not both in one number.
 // Where the user's decimal separator is a comma and the group separator is
 // not a dot, a dot is taken as the decimal separator too.
 Reading read(const QString &text, const QLocale &locale = QLocale());
@@ -43,10 +45,12 @@ std::optional<double> parse(const QString &text, const QLocale &locale = QLocale
 // user's decimal separator, never a group separator, "0" for minus zero.
 QString format(double value, const QLocale &locale = QLocale());
 
-// Typed text as it is quoted inside one line of a message: line breaks, tabs
-// and other control characters become one space, the characters that reverse
-// or embed the writing direction are left out, and after 24 characters the
-// rest becomes "…". Empty when nothing but spaces and controls was typed.
+// Typed text as it is quoted inside one line of a message: typed spaces as
+// they are, each line break, tab and other control character one space, the
+// characters that reverse or embed the writing direction left out, and
+// after 24 characters the rest "…". Spaces and controls before and after
+// the text are left out. Empty when nothing but spaces and controls was
+// typed.
 QString oneLine(const QString &typed);
 
 // A number typed the way the user would type it, for messages ("2,5").

@@ -65,6 +65,15 @@ void NumberTextTest::parse_data()
     QTest::newRow("ru plain spaces") << ru << "1 000 000" << Fault::None << 1e6;
     QTest::newRow("ru grouped, dot decimal") << ru << "1 000.25" << Fault::None << 1000.25;
     QTest::newRow("de grouped") << de << "1.234,5" << Fault::None << 1234.5;
+    // Spaces group a number in any locale, as a spreadsheet copies it.
+    QTest::newRow("c spaces") << c << "1 000 000.5" << Fault::None << 1000000.5;
+    QTest::newRow("c narrow no-break space") << c << "-12\u202f345" << Fault::None << -12345.0;
+    QTest::newRow("en no-break space") << en << "1\u00a0000" << Fault::None << 1000.0;
+    QTest::newRow("de spaces") << de << "1 000 000,5" << Fault::None << 1000000.5;
+    QTest::newRow("de no-break space") << de << "12\u00a0345" << Fault::None << 12345.0;
+    QTest::newRow("ru spaces of each kind") << ru << "1 000\u00a0000\u202f000" << Fault::None
+                                            << 1e9;
+    QTest::newRow("ru zero, no group") << ru << "0,123" << Fault::None << 0.123;
 
     // Refused
     QTest::newRow("empty") << ru << "" << Fault::Empty << 0.0;
@@ -96,7 +105,26 @@ void NumberTextTest::parse_data()
     QTest::newRow("en group of four") << en << "1,0000" << Fault::NotANumber << 0.0;
     QTest::newRow("en leading separator") << en << ",100" << Fault::NotANumber << 0.0;
     QTest::newRow("en doubled separator") << en << "1,,000" << Fault::NotANumber << 0.0;
-    QTest::newRow("en space is no group separator") << en << "1 000" << Fault::NotANumber << 0.0;
+    QTest::newRow("c group of two") << c << "10 00" << Fault::NotANumber << 0.0;
+    QTest::newRow("de group of two") << de << "10 00,5" << Fault::NotANumber << 0.0;
+    QTest::newRow("c two spaces") << c << "1  000" << Fault::NotANumber << 0.0;
+    QTest::newRow("c spaces in the fraction") << c << "0.123 456" << Fault::NotANumber << 0.0;
+    QTest::newRow("two numbers c") << c << "1 2" << Fault::NotANumber << 0.0;
+    // Spaces and the locale's own separator are not mixed in one number.
+    QTest::newRow("c Russian decimal grouped") << c << "1 000 000,5" << Fault::NotANumber << 0.0;
+    QTest::newRow("de dot, then space") << de << "1.000 000" << Fault::NotANumber << 0.0;
+    QTest::newRow("de space, then dot fraction") << de << "1 000.5" << Fault::NotANumber << 0.0;
+    // A first group that starts with 0 is misplaced: "0,123" in C is a
+    // Russian decimal, not 123.
+    QTest::newRow("c zero, comma") << c << "0,123" << Fault::NotANumber << 0.0;
+    QTest::newRow("c negative zero, comma") << c << "-0,123" << Fault::NotANumber << 0.0;
+    QTest::newRow("c zero, space") << c << "0 123" << Fault::NotANumber << 0.0;
+    QTest::newRow("ru zero, space") << ru << "0 123" << Fault::NotANumber << 0.0;
+    QTest::newRow("ru zeros, space") << ru << "00 123" << Fault::NotANumber << 0.0;
+    QTest::newRow("ru zero first, no-break space") << ru << "012\u00a0345" << Fault::NotANumber
+                                                   << 0.0;
+    QTest::newRow("de zero, dot") << de << "0.123" << Fault::NotANumber << 0.0;
+    QTest::newRow("de zero, space") << de << "0 123,5" << Fault::NotANumber << 0.0;
 }
 
 void NumberTextTest::parse()
@@ -185,8 +213,14 @@ void NumberTextTest::oneLine_data()
     QTest::addColumn<QString>("quoted");
 
     QTest::newRow("pasted column") << "1\n2" << "1 2";
-    QTest::newRow("pasted table row") << "4\t\t3\r\n" << "4 3";
-    QTest::newRow("control characters") << QString::fromUtf8("1\x01\x1b" "2") << "1 2";
+    QTest::newRow("pasted table row") << "4\t\t3\r\n" << "4  3";
+    QTest::newRow("control characters") << QString::fromUtf8("1\x01\x1b" "2") << "1  2";
+    // Typed spaces are quoted as they are: "1  000" is no grouped number.
+    QTest::newRow("two spaces") << "1  000" << "1  000";
+    QTest::newRow("no-break spaces") << "1\u00a0\u202f000" << "1\u00a0\u202f000";
+    QTest::newRow("Windows line break") << "1\r\n2" << "1 2";
+    // What the reading ignores around a number is left out.
+    QTest::newRow("spaces around") << " \t 1 0 \r\n" << "1 0";
     QTest::newRow("line and paragraph separators") << QString::fromUtf8("1\u20282\u20293") << "1 2 3";
     QTest::newRow("writing direction reversed") << QString::fromUtf8("\u202E12x") << "12x";
     QTest::newRow("direction isolates") << QString::fromUtf8("a\u2066b\u2069c") << "abc";
@@ -195,7 +229,7 @@ void NumberTextTest::oneLine_data()
                                           << QString(24, QLatin1Char('x'));
     QTest::newRow("40 characters, cut") << QString(40, QLatin1Char('x'))
                                         << QString(24, QLatin1Char('x')) + QStringLiteral("…");
-    QTest::newRow("line breaks before the cut count once")
+    QTest::newRow("line breaks before are left out")
         << QString(30, QLatin1Char('\n')) + QString(30, QLatin1Char('x'))
         << QString(24, QLatin1Char('x')) + QStringLiteral("…");
     // Characters beyond the basic plane are cut whole, never halved.
@@ -233,6 +267,8 @@ void NumberTextTest::refusal_data()
     QTest::newRow("closer to zero than a double")
         << en << "1e-400" << "В поле «Число В=» число слишком близко к нулю: «1e-400». "
                              "Введите число, например: 2.5";
+    QTest::newRow("two spaces quoted as typed")
+        << ru << "1  000" << "В поле «Число В=» не число: «1  000». Введите число, например: 2,5";
     // Markup and place markers typed into a box are quoted as they are.
     QTest::newRow("markup and place markers")
         << en << "<b>%1</b>%3" << "В поле «Число В=» не число: «<b>%1</b>%3». Введите число, "

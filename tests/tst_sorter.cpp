@@ -162,6 +162,10 @@ void SorterTest::refused_data()
                             << notNumber.arg(b, "1,5", "2.5");
     QTest::newRow("ru misplaced group separator") << russian << QStringList{"5", "10 00,5", "3"}
                                                   << 1 << notNumber.arg(b, "10 00,5", "2,5");
+    QTest::newRow("ru zero before a space") << russian << QStringList{"0 123", "8", "3"} << 0
+                                            << notNumber.arg(a, "0 123", "2,5");
+    QTest::newRow("ru two spaces") << russian << QStringList{"5", "8", "1  000"} << 2
+                                   << notNumber.arg(c, "1  000", "2,5");
     QTest::newRow("ru letters") << russian << QStringList{"5", "8", "x"} << 2
                                 << notNumber.arg(c, "x", "2,5");
     QTest::newRow("first bad box") << english << QStringList{"5", "abc", ""} << 1
@@ -180,7 +184,7 @@ void SorterTest::refused_data()
     QTest::newRow("a pasted column") << russian << QStringList{"1\n2", "8", "3"} << 0
                                      << notNumber.arg(a, "1 2", "2,5");
     QTest::newRow("a pasted table row") << russian << QStringList{"5", "4\t\t3\r\n", "3"} << 1
-                                        << notNumber.arg(b, "4 3", "2,5");
+                                        << notNumber.arg(b, "4  3", "2,5");
     QTest::newRow("only line breaks and tabs") << russian << QStringList{"5", "8", "\n\t\r\n"}
                                                << 2 << empty.arg(c, "2,5");
     QTest::newRow("writing direction reversed") << english << QStringList{"\u202E12x", "8", "3"}
