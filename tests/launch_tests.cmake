@@ -1,7 +1,7 @@
 # Tests of the command line, the projector scale and Qt's texts in Russian,
 # for both programs.
 
-add_gui_test(qttexts SOURCES tst_qttexts.cpp LIBS kalumet_demo brivon_sorter)
+add_gui_test(qttexts SOURCES tst_qttexts.cpp LIBS kalumet_demo brivon_sorter testsupport)
 set_property(TEST qttexts APPEND PROPERTY ENVIRONMENT "LANG=en_US.UTF-8" "LANGUAGE=en")
 
 if(NOT XWINDOW)

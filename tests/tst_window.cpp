@@ -1,34 +1,28 @@
-// The demonstrator window as it opens: its controls as its table has them,
-// the labels on the blocks of its pictures and the listing on the rows of
-// the flowchart, who takes the mouse and shows a tooltip, what assistive
-// technology sees, the idle state after loading, the reset procedures, and
-// the pictures drawn in their places at any scale factor.
+// The demonstrator window as it opens: its controls at their stated
+// places, with their stated texts and fonts, stacked as they must be, the
+// labels on the blocks of its pictures and the listing on the rows of the
+// flowchart, captions that don't fit, and the pictures drawn in their
+// places at any scale factor.
 
-#include "demomodel.h"
-#include "driver.h"
 #include "fixtures.h"
 #include "formdemo.h"
 #include "inventory.h"
 #include "pixelrules.h"
-#include "snapshot.h"
 #include "stated.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
-#include <QToolTip>
 #include <QtTest>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <set>
-#include <utility>
 
 Q_DECLARE_METATYPE(FontRole)
 
@@ -38,7 +32,7 @@ class WindowTest : public QObject
 private slots:
     void window();
     void checkBoxBackground();
-    void inventory();
+    void statedPlaces();
     void statedTexts();
     void flowchartLabelsOnBlocks();
     void controlsOnPicturedWindow();
@@ -46,17 +40,8 @@ private slots:
     void fonts_data();
     void fonts();
     void stacking();
-    void tabOrder();
-    void mouseRouting_data();
-    void mouseRouting();
-    void doubleClick();
-    void tooltips_data();
-    void tooltips();
     void captionWrap_data();
     void captionWrap();
-    void accessibility();
-    void idleAfterLoad();
-    void resets();
     void picturesInWindow();
     void scaledText();
 };
@@ -71,26 +56,9 @@ const ControlRow *row(const QString &fullName)
     return nullptr;
 }
 
-QPoint centre(const DrawnControl *c) { return c->pixels().center(); }
-
 // The window's client area as the program is declared.
 const QSize kClient(toPixels(kalumet_program::kClientWidthTwips),
                     toPixels(kalumet_program::kClientHeightTwips));
-
-bool isMemoryCell(const QString &name)
-{
-    return std::find(std::begin(kMemoryCells), std::end(kMemoryCells), name) != std::end(kMemoryCells);
-}
-
-// The caption a label shows once the window has loaded: its table's, but
-// for the captions the load restores and the memory cells it empties.
-QString loadedCaption(const ControlRow &r)
-{
-    for (const auto &[index, caption] : kIdleCaptions)
-        if (r.name == QLatin1String("lbl_alg") && r.index == index)
-            return QString::fromUtf8(caption);
-    return isMemoryCell(r.name) ? QString() : r.text;
-}
 
 // The outline of the flowchart block around a picture pixel: its outer
 // rows above and below, its inner columns left and right (on a decision's
@@ -165,53 +133,32 @@ void WindowTest::checkBoxBackground()
     }
 }
 
-// The window makes every control of its table, at its place and with its
-// settings; the kinds come in the numbers the table has.
-void WindowTest::inventory()
+// Every control at the place stated for it, whatever its table says; a
+// control of the window without a stated place is one too many.
+void WindowTest::statedPlaces()
 {
     FormDemo form;
-    std::map<ControlKind, int> kinds;
-    std::set<QString> names;
-    for (const ControlRow &r : controlInventory()) {
-        const QString name = r.fullName();
-        QVERIFY2(names.insert(name).second, qPrintable(name));
-        ++kinds[r.kind];
-        if (auto *w = form.findChild<QWidget *>(name)) {
-            QCOMPARE(w->geometry(), toPixels(r.twips));
-            const auto *edit = qobject_cast<QLineEdit *>(w);
-            const auto *button = qobject_cast<QAbstractButton *>(w);
-            QCOMPARE(edit ? edit->text() : button->text(), r.text);
-            continue;
-        }
-        const DrawnControl *c = form.drawn(name);
-        QVERIFY2(c, qPrintable(name));
-        if (const auto *line = qobject_cast<const Line *>(c))
-            QCOMPARE(line->ends(), r.ends);
-        else
-            QCOMPARE(c->pixels(), toPixels(r.twips));
-        if (const auto *image = qobject_cast<const ImageBox *>(c))
-            QCOMPARE(image->toolTip(), r.toolTip);
-        const auto *l = qobject_cast<const Label *>(c);
-        if (!l)
-            continue;
-        QCOMPARE(l->caption(), loadedCaption(r));
-        QCOMPARE(l->isVisible(), r.visible && !isMemoryCell(r.name));
-        QCOMPARE(l->isTransparent(), r.transparentBack);
-        QCOMPARE(l->alignment(), r.alignment);
-        QCOMPARE(l->fontRole(), r.font);
-        QCOMPARE(l->tag(), r.tag);
+    std::map<QString, QRect> stated; // lines: the rectangle (X1, Y1)-(X2, Y2)
+    const QRegularExpression space(QStringLiteral("\\s+"));
+    for (const QString &entry : QString::fromLatin1(kDemoPlaces).split(space, Qt::SkipEmptyParts)) {
+        const QStringList v = entry.section(u':', 1).split(u',');
+        QCOMPARE(v.size(), 4);
+        stated[entry.section(u':', 0, 0)] = QRect(v[0].toInt(), v[1].toInt(), v[2].toInt(), v[3].toInt());
     }
-    QCOMPARE(kinds[ControlKind::Line], 49);
-    QCOMPARE(kinds[ControlKind::Shape], 6);
-    QCOMPARE(kinds[ControlKind::ImageBox], 6);
-    QCOMPARE(kinds[ControlKind::TextBox], 3);
-    QCOMPARE(kinds[ControlKind::PushButton], 7);
-    QCOMPARE(kinds[ControlKind::CheckBox], 1);
-    QCOMPARE(kinds[ControlKind::Label], 27 + 24 + 3 + 9);
-    for (int i = 0; i <= 26; ++i)
-        QCOMPARE(form.lbl_alg(i)->fullName(), QStringLiteral("lbl_alg(%1)").arg(i));
-    for (int i = 0; i <= 23; ++i)
-        QCOMPARE(form.Lbl_List(i)->fullName(), QStringLiteral("Lbl_List(%1)").arg(i));
+    for (const QObject *c : form.controls()) {
+        const auto *drawn = qobject_cast<const DrawnControl *>(c);
+        const QString name = drawn ? drawn->fullName() : c->objectName();
+        const auto it = stated.find(name);
+        QVERIFY2(it != stated.end(), qPrintable(name + " has no stated place"));
+        const QRect r = it->second;
+        if (const auto *line = qobject_cast<const Line *>(c))
+            QCOMPARE(line->ends(), QLine(r.left(), r.top(), r.width(), r.height()));
+        else if (drawn)
+            QCOMPARE(drawn->pixels(), toPixels(r));
+        else
+            QCOMPARE(static_cast<const QWidget *>(c)->geometry(), toPixels(r));
+    }
+    QCOMPARE(form.controls().size(), stated.size());
 }
 
 void WindowTest::statedTexts()
@@ -323,7 +270,6 @@ void WindowTest::fonts_data()
     QTest::newRow("heading") << FontRole::Heading << 24 << false << "Tahoma" << "Tahoma";
     QTest::newRow("scalable") << FontRole::ScalableText << 11 << false << "Tahoma" << "Tahoma";
 }
-
 void WindowTest::fonts()
 {
     QFETCH(FontRole, role);
@@ -388,145 +334,6 @@ void WindowTest::stacking()
     QCOMPARE(stack.front()->fullName(), QStringLiteral("Image3"));
 }
 
-void WindowTest::tabOrder()
-{
-    FormDemo form;
-    const QList<QWidget *> expected = {form.Command1(), form.Text1(), form.Text2(),
-                                       form.Text3(), form.Check1(), form.Cmd_Preview(),
-                                       form.Cmd_Next(), form.Cmd_Stop(), form.Cmd_Goto(),
-                                       form.Cmd_Reset(), form.Command3()};
-    for (int i = 0; i + 1 < expected.size(); ++i)
-        QCOMPARE(expected[i]->nextInFocusChain(), expected[i + 1]);
-    for (QPushButton *b : form.findChildren<QPushButton *>()) {
-        QVERIFY(!b->isDefault());
-        QVERIFY(b->autoDefault()); // Enter presses the focused button
-    }
-}
-
-// Who takes the mouse where: the image boxes without a bitmap lie in front
-// of the flowchart labels, the listing lines and the pictured window's
-// labels (tooltips and the exit hot spot work over them); the live widgets
-// lie above everything drawn.
-void WindowTest::mouseRouting_data()
-{
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<QString>("taker"); // a control's name; empty: the window's background
-
-    FormDemo form;
-    const QRect picturedWindow = form.drawn(QStringLiteral("Image6"))->pixels();
-    for (const DrawnControl *c : form.drawnControls()) {
-        if (c->kind() != DrawnControl::Kind::Label || !c->isVisible())
-            continue;
-        const QString taker = c->name() == QLatin1String("lbl_alg")    ? QStringLiteral("Image4")
-                              : c->name() == QLatin1String("Lbl_List") ? QStringLiteral("Image5")
-                              : picturedWindow.contains(c->pixels())   ? QStringLiteral("Image6")
-                                                                       : c->fullName();
-        QTest::newRow(qPrintable(c->fullName())) << centre(c) << taker;
-    }
-    for (const QWidget *w : runControls(form) + QList<QWidget *>{form.Cmd_Reset(), form.Command3()})
-        QTest::newRow(qPrintable(w->objectName())) << w->geometry().center() << w->objectName();
-    const QRect hotSpot = form.drawn(QStringLiteral("Image3"))->pixels();
-    QTest::newRow("close box, top left") << hotSpot.topLeft() << "Image3";
-    QTest::newRow("close box, bottom right") << hotSpot.bottomRight() << "Image3";
-    QTest::newRow("next to the close box") << hotSpot.bottomRight() + QPoint(1, 0) << "Image2";
-    QTest::newRow("desktop band") << QPoint(490, 100) << "Image1";
-    QTest::newRow("hidden memory cell") << centre(form.label(QStringLiteral("Lbl_MemA"))) << "";
-    QTest::newRow("panel shape") << QPoint(480, 420) << "";
-    QTest::newRow("flowchart margin") << QPoint(3, 300) << "";
-    QTest::newRow("line between flowchart and listing") << QPoint(262, 300) << "";
-    QTest::newRow("run-control frame") << QPoint(690, 520) << "";
-}
-
-void WindowTest::mouseRouting()
-{
-    QFETCH(QPoint, point);
-    QFETCH(QString, taker);
-    FormDemo form;
-    const QWidget *w = form.childAt(point);
-    const DrawnControl *c = form.controlAt(point);
-    QCOMPARE(w ? w->objectName() : c ? c->fullName() : QString(), taker);
-}
-
-// A double click reaches the window's handler only on bare background,
-// with the left button; a label or image box takes it, transparent or not.
-void WindowTest::doubleClick()
-{
-    FormDemo form;
-    DemoModel model;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    PLAY(form, u"SNNNN", &model); // memory panel shown, A and B read
-    const QPoint bare(262, 300);
-    QVERIFY(!form.childAt(bare) && !form.controlAt(bare));
-
-    for (const QPoint p : {centre(form.label(QStringLiteral("Lbl_MemA"))),
-                           centre(form.label(QStringLiteral("Lbl_Mem"))), centre(form.lbl_alg(5)),
-                           QPoint(600, 100)}) {
-        QTest::mouseDClick(&form, Qt::LeftButton, Qt::NoModifier, p);
-        QCOMPARE(differences(form, model), QStringList());
-    }
-    QTest::mouseDClick(&form, Qt::RightButton, Qt::NoModifier, bare);
-    QCOMPARE(differences(form, model), QStringList());
-    QTest::mouseDClick(&form, Qt::LeftButton, Qt::NoModifier, bare);
-    QVERIFY(model.act(QLatin1Char('D')));
-    QCOMPARE(differences(form, model), QStringList());
-}
-
-// The tooltip of the image box in front wherever the mouse rests, none on
-// the live boxes and button above the pictured window. The pictured
-// window's tooltip, showing as the pointer arrives, stays only while the
-// pointer is on bare parts of that window.
-void WindowTest::tooltips_data()
-{
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<QString>("box"); // whose tooltip shows; empty: none
-    FormDemo form;
-    QTest::newRow("lbl_alg(5)") << centre(form.lbl_alg(5)) << "Image4";
-    QTest::newRow("Lbl_List(3)") << centre(form.Lbl_List(3)) << "Image5";
-    QTest::newRow("pictured window") << QPoint(540, 200) << "Image6";
-    QTest::newRow("Label26") << centre(form.label(QStringLiteral("Label26"))) << "Image6";
-    QTest::newRow("memory heading") << centre(form.label(QStringLiteral("Lbl_Mem"))) << "";
-    QTest::newRow("background") << QPoint(262, 300) << "";
-    for (const QWidget *w : {static_cast<QWidget *>(form.Text1()), static_cast<QWidget *>(form.Text2()),
-                             static_cast<QWidget *>(form.Text3()), static_cast<QWidget *>(form.Command1())})
-        QTest::newRow(qPrintable(w->objectName())) << w->geometry().center() << "";
-    QTest::newRow("Text1's corner") << form.Text1()->geometry().topLeft() << "";
-}
-
-void WindowTest::tooltips()
-{
-    QFETCH(QPoint, point);
-    QFETCH(QString, box);
-    FormDemo form;
-    const QString tip = box.isEmpty() ? QString() : form.drawn(box)->toolTip();
-    QVERIFY(box.isEmpty() || !tip.isEmpty());
-    const QString pictured = form.drawn(QStringLiteral("Image6"))->toolTip();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    // No button down, as QTest still counts the ones of an earlier double
-    // click; then the pointer moves to a window point, onto what is there.
-    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton})
-        QTest::mouseRelease(&form, button, Qt::NoModifier, QPoint(262, 300));
-    const auto moveTo = [&form](const QPoint &p) {
-        QWidget *under = form.childAt(p) ? form.childAt(p) : &form;
-        QTest::mouseMove(under, under->mapFrom(&form, p));
-        return under;
-    };
-    const auto restAt = [&form, &moveTo](const QPoint &p) {
-        QWidget *under = moveTo(p);
-        QHelpEvent event(QEvent::ToolTip, under->mapFrom(&form, p), form.mapToGlobal(p));
-        QApplication::sendEvent(under, &event);
-    };
-    restAt(centre(form.label(QStringLiteral("Label25"))));
-    QTRY_COMPARE(QToolTip::text(), pictured);
-
-    moveTo(point);
-    QTRY_COMPARE(QToolTip::text(), box == QLatin1String("Image6") ? pictured : QString());
-    restAt(point);
-    QTRY_COMPARE(QToolTip::text(), tip);
-    QToolTip::hideText();
-}
-
 // A flowchart caption wider than its label breaks between words only,
 // never inside a number; a row wider than the label starts at its left
 // edge, and what doesn't fit is cut at the label's edges.
@@ -545,7 +352,6 @@ void WindowTest::captionWrap_data()
                               << "5 >|1.23456789012346e+19" << 1;
     QTest::newRow("no spaces") << 7 << "-123456.7890123456" << "-123456.7890123456" << 0;
 }
-
 void WindowTest::captionWrap()
 {
     QFETCH(int, index);
@@ -576,145 +382,6 @@ void WindowTest::captionWrap()
     QCOMPARE(outside, 0);
     for (int row = 0; row < 2; ++row)
         QCOMPARE(left.value(row) > 0 && right.value(row) > 0, row == wide);
-}
-
-void WindowTest::accessibility()
-{
-    FormDemo form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&form);
-    QVERIFY(window);
-    QCOMPARE(window->text(QAccessible::Name), form.windowTitle());
-
-    std::map<QString, QAccessibleInterface *> byObject;
-    for (int i = 0; i < window->childCount(); ++i) {
-        QAccessibleInterface *child = window->child(i);
-        QVERIFY(child);
-        QCOMPARE(window->indexOfChild(child), i);
-        QCOMPARE(child->parent()->object(), &form);
-        byObject[child->object()->objectName()] = child;
-        // No picture without a name.
-        QVERIFY2(child->role() != QAccessible::Graphic || !child->text(QAccessible::Name).isEmpty(),
-                 qPrintable(child->object()->objectName()));
-    }
-    // Every control is there but the shapes and lines, which only draw.
-    const auto decoration = std::count_if(
-        controlInventory().begin(), controlInventory().end(), [](const ControlRow &r) {
-            return r.kind == ControlKind::Shape || r.kind == ControlKind::Line;
-        });
-    QCOMPARE(int(byObject.size()), int(controlInventory().size() - decoration));
-
-    QAccessibleInterface *start = byObject.at(QStringLiteral("lbl_alg(0)"));
-    QCOMPARE(start->role(), QAccessible::StaticText);
-    QCOMPARE(start->text(QAccessible::Name), form.lbl_alg(0)->caption());
-    QCOMPARE(start->rect(), QRect(form.mapToGlobal(form.lbl_alg(0)->pixels().topLeft()),
-                                  form.lbl_alg(0)->pixels().size()));
-    QAccessibleInterface *flowchart = byObject.at(QStringLiteral("Image4"));
-    QCOMPARE(flowchart->text(QAccessible::Name), form.drawn(QStringLiteral("Image4"))->toolTip());
-    QCOMPARE(byObject.at(QStringLiteral("Image3"))->role(), QAccessible::Button);
-    QCOMPARE(byObject.at(QStringLiteral("Command1"))->text(QAccessible::Name), form.Command1()->text());
-    QCOMPARE(window->childAt(form.mapToGlobal(QPoint(100, 120)).x(),
-                             form.mapToGlobal(QPoint(100, 120)).y())->object(),
-             form.drawn(QStringLiteral("Image4")));
-
-    // A text box: its label as name, its content through the text interface.
-    QAccessibleInterface *text1 = byObject.at(QStringLiteral("Text1"));
-    QCOMPARE(text1->role(), QAccessible::EditableText);
-    QCOMPARE(text1->text(QAccessible::Name), QString::fromUtf8(kBoxLabels[0]));
-    QVERIFY(text1->textInterface());
-    QCOMPARE(text1->textInterface()->text(0, text1->textInterface()->characterCount()),
-             form.Text1()->text());
-
-    // States and names follow the window.
-    QAccessibleInterface *cell = byObject.at(QStringLiteral("Lbl_MemA"));
-    QVERIFY(cell->state().invisible);
-    QVERIFY(byObject.at(QStringLiteral("Cmd_Next"))->state().disabled);
-    form.Command1_Click();
-    QVERIFY(!byObject.at(QStringLiteral("Cmd_Next"))->state().disabled);
-    QVERIFY(byObject.at(QStringLiteral("Text1"))->state().disabled);
-    for (int i = 0; i < 6; ++i)
-        form.Cmd_Next_Click();
-    QVERIFY(!cell->state().invisible);
-    QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("5"));
-    QCOMPARE(byObject.at(QStringLiteral("lbl_alg(5)"))->text(QAccessible::Name),
-             QStringLiteral("5 > 4"));
-
-    // Through a whole run and after it is reset, the red lines and blocks
-    // are the selected ones.
-    const auto selectedAsRed = [&byObject] {
-        QStringList wrong;
-        for (const auto &[name, child] : byObject) {
-            const auto *label = qobject_cast<const Label *>(child->object());
-            if (child->state().selected != (label && label->foreColor() == kHighlight))
-                wrong << name;
-        }
-        return wrong;
-    };
-    form.Cmd_Reset_Click();
-    form.Command1_Click();
-    for (int step = 1; form.stepCounter() != 0 && step <= 24; ++step) {
-        form.Cmd_Next_Click();
-        QCOMPARE(selectedAsRed(), QStringList());
-    }
-    QVERIFY(byObject.at(QStringLiteral("Lbl_List(23)"))->state().selected);
-    form.Cmd_Reset_Click();
-    QCOMPARE(selectedAsRed(), QStringList());
-    QVERIFY(!byObject.at(QStringLiteral("Lbl_List(23)"))->state().selected);
-}
-
-// Loaded, the window is idle as the model of a demonstration has it, the
-// memory panel's heading shown, the sort button focused.
-void WindowTest::idleAfterLoad()
-{
-    FormDemo form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    QCOMPARE(differences(form, DemoModel()), QStringList());
-    QVERIFY(form.label(QStringLiteral("Lbl_Mem"))->isVisible());
-    QVERIFY(!form.lbl_alg(1)->isVisible());
-    QCOMPARE(QApplication::focusWidget(), form.Command1());
-}
-
-void WindowTest::resets()
-{
-    FormDemo form;
-    form.Command1_Click();
-    for (int i = 0; i < 9; ++i)
-        form.Cmd_Next_Click();
-
-    // alg_cls twice leaves what once leaves.
-    form.alg_cls();
-    const QStringList once = snapshot(form);
-    form.alg_cls();
-    QCOMPARE(snapshot(form), once);
-    QCOMPARE(form.stepCounter(), qint16(10)); // the counter is not touched
-
-    // After a clear mid-run the panel stays hidden: step 2 is behind.
-    for (int i = 0; i < 3; ++i)
-        form.Cmd_Next_Click();
-    QVERIFY(!form.label(QStringLiteral("Lbl_MemX"))->isVisible());
-
-    // Mem_cls hides all eight cells and zeroes the memory.
-    form.Cmd_Reset_Click();
-    form.Command1_Click();
-    for (int i = 0; i < 12; ++i)
-        form.Cmd_Next_Click(); // through step 12: panel shown, X assigned
-    QVERIFY(form.label(QStringLiteral("Lbl_MemX"))->isVisible());
-    QCOMPARE(form.label(QStringLiteral("Lbl_MemX"))->caption(), QStringLiteral("3"));
-    form.Mem_cls();
-    for (const char *cell : kMemoryCells)
-        QVERIFY(!form.label(QLatin1String(cell))->isVisible());
-    QCOMPARE(form.X(), 0.0);
-    QCOMPARE(form.C().toDouble(), 0.0);
-
-    // prog_Begin leaves the check mark and the highlighting alone.
-    form.Check1()->setChecked(false);
-    form.prog_Begin();
-    QVERIFY(!form.Check1()->isChecked());
-    QVERIFY(!form.Check1()->isEnabled());
-    QVERIFY(form.Lbl_List(10)->foreColor() == kHighlight);
-    QCOMPARE(form.stepCounter(), qint16(0));
 }
 
 // The pictures at their places, unscaled: with every control hidden the

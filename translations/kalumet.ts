@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="ru" sourcelanguage="ru">
+<TS version="2.1" sourcelanguage="ru">
 <context>
     <name>CommandLine</name>
     <message>
