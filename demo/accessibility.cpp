@@ -10,10 +10,27 @@
 
 namespace {
 
-class DrawnControlAccessible : public QAccessibleInterface
+class DrawnControlAccessible : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:
     explicit DrawnControlAccessible(DrawnControl *control) : m_control(control) {}
+
+    // A box the window does something on a click of is pressed as a button.
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface && clickable() ? static_cast<QAccessibleActionInterface *>(this)
+                                                                    : nullptr;
+    }
+    QStringList actionNames() const override
+    {
+        return clickable() ? QStringList{pressAction()} : QStringList();
+    }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && clickable())
+            static_cast<ImageBox *>(m_control.data())->click();
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
     bool isValid() const override { return m_control; }
     QObject *object() const override { return m_control; }
@@ -69,6 +86,11 @@ public:
 
 private:
     QWidget *surface() const { return m_control ? qobject_cast<QWidget *>(m_control->parent()) : nullptr; }
+    bool clickable() const
+    {
+        const auto *box = qobject_cast<const ImageBox *>(m_control.data());
+        return box && box->isClickable();
+    }
 
     QPointer<DrawnControl> m_control;
 };
@@ -86,10 +108,13 @@ public:
     QObject *label() const { return m_label; }
     QString text() const { return m_text; }
     void setText(const QString &text) { m_text = text; }
+    bool isShown() const { return m_shown; }
+    void setShown(bool shown) { m_shown = shown; }
 
 private:
     QObject *m_label;
     QString m_text;
+    bool m_shown = false;
 };
 
 Announcement *announcementOf(const QWidget *window)
@@ -150,11 +175,13 @@ public:
     {
         return m_label ? QAccessible::StaticText : QAccessible::Notification;
     }
-    // Showing and visible, as a screen reader presents it; read-only.
+    // Showing and visible, as a screen reader presents it, until it is
+    // withdrawn; read-only.
     QAccessible::State state() const override
     {
         QAccessible::State s;
         s.readOnly = true;
+        s.invisible = !m_announcement || !m_announcement->isShown();
         return s;
     }
 
@@ -201,8 +228,19 @@ void announce(QWidget *window, const QString &text)
         QAccessible::updateAccessibility(&created);
     }
     announcement->setText(text);
+    announcement->setShown(true);
     QAccessibleEvent shown(announcement, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+}
+
+void withdrawAnnouncement(QWidget *window)
+{
+    Announcement *announcement = announcementOf(window);
+    if (!announcement || !announcement->isShown() || !QAccessible::isActive())
+        return;
+    announcement->setShown(false);
+    QAccessibleEvent hidden(announcement, QAccessible::ObjectHide);
+    QAccessible::updateAccessibility(&hidden);
 }
 
 #include "accessibility.moc"

@@ -18,3 +18,6 @@ QObject *announcement(const QWidget *window);
 // where it is and nothing changing on the screen: the window's
 // announcement, a notification whose one label holds the text, shows anew.
 void announce(QWidget *window, const QString &text);
+
+// Takes the window's announcement away: nothing it said stays showing.
+void withdrawAnnouncement(QWidget *window);

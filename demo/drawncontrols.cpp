@@ -186,8 +186,7 @@ void ImageBox::paint(QPainter &painter, const QPalette &) const
 
 QAccessible::Role ImageBox::accessibleRole() const
 {
-    // A box that shows nothing and has no tooltip is only there to be clicked.
-    return m_picture.isNull() && m_toolTip.isEmpty() ? QAccessible::Button : QAccessible::Graphic;
+    return isClickable() ? QAccessible::Button : QAccessible::Graphic;
 }
 
 QString ImageBox::accessibleName() const

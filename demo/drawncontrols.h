@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QLine>
+#include <QMetaMethod>
 #include <QObject>
 #include <QPixmap>
 #include <QRect>
@@ -130,6 +131,13 @@ public:
     void paint(QPainter &painter, const QPalette &palette) const override;
     QAccessible::Role accessibleRole() const override;
     QString accessibleName() const override;
+    // A box the window does something on a click of: a button to assistive
+    // technology, whose press action clicks it.
+    bool isClickable() const { return isSignalConnected(QMetaMethod::fromSignal(&ImageBox::clicked)); }
+    void click() { emit clicked(); }
+
+signals:
+    void clicked();
 
 private:
     QPixmap m_picture;

@@ -93,6 +93,11 @@ void FormDemo::createControls()
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
     stackDrawnControls();
     bindMembers();
+    for (QObject *control : controls())
+        if (auto *l = qobject_cast<Label *>(control)) {
+            m_labelIndex.insert(l, m_labels.size());
+            m_labels.push_back(l);
+        }
     setKeyPreview();
     connectHandlers();
     guardBoxesDuringRuns();
@@ -177,10 +182,13 @@ void FormDemo::connectHandlers()
     connect(m_Cmd_Stop, &QPushButton::clicked, this, &FormDemo::Cmd_Stop_Click);
     connect(m_Cmd_Reset, &QPushButton::clicked, this, &FormDemo::Cmd_Reset_Click);
     connect(m_Command3, &QPushButton::clicked, this, &FormDemo::Command3_Click);
+    connect(m_Cmd_Preview, &QPushButton::clicked, this, &FormDemo::Cmd_Preview_Click);
     connect(m_Text1, &QLineEdit::textChanged, this, &FormDemo::Text1_Change);
     connect(m_Text2, &QLineEdit::textChanged, this, &FormDemo::Text2_Change);
     connect(m_Text3, &QLineEdit::textChanged, this, &FormDemo::Text3_Change);
     connect(m_Timer1, &IntervalTimer::Timer, this, &FormDemo::Timer1_Timer);
+    connect(named<ImageBox>(QStringLiteral("Image3")), &ImageBox::clicked, this,
+            &FormDemo::Image3_Click);
 }
 
 DrawnControl *FormDemo::drawn(const QString &fullName) const
@@ -239,9 +247,9 @@ void FormDemo::mouseReleaseEvent(QMouseEvent *event)
     DrawnControl *pressed = m_pressed;
     m_pressed = nullptr;
     // A click is a press and a release on the same control.
-    if (pressed && pressed == controlAt(event->position().toPoint())
-        && pressed->fullName() == QLatin1String("Image3"))
-        Image3_Click();
+    if (pressed && pressed == controlAt(event->position().toPoint()))
+        if (auto *box = qobject_cast<ImageBox *>(pressed))
+            box->click();
 }
 
 // Closed by the window's own close box: the timer goes with the window, so

@@ -6,6 +6,8 @@
 #include "tablewindow.h"
 #include "variantnumber.h"
 
+#include <QDeadlineTimer>
+#include <QHash>
 #include <QPixmap>
 
 #include <array>
@@ -78,6 +80,7 @@ public:
 
     // Event handlers.
     void Check1_Click();
+    void Cmd_Preview_Click();
     void Cmd_Goto_Click();
     void Cmd_Next_Click();
     void Cmd_Stop_Click();
@@ -124,17 +127,37 @@ private:
     // memory, and the rest of alg_cls.
     void clearMemoryPanel();
     void clearHighlightAndCaptions();
-    // What a step changes on the screen, as a screen reader is told it.
-    struct Displays
+    // All that a step changes, as the window shows and holds it: each
+    // label's caption, colour and visibility, the boxes' texts, the memory
+    // and the step counter. Taken before each step, to tell what the step
+    // changed, and to go back to ("Назад").
+    struct State
     {
-        std::array<bool, formdemo::kFlowchartLabels> lit{};
-        std::array<QString, 4> memory; // the captions of the value cells
-        bool memoryShown = false;
+        struct Caption
+        {
+            QString text;
+            Colour fore;
+            bool visible = false;
+        };
+        std::vector<Caption> labels; // in the order of m_labels
         std::array<QString, 3> boxes; // the texts of Text1 to Text3
+        VariantNumber A, B, C;
+        double X = 0;
+        qint16 step = 0;
+        QString said; // what a screen reader was told of the step shown from here
     };
-    Displays displays() const;
-    QString stepReport(qint16 step, const Displays &before) const;
-    void announceStep(qint16 step, const Displays &before);
+    State state() const;
+    void restore(const State &state);
+    const State::Caption &captionOf(const State &state, const Label *label) const;
+    // What a screen reader is told of a step, in full: its number and
+    // listing line, the flowchart blocks it lit with their captions, what
+    // changed in memory, the number it wrote into a box.
+    QString stepReport(qint16 step, const State &before) const;
+    // Tells a screen reader of the step just shown, as the pace allows.
+    void announceStep(qint16 step, const QString &report);
+    // "Назад" is available exactly while "Вперед" is and a step of this run
+    // has been shown.
+    void offerBack();
     // Refuses a start while a box doesn't hold a number: says which box and
     // why, and puts the focus in it.
     bool inputsAreNumbers();
@@ -163,7 +186,15 @@ private:
     IntervalTimer *m_Timer1 = nullptr;
     QPixmap m_picture;
     std::vector<DrawnControl *> m_stack; // front to back
+    std::vector<Label *> m_labels;       // every label, in the table's order
+    QHash<const Label *, std::size_t> m_labelIndex;
     DrawnControl *m_pressed = nullptr;   // where the left button went down
+    // The window before each step of this run that was shown, the last one
+    // on top: what "Назад" goes back to.
+    std::vector<State> m_back;
+    bool m_stepPressed = false;      // the step comes from "Вперед", not the timer
+    bool m_sayInFull = false;        // the next step is told in full
+    QDeadlineTimer m_quietUntil;     // no step is told before (a long one still speaks)
 
     // The window-level variables: the step counter (0 idle, 1 to 24 the next
     // step to show) and the memory of the demonstrated program.

@@ -1,17 +1,35 @@
-// The window's event handlers: start, pace, pause, step, reset and end a
-// demonstration, clear the displays, show the about box.
+// The window's event handlers: start, pace, pause, step, go back, reset and
+// end a demonstration, clear the displays, show the about box.
+//
+// The run controls available ("on") in each state of the window:
+//
+//   state                      Text1-3  Command1  Check1       Cmd_Next  Cmd_Goto,  Timer1
+//                                                                        Cmd_Stop
+//   idle                       on       on        off          off       off        off
+//   started                    off      off       on, ticked   on        off        off
+//   step by step (ticked)      off      off       on, ticked   on        off        as it was
+//   automatic, paused          off      off       on, cleared  off       on         off
+//   automatic, running         off      off       on, cleared  off       on         on
+//
+// "Назад" (Cmd_Preview) goes back one step. It is available exactly while
+// "Вперед" is and at least one step of this run has been shown: never at a
+// start, in automatic mode, before the first step or after the last.
 
 #include "formdemo.h"
+
+#include "accessibility.h"
 
 #include "demoprogram.h"
 #include "inventory.h"
 #include "numberbox.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 void FormDemo::Form_Load()
 {
@@ -19,6 +37,7 @@ void FormDemo::Form_Load()
     alg_cls();
     Mem_cls();
     m_Command1->setFocus(Qt::OtherFocusReason); // the next action: a start
+    withdrawAnnouncement(this); // nothing said of a run that is gone
 }
 
 // The sort button of the pictured window: starts a demonstration in
@@ -49,7 +68,7 @@ void FormDemo::Command1_Click()
 void FormDemo::Check1_Click()
 {
     if (m_Check1->isChecked()) {
-        m_Cmd_Preview->setEnabled(true);
+        m_Cmd_Preview->setEnabled(!m_back.empty()); // once a step is shown
         m_Cmd_Next->setEnabled(true);
         m_Cmd_Goto->setEnabled(false);
         m_Cmd_Stop->setEnabled(false);
@@ -61,17 +80,28 @@ void FormDemo::Check1_Click()
     }
 }
 
-// "Вперед": exactly one step, as a tick would show it.
+// "Вперед": exactly one step, as a tick would show it (a screen reader
+// tells it in full).
 void FormDemo::Cmd_Next_Click()
 {
+    const QScopedValueRollback<bool> pressed(m_stepPressed, true);
     Timer1_Timer();
 }
 
 void FormDemo::Timer1_Timer()
 {
     const qint16 shown = m_step;
-    const Displays before = displays();
+    if (shown < 1 || shown > formdemo::kSteps)
+        return;
+    State before = state();
     DemoAl();
+    // What a screen reader is told, now and when "Назад" comes back to it.
+    const QString report = QAccessible::isActive() ? stepReport(shown, before) : QString();
+    if (m_step != 0) {
+        before.said = report;
+        m_back.push_back(std::move(before));
+    }
+    offerBack();
     // The run's end leaves the sorted numbers and the highlighting on the
     // screen until a deliberate start: the focus goes to the first box,
     // ready for the next numbers, where Enter presses nothing.
@@ -79,7 +109,28 @@ void FormDemo::Timer1_Timer()
         m_Text1->setFocus(Qt::OtherFocusReason);
         m_Text1->selectAll();
     }
-    announceStep(shown, before);
+    announceStep(shown, report);
+}
+
+// "Назад": the window exactly as it was before the last step shown, whatever
+// happened since (a double click's clearing too); "Вперед" shows that step
+// again. A screen reader hears the step now shown.
+void FormDemo::Cmd_Preview_Click()
+{
+    if (m_back.empty())
+        return;
+    restore(m_back.back());
+    m_back.pop_back();
+    offerBack();
+    if (!m_Cmd_Preview->isEnabled())
+        m_Cmd_Next->setFocus(Qt::OtherFocusReason);
+    announce(this, tr("Назад. %1").arg(m_back.empty() ? tr("Ни один шаг еще не показан.")
+                                                       : m_back.back().said));
+}
+
+void FormDemo::offerBack()
+{
+    m_Cmd_Preview->setEnabled(m_Cmd_Next->isEnabled() && !m_back.empty());
 }
 
 // "Продолжить"
@@ -123,6 +174,7 @@ void FormDemo::Form_DblClick()
 {
     clearMemoryPanel();
     clearHighlightAndCaptions();
+    announce(this, tr("Выделение и память очищены"));
 }
 
 QString FormDemo::aboutText()

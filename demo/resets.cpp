@@ -22,6 +22,7 @@ void FormDemo::prog_Begin()
     m_Check1->setEnabled(false);
     m_Command1->setEnabled(true);
     m_step = 0;
+    m_back.clear(); // a run that is over can't be gone back through
 }
 
 // Clears the memory model, empties and hides the memory panel's cells.

@@ -201,6 +201,10 @@ void ClassroomTest::fastPresses_data()
     QTest::newRow("check box clicked 9 times") << "SN" << QChar('K') << "click" << 9;
     QTest::newRow("check box clicked 10 times") << "SN" << QChar('K') << "click" << 10;
     QTest::newRow("Назад clicked 20 times") << "SNKK" << QChar('B') << "click" << 20;
+    QTest::newRow("Назад clicked 20 times after 10 steps")
+        << QStringLiteral("S") + repeated('N', 10) << QChar('B') << "click" << 20;
+    QTest::newRow("Назад double-clicked 4 times after 10 steps")
+        << QStringLiteral("S") + repeated('N', 10) << QChar('B') << "double" << 4;
 }
 
 // Presses that come faster than the window repaints: each press of an

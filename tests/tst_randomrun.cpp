@@ -2,7 +2,8 @@
 // starts from a newly loaded window and takes random actions a user can
 // take (only with available controls; timer ticks only while the timer is
 // due to tick); after every action the window is compared with the model of
-// a demonstration.
+// a demonstration. "Назад" right after a step must give back the whole window
+// as it was before that step (snapshot()).
 //
 // The walk is reproducible: RANDOMRUN_SEED picks another seed, and a
 // failure prints the seed and the actions that led to it.
@@ -13,6 +14,7 @@
 #include "driver.h"
 #include "fixtures.h"
 #include "formdemo.h"
+#include "snapshot.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -53,6 +55,8 @@ public:
     }
 
     const QStringList &log() const { return m_log; }
+    int backs() const { return m_backs; }
+    int backsAfterStep() const { return m_backsAfterStep; }
     QStringList check() const { return differences(m_form, m_model); }
 
     // Takes one random action; returns what went wrong, or nothing.
@@ -68,7 +72,19 @@ public:
         } else if (action == QLatin1Char('Y')) {
             type();
         } else {
+            const bool step = action == QLatin1Char('N') || action == QLatin1Char('T');
+            const bool backAfterStep = action == QLatin1Char('B') && !m_beforeStep.isEmpty();
+            if (step)
+                m_beforeStep = snapshot(m_form);
             wrong = play(m_form, QStringView(&action, 1), &m_model);
+            m_backs += action == QLatin1Char('B');
+            if (backAfterStep && wrong.isEmpty()) {
+                ++m_backsAfterStep;
+                if (snapshot(m_form) != m_beforeStep)
+                    wrong = QStringLiteral("back after a step is not the window before it");
+            }
+            if (!step)
+                m_beforeStep.clear();
         }
         const bool warned = action == QLatin1Char('S') && refused >= 0;
         const int boxesShown = int(m_closer.seen().size()) - boxesBefore;
@@ -106,7 +122,7 @@ private:
                 choices.emplace_back(a, weight);
         };
         offer(m_form.Command1()->isEnabled(), 'S', 8);
-        offer(m_form.Cmd_Preview()->isEnabled(), 'B', 2);
+        offer(m_form.Cmd_Preview()->isEnabled(), 'B', 8);
         offer(m_form.Cmd_Next()->isEnabled(), 'N', 30);
         offer(m_form.Cmd_Stop()->isEnabled(), 'P', 4);
         offer(m_form.Cmd_Goto()->isEnabled(), 'G', 5);
@@ -134,6 +150,8 @@ private:
     FormDemo m_form;
     DemoModel m_model;
     QStringList m_log;
+    QStringList m_beforeStep; // the window before the last action, a step
+    int m_backs = 0, m_backsAfterStep = 0;
 };
 
 } // namespace
@@ -167,6 +185,7 @@ void RandomRunTest::randomSequences()
     const int total = sequencesSet ? sequences : kDefaultSequences;
     QRandomGenerator rng(used);
     BoxCloser closer;
+    int backs = 0, backsAfterStep = 0;
 
     for (int sequence = 0; sequence < total; ++sequence) {
         Walk walk(rng, closer);
@@ -174,13 +193,17 @@ void RandomRunTest::randomSequences()
         const int length = int(rng.bounded(1, kLongestSequence + 1));
         for (int i = 0; i < length && wrong.isEmpty(); ++i)
             wrong = walk.takeAction();
+        backs += walk.backs();
+        backsAfterStep += walk.backsAfterStep();
         if (!wrong.isEmpty())
             QFAIL(qPrintable(QStringLiteral("RANDOMRUN_SEED=%1, sequence %2\nactions:\n  %3\nwrong:\n  %4")
                                  .arg(used)
                                  .arg(sequence)
                                  .arg(walk.log().join(QStringLiteral("\n  ")), wrong)));
     }
-    qInfo("%d sequences walked from seed %u", total, used);
+    qInfo("%d sequences walked from seed %u; \"Назад\" pressed %d times, %d of them right "
+          "after a step and checked to give back the window before it",
+          total, used, backs, backsAfterStep);
 }
 
 QTEST_MAIN(RandomRunTest)

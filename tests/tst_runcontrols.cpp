@@ -38,6 +38,8 @@ private slots:
 
     void states_data();
     void states();
+    void back_data();
+    void back();
     void doubleClickMidRun_data();
     void doubleClickMidRun();
     void keyboard_data();
@@ -67,7 +69,7 @@ void RunControlsTest::states_data()
 
     QTest::newRow("loaded") << "" << kIdle << 0;
     QTest::newRow("first start") << "S" << kStepByStep << 0;
-    QTest::newRow("Вперед") << "SN" << kStepByStep << 0;
+    QTest::newRow("Вперед") << "SN" << kStepByStepWithBack << 0;
     QTest::newRow("box cleared") << "SNK" << kAutomatic << 1;
     QTest::newRow("Продолжить") << "SNKG" << kAutomatic << 0;
     QTest::newRow("tick") << "SNKGT" << kAutomatic << 0;
@@ -78,7 +80,7 @@ void RunControlsTest::states_data()
     QTest::newRow("box checked while paused") << "SNKK" << kStepByStepWithBack << 1;
     QTest::newRow("box checked while the timer runs") << "SNKGK" << kStepByStepWithBack << 1;
     QTest::newRow("ticks and Вперед in between") << "SNKGKTNT" << kStepByStepWithBack << 0;
-    QTest::newRow("Назад") << "SNKKB" << kStepByStepWithBack << 0;
+    QTest::newRow("Назад to the start") << "SNKKB" << kStepByStep << 0;
     QTest::newRow("Назад after checking the box again") << "SNKKNB" << kStepByStepWithBack << 0;
     QTest::newRow("Назад after a start that checked the box")
         << QStringLiteral("SKG") + repeated('T', 24) + "SNNB" << kStepByStepWithBack << 0;
@@ -88,9 +90,9 @@ void RunControlsTest::states_data()
     QTest::newRow("ended by Вперед with the timer running")
         << QStringLiteral("SKGK") + repeated('N', 24) << kIdle << 0;
     QTest::newRow("start after a step-by-step end") << stepToEnd + "S" << kStepByStep << 0;
-    QTest::newRow("start after an automatic end") << runToEnd + "S" << kStepByStepWithBack << 1;
+    QTest::newRow("start after an automatic end") << runToEnd + "S" << kStepByStep << 1;
     QTest::newRow("Сброс keeps the box cleared") << "SKGTR" << kIdle << 0;
-    QTest::newRow("start after Сброс in automatic mode") << "SKGTRS" << kStepByStepWithBack << 1;
+    QTest::newRow("start after Сброс in automatic mode") << "SKGTRS" << kStepByStep << 1;
     QTest::newRow("Сброс with two results written back")
         << QStringLiteral("S") + repeated('N', 22) + "R" << kIdle << 0;
     QTest::newRow("Сброс while the timer runs") << "SKGTTTTTTTR" << kIdle << 0;
@@ -98,7 +100,7 @@ void RunControlsTest::states_data()
     // A double click clears the displays, but not the memory: the run goes
     // on with the numbers it has read.
     QTest::newRow("double click keeps the run going") << "SNNKGD" << kAutomatic << 0;
-    QTest::newRow("double click on a listing line") << "SNNNd" << kStepByStep << 0;
+    QTest::newRow("double click on a listing line") << "SNNNd" << kStepByStepWithBack << 0;
     QTest::newRow("double click before the panel is shown, to the end")
         << QStringLiteral("SND") + repeated('N', 23) << kIdle << 0;
     QTest::newRow("double click after A was read, to the end")
@@ -123,6 +125,52 @@ void RunControlsTest::states()
 
     QCOMPARE(enabledControls(form), state);
     QCOMPARE(toggles.count(), toggled);
+}
+
+void RunControlsTest::back_data()
+{
+    QTest::addColumn<QStringList>("numbers"); // in the boxes
+    QTest::addColumn<QString>("actions");     // the last one "Назад"
+
+    const QStringList yes = {"9", "1", "5"}, no = {"3", "4", "5"};
+    QTest::newRow("from the first step") << yes << "SNB";
+    QTest::newRow("over a skipped branch") << no << QStringLiteral("S") + repeated('N', 7) + "B";
+    QTest::newRow("after a double click") << yes << "SNNNNDB";
+    // 9, 1, 5 takes 21 steps; the 18th writes the first box, the 20th the last.
+    QTest::newRow("over a box written") << yes << QStringLiteral("S") + repeated('N', 18) + "B";
+    QTest::newRow("over the last box written")
+        << yes << QStringLiteral("S") + repeated('N', 20) + "B";
+    QTest::newRow("after ticks, the box checked again") << yes << "SNNKGTTKB";
+    QTest::newRow("all the way") << yes << "SNNNBBB";
+    QTest::newRow("back and forth") << yes << "SNNNNNNNBNBNB";
+}
+
+// "Назад" shows the window exactly as it was before the last step shown
+// (the model of a demonstration agrees at every action), "Вперед" then shows
+// that step again, and back from the first step is the state after the
+// start. After the last one "Назад" is unavailable, "Вперед" still there.
+void RunControlsTest::back()
+{
+    QFETCH(QStringList, numbers);
+    QFETCH(QString, actions);
+
+    FormDemo form;
+    DemoModel model;
+    form.Timer1()->blockSignals(true); // only the test's ticks
+    for (int i = 0; i < 3; ++i) {
+        inputBox(form, i)->setText(numbers[i]);
+        model.type(i, numbers[i], numbers[i].toDouble());
+    }
+    PLAY(form, QStringView(actions).chopped(1), &model);
+    const QStringList before = snapshot(form);
+    PLAY(form, u"B", &model);
+    if (actions.endsWith(QLatin1String("NB")) || actions.endsWith(QLatin1String("TB"))) {
+        PLAY(form, u"N", &model);
+        QCOMPARE(snapshot(form), before);
+    }
+    while (form.Cmd_Preview()->isEnabled())
+        PLAY(form, u"B", &model);
+    PLAY(form, u"N", &model);
 }
 
 void RunControlsTest::doubleClickMidRun_data()
@@ -181,7 +229,8 @@ void RunControlsTest::keyboard_data()
     row("start by Space", "", "Command1", Space, "S", "Cmd_Next");
     row("Вперед", "S", "Cmd_Next", Return, "N", "");
     row("Вперед, the last step", lastStep, "Cmd_Next", Return, "N", "Text1");
-    row("Назад", "SNKK", "Cmd_Preview", Return, "B", "");
+    row("Назад", "SNNKK", "Cmd_Preview", Return, "B", "");
+    row("Назад to the start", "SNKK", "Cmd_Preview", Return, "B", "Cmd_Next");
     row("box cleared by Space", "SN", "Check1", Space, "K", "");
     row("Продолжить", "SNK", "Cmd_Goto", Return, "G", "Cmd_Stop");
     row("Стоп", "SNKG", "Cmd_Stop", Return, "P", "Cmd_Goto");

@@ -232,6 +232,22 @@
         <source>поле «%1»: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Назад. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ни один шаг еще не показан.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выделение и память очищены</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Готово: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>brivon</name>

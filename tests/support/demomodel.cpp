@@ -18,6 +18,18 @@ constexpr int kLabelsOfStep[25][2] = {
 
 } // namespace
 
+struct DemoModel::Shown
+{
+    int counter;
+    bool panel;
+    double a, b, c, x;
+    std::array<QString, 4> cells;
+    std::bitset<24> litLines;
+    std::bitset<27> litLabels;
+    std::map<int, QString> captions;
+    std::array<Box, 3> boxes;
+};
+
 QString numberText(double value)
 {
     // The fewest digits from 15 up that read back as the very same double.
@@ -61,12 +73,25 @@ bool DemoModel::act(QChar action)
             return false;
         step();
         return true;
-    case 'B': return previewOn();
+    case 'B': {
+        if (!previewOn())
+            return false;
+        const Shown &back = *history.back();
+        counter = back.counter;
+        panel = back.panel;
+        a = back.a, b = back.b, c = back.c, x = back.x;
+        cells = back.cells;
+        litLines = back.litLines;
+        litLabels = back.litLabels;
+        captions = back.captions;
+        boxes = back.boxes;
+        history.pop_back();
+        return true;
+    }
     case 'K':
         if (!running())
             return false;
         checked = !checked;
-        back = checked;
         return true;
     case 'G':
     case 'P':
@@ -77,6 +102,7 @@ bool DemoModel::act(QChar action)
     case 'R':
         counter = 0;
         timer = false;
+        history.clear();
         clearDisplays();
         return true;
     case 'D': // the displays only: a run goes on with the numbers it has read
@@ -104,7 +130,6 @@ int DemoModel::refusedBox() const
 void DemoModel::start()
 {
     clearDisplays();
-    back = !checked; // the box's handler runs only if the start changes it
     checked = true;
     timer = false;
     counter = 1;
@@ -157,6 +182,8 @@ void DemoModel::assign(double &target, double value, int cell, int label, const 
 
 void DemoModel::step()
 {
+    history.push_back(std::make_shared<const Shown>(
+        Shown{counter, panel, a, b, c, x, cells, litLines, litLabels, captions, boxes}));
     const int s = counter;
     litLines.set(std::size_t(s - 1));
     for (const int label : kLabelsOfStep[s])
@@ -195,6 +222,7 @@ void DemoModel::step()
         clearMemory();
         counter = 0;
         timer = false;
+        history.clear();
         break;
     default: counter += 1; break;
     }

@@ -10,7 +10,9 @@
 #include <array>
 #include <bitset>
 #include <map>
+#include <memory>
 #include <optional>
+#include <vector>
 
 class FormDemo;
 
@@ -39,14 +41,13 @@ public:
     int refusedBox() const;
 
     bool running() const { return counter != 0; }
-    bool previewOn() const { return running() && checked && back; }
+    bool previewOn() const { return nextOn() && !history.empty(); }
     bool nextOn() const { return running() && checked; }
     bool gotoOn() const { return running() && !checked; }
     bool stopOn() const { return running() && !checked; }
 
     int counter = 0;     // 0 idle, else the next step to show
     bool checked = true; // step-by-step mode
-    bool back = false;   // "Назад" on while in step-by-step mode
     bool timer = false;
     bool panel = false;  // memory cells shown
     double a = 0, b = 0, c = 0, x = 0;
@@ -55,6 +56,11 @@ public:
     std::bitset<27> litLabels;
     std::map<int, QString> captions;     // of the flowchart labels the steps rewrite
     std::array<Box, 3> boxes;
+
+    // What a step changes and "Назад" brings back: the model but for the
+    // mode and the timer, before each step of this run shown.
+    struct Shown;
+    std::vector<std::shared_ptr<const Shown>> history;
 
 private:
     void start();
