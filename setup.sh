@@ -19,7 +19,7 @@ case "${1:-}" in
     *) echo "usage: $0 run|test|windows" >&2; exit 2 ;;
 esac
 
-packages="cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev fonts-wine
+packages="cmake make g++ qt6-base-dev qt6-base-private-dev qt6-base-dev-tools libgl-dev libx11-dev fonts-wine
           fonts-dejavu-core qt6-translations-l10n xvfb xauth xdotool x11-utils desktop-file-utils"
 # The tests (and the accessibility bus they start), and the packages' tools:
 # building, linting, validating.

@@ -5,6 +5,8 @@
 #include <QAccessible>
 #include <QWidget>
 #include <QPointer>
+#include <QSet>
+#include <QTimer>
 #include <QWindow>
 
 
@@ -201,7 +203,36 @@ QAccessibleInterface *factory(const QString &, QObject *object)
     return nullptr;
 }
 
+// The controls whose changes assistive technology is not told of, for the
+// moment.
+QSet<const QObject *> silenced;
+QAccessible::UpdateHandler deliver = nullptr;
+
+// Every accessibility event passes through here on its way to the
+// platform's bridge.
+void update(QAccessibleEvent *event)
+{
+    if (silenced.contains(event->object()))
+        return;
+    if (deliver) {
+        deliver(event);
+        return;
+    }
+    // Qt's own delivery, to the bridge.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(update);
+}
+
 } // namespace
+
+void silenceUntilIdle(QObject *control)
+{
+    if (silenced.contains(control))
+        return;
+    silenced.insert(control);
+    QTimer::singleShot(0, control, [control] { silenced.remove(control); });
+}
 
 QObject *announcement(const QWidget *window)
 {
@@ -213,6 +244,7 @@ void installDemoAccessibility()
     static bool installed = false;
     if (!installed) {
         QAccessible::installFactory(factory);
+        deliver = QAccessible::installUpdateHandler(update);
         installed = true;
     }
 }

@@ -19,5 +19,10 @@ QObject *announcement(const QWidget *window);
 // announcement, a notification whose one label holds the text, shows anew.
 void announce(QWidget *window, const QString &text);
 
+// Tells assistive technology nothing of what changes in `control` until the
+// event loop takes the next event: an edit the window refuses and undoes
+// at once is no edit at all.
+void silenceUntilIdle(QObject *control);
+
 // Takes the window's announcement away: nothing it said stays showing.
 void withdrawAnnouncement(QWidget *window);

@@ -314,15 +314,18 @@ bool FormDemo::eventFilter(QObject *, QEvent *event)
 
 // While a run goes on only its steps write the boxes. An edit from
 // anywhere else (assistive technology can set a disabled box's text) is
-// undone at once: the run reads and writes back the numbers it started
-// with.
+// undone at once, and assistive technology hears of neither change: the
+// run reads and writes back the numbers it started with. (Qt's bridge still
+// answers the edit's request as done; it answers every one so.)
 void FormDemo::guardBoxesDuringRuns()
 {
     for (QLineEdit *box : {m_Text1, m_Text2, m_Text3})
         connect(box, &QLineEdit::textChanged, this, [this, box, kept = box->text()]() mutable {
-            if (m_step == 0 || m_stepWrites)
+            if (m_step == 0 || m_stepWrites) {
                 kept = box->text();
-            else if (box->text() != kept)
+            } else if (box->text() != kept) {
+                silenceUntilIdle(box);
                 box->setText(kept);
+            }
         });
 }

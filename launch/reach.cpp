@@ -1,5 +1,7 @@
 #include "reach.h"
 
+#include "scale.h"
+
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -23,6 +25,16 @@ public:
         follow(window->screen());
         // The window manager may have placed the window: once it is shown.
         QTimer::singleShot(0, this, &WithinReach::keep);
+        // A window scaled anew takes its new size some time later.
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            QTimer::singleShot(0, this, &WithinReach::keep);
+        return false;
     }
 
 private:
@@ -37,13 +49,15 @@ private:
         keep();
     }
 
-    // As much of the frame on the screen's available area as fits, its
+    // Scaled to fit the screen anew where --scale fit asked for it, then as
+    // much of the frame on the screen's available area as fits, its
     // top-left corner, with the title bar, never outside.
     void keep()
     {
         const QScreen *screen = m_window ? m_window->screen() : nullptr;
         if (!screen || !m_window->isVisible())
             return;
+        refit(m_window);
         const QRect area = screen->availableGeometry();
         const QRect frame = m_window->frameGeometry();
         const QPoint to(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),

@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
+#include <QWidget>
+#include <private/qhighdpiscaling_p.h>
 
 #include <algorithm>
 #include <cmath>
@@ -25,6 +27,12 @@ constexpr int kFrameWidth = 16;
 constexpr int kFrameHeight = 48;
 
 const char kScaleVariable[] = "QT_SCALE_FACTOR";
+
+// The factor --scale fit chose at the start (0 without it), the one the
+// window is shown at now, and the client area they fit.
+double fitted = 0;
+double applied = 0;
+QSize fittedClient;
 
 std::optional<double> explicitScale(QString value)
 {
@@ -115,8 +123,41 @@ void applyScale(const QString &value, int argc, char *argv[], QSize client,
     } else {
         factor = explicitScale(value);
     }
-    if (factor)
-        qputenv(kScaleVariable, QByteArray::number(*factor, 'g', 6));
+    if (!factor)
+        return;
+    qputenv(kScaleVariable, QByteArray::number(*factor, 'g', 6));
+    if (value == QLatin1String("fit")) {
+        fitted = applied = *factor;
+        fittedClient = client;
+    }
+}
+
+// Qt sets its scale once, from QT_SCALE_FACTOR, and offers no public way to
+// change it in a running program. Its high-dpi scaling (a private interface
+// of Qt Gui, as of Qt 6.4) takes a factor for each screen on top of that
+// one; the screen's geometry is worked out anew with it, and a window is
+// given its new size in the screen's pixels once its size is set again.
+void refit(QWidget *window)
+{
+    QScreen *screen = window->screen();
+    if (fitted == 0 || !screen)
+        return;
+    const QSize area = screen->availableGeometry().size() * applied; // at Qt's own scale
+    const double factor = fittingScale(area, fittedClient);
+    if (factor == applied)
+        return;
+    // Where the window stands on the screen stays; Qt's pixels there change.
+    const QPointF at = QPointF(window->pos()) * (applied / factor);
+    applied = factor;
+    QHighDpiScaling::setScreenFactor(screen, factor / fitted);
+    window->move(at.toPoint());
+    const QSize size = window->size();
+    window->resize(size + QSize(1, 0));
+    window->resize(size);
+    // Drawn anew at the new scale, every control of it.
+    window->update();
+    for (QWidget *child : window->findChildren<QWidget *>())
+        child->update();
 }
 
 } // namespace launch

@@ -3,6 +3,8 @@
 #include <QSize>
 #include <QString>
 
+class QWidget;
+
 namespace launch {
 
 // Whether `value` is a scale: a decimal number from 1 to 4, with a point or
@@ -15,5 +17,10 @@ bool isScale(const QString &value);
 // screen to ask, says `noScreen` (DisplayGuard).
 void applyScale(const QString &value, int argc, char *argv[], QSize client,
                 const QString &noScreen);
+
+// Where "fit" was applied: the window scaled anew to fit its screen's
+// available area as it is now (a projector plugged in or out, the
+// resolution switched), from 1 to 4.
+void refit(QWidget *window);
 
 } // namespace launch

@@ -56,3 +56,6 @@ endfunction()
 
 add_reach_test(kalumet_reach_scale_3 1920x1080 "" "" --scale 3)
 add_reach_test(kalumet_reach_screen_shrinks 1024x768 800x600 "Text1 Text2 Text3 Cmd_Reset Command3")
+# Scaled to fit, the window is scaled anew as the screen shrinks.
+add_reach_test(kalumet_reach_fit_refits 1280x1024 1024x768 "Text1 Text2 Text3 Cmd_Reset Command3"
+               --scale fit)

@@ -73,6 +73,9 @@ expect_reachable "shown on $size"
 echo "shown on $size within reach"
 [ -z "$later" ] && exit 0
 
+# Clicked where the controls are at the window's scale.
+set -- $(fact client)
+scale=$(xwininfo -id "$win" | awk -v w="$1" '/Width:/ { print $2 / w }')
 start_automatic_run
 wait_changing "the automatic run to start"
 wait_changing "the automatic run to go on"
