@@ -25,7 +25,7 @@ packages="cmake make g++ qt6-base-dev qt6-base-private-dev qt6-base-dev-tools li
 # building, linting, validating.
 [ "$1" = test ] && packages="$packages valgrind dpkg-dev file rpm cpio lintian rpmlint blhc appstream
                                   man-db qt6-l10n-tools dbus-daemon at-spi2-core python3-gi
-                                  gir1.2-atspi-2.0 openbox x11-xserver-utils"
+                                  gir1.2-atspi-2.0 orca openbox x11-xserver-utils"
 # The Windows release: Qt's source (apt-get source needs dpkg-dev), the
 # cross compiler, the installer's maker, Wine (with the X libraries its
 # windows need) and the tools its tests use.

@@ -17,9 +17,9 @@ namespace {
 // The listing lines of the steps that write the sorted numbers back, 21
 // to 23, into Text1 to Text3.
 constexpr int kFirstOutputStep = 21;
-// A step told in full takes a Russian voice several seconds: steps the timer
-// shows meanwhile are not told over it.
-constexpr int kQuietAfterFullMs = 1500;
+// A step told in full takes a Russian voice several seconds: the steps the
+// timer shows in the next 2.5 s (five beats) are not told over it.
+constexpr int kQuietAfterFullMs = 2750;
 
 } // namespace
 
@@ -105,7 +105,7 @@ QString FormDemo::stepReport(qint16 step, const State &before) const
 // reaches no screen reader), as the pace lets a student follow:
 // - "Вперед" waits for the student: the step is told in full;
 // - the timer's steps come every half second: each is told in short, its
-//   number and listing line, and none over a step told in full;
+//   number and listing line, and none within 2.5 s of a step told in full;
 // - none while a message box is open (it is being read); the first after
 //   it in full;
 // - the end of a run says its result, the focus already in the first box.

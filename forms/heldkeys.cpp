@@ -47,7 +47,7 @@ public:
             const bool fresh = !key->isAutoRepeat() && !m_down.contains(key->key())
                                && !(timed(key) && m_releasedAt.value(key->key()) == key->timestamp());
             m_down.insert(key->key());
-            return !fresh && watched->property(kGuarded).toBool();
+            return !fresh && presses(key->key()) && watched->property(kGuarded).toBool();
         }
         case QEvent::KeyRelease: {
             const auto *key = static_cast<QKeyEvent *>(event);
@@ -69,6 +69,14 @@ public:
 
 private:
     using QObject::QObject;
+
+    // The keys that press a button: Enter, Space. (Tab and the others move
+    // the focus or go to the window.)
+    static bool presses(int key)
+    {
+        return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space
+               || key == Qt::Key_Select;
+    }
 
     // A key event of the window system with its time. (Qt's bridge to a
     // screen reader hands the keys on as copies without one: there the

@@ -20,8 +20,11 @@ foreach(factor 1.5 2 3)
 endforeach()
 
 # What a screen reader hears, as a client on the bus (Debian's Python with
-# libatspi's bindings): the reading order, and each step of two runs driven
-# by real keys. -v added to the command prints every step's events.
+# libatspi's bindings) and through Orca: the reading order, each step of two
+# runs driven by real keys with "Назад" and a refused edit on the way, an
+# automatic run with the about box, a double click, "Сброс" and the
+# pictured close box. -v added to the command prints every step's events
+# and what Orca says.
 add_test(NAME kalumet_screenreader_steps
          COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/with_xvfb.sh
                  sh ${CMAKE_CURRENT_SOURCE_DIR}/with_a11y_bus.sh

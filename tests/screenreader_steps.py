@@ -1,15 +1,24 @@
 """What a screen reader gets from kalumet, heard as a client on the real
-accessibility bus (libatspi): the reading order of the window's children,
-and for every step of a demonstration driven by real keys, a notification
-that shows, the form a screen reader speaks at once, its label carrying the
-lit listing line.
+accessibility bus (libatspi), with the screen reader Orca listening:
+- the reading order of the window's children;
+- two runs step by step, driven by real keys: each step a notification
+  that shows, the form a screen reader speaks at once, saying the step as
+  the table below has it (line, blocks, memory, box); "Назад" in the middle
+  of the first, saying the step now shown; an edit of a box refused during
+  the run, with no text change on the bus;
+- one automatic run with the about box opened on the way: the steps said
+  in short, none while the box is open and the first after it in full,
+  none within 1.5 s of one said in full, and the run's result the last
+  thing Orca says (its speech off, what it would say read from its debug
+  log);
+- a double click's clearing said, "Сброс" leaving no notification showing,
+  and the pictured close box pressed through its action, which ends the
+  program.
 
-usage: /usr/bin/python3 screenreader_steps.py <kalumet> [-v] [-orca]
+usage: /usr/bin/python3 screenreader_steps.py <kalumet> [-v]
 Run it on an X display with the accessibility bus up (with_xvfb.sh,
 with_a11y_bus.sh). The events of a step that fails are printed; -v prints
-those of every step. -orca also runs the screen reader Orca with its debug
-log, its speech off unless ORCA_SPEECH is set (Orca logs some of what it
-says only with speech on), and prints what it says at each step.
+those of every step, and what Orca would say.
 """
 
 import os
@@ -19,12 +28,13 @@ import subprocess
 import sys
 import tempfile
 import time
+import warnings
 from datetime import datetime
 
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, GLib  # noqa: E402
+from gi.repository import Atspi, Gio, GLib  # noqa: E402
 
 # The listing top to bottom; the run of 5, 4, 3 lights every line in turn.
 LISTING = ["Private Sub Command1_Click()", "Dim A, B, C, X As Double", "A = CDbl(Text1.Text)",
@@ -32,10 +42,51 @@ LISTING = ["Private Sub Command1_Click()", "Dim A, B, C, X As Double", "A = CDbl
            "B = X", "End If", "If B > C Then", "X = C", "C = B", "B = X", "End If",
            "If A > B Then", "X = A", "A = B", "B = X", "End If", "Text1.Text = CStr(A)",
            "Text2.Text = CStr(B)", "Text3.Text = CStr(C)", "End Sub"]
-# The runs, by the listing lines their steps light: 5, 4, 3 as loaded, then
-# 3, 4, 5 as the first run leaves the boxes.
-RUNS = [(("5", "4", "3"), list(range(1, 25))),
-        (("3", "4", "5"), [1, 2, 3, 4, 5, 6, 10, 11, 15, 16, 20, 21, 22, 23, 24])]
+# What is said of each step shown by "Вперед", the runs of 5, 4, 3 as loaded
+# and of 3, 4, 5 as the first run leaves the boxes, by the step's number.
+SAID = [{
+    1: "Private Sub Command1_Click(); блок «Начало»",
+    2: "Dim A, B, C, X As Double; память: A, B, C, X",
+    3: "A = CDbl(Text1.Text); блок «Ввод А»; память: A = 5",
+    4: "C = CDbl(Text2.Text); блок «Ввод В»; память: B = 4",
+    5: "B = CDbl(Text3.Text); блок «Ввод С»; память: C = 3",
+    6: "If A > B Then; блок «5 > 4»",
+    7: "X = A; блок «Да», «X = 5»; память: X = 5",
+    8: "A = B; блок «A = 4»; память: A = 4",
+    9: "B = X; блок «B = 5»; память: B = 5",
+    10: "End If",
+    11: "If B > C Then; блок «5 > 3»",
+    12: "X = C; блок «Да», «X = 3»; память: X = 3",
+    13: "C = B; блок «C = 5»; память: C = 5",
+    14: "B = X; блок «B = 3»; память: B = 3",
+    15: "End If",
+    16: "If A > B Then; блок «4 > 3»",
+    17: "X = A; блок «Да», «X = 4»; память: X = 4",
+    18: "A = B; блок «A = 3»; память: A = 3",
+    19: "B = X; блок «B = 4»; память: B = 4",
+    20: "End If",
+    21: "Text1.Text = CStr(A); блок «Вывод А»; поле «Число А=»: 3",
+    22: "Text2.Text = CStr(B); блок «Вывод В»; поле «Число В=»: 4",
+    23: "Text3.Text = CStr(C); блок «Вывод С»; поле «Число С=»: 5",
+    24: "End Sub; блок «Конец»; память очищена. Готово: 3; 4; 5",
+}, {
+    1: "Private Sub Command1_Click(); блок «Начало»",
+    2: "Dim A, B, C, X As Double; память: A, B, C, X",
+    3: "A = CDbl(Text1.Text); блок «Ввод А»; память: A = 3",
+    4: "C = CDbl(Text2.Text); блок «Ввод В»; память: B = 4",
+    5: "B = CDbl(Text3.Text); блок «Ввод С»; память: C = 5",
+    6: "If A > B Then; блок «3 > 4», «Нет»",
+    10: "End If",
+    11: "If B > C Then; блок «4 > 5», «Нет»",
+    15: "End If",
+    16: "If A > B Then; блок «3 > 4», «Нет»",
+    20: "End If",
+    21: "Text1.Text = CStr(A); блок «Вывод А»; поле «Число А=»: 3",
+    22: "Text2.Text = CStr(B); блок «Вывод В»; поле «Число В=»: 4",
+    23: "Text3.Text = CStr(C); блок «Вывод С»; поле «Число С=»: 5",
+    24: "End Sub; блок «Конец»; память очищена. Готово: 3; 4; 5",
+}]
+RESULT = "Готово: 3; 4; 5"
 # The flowchart's labels in the order of the flow, as loaded.
 FLOW = ["Начало", "Ввод А", "Ввод В", "Ввод С",
         "A > B", "Да", "X = A", "A = B", "B = X", "Нет",
@@ -50,6 +101,7 @@ DESKTOP = "Рабочий стол компьютера"  # the sorter's picture
 S = Atspi.StateType
 ctx = GLib.MainContext.default()
 events = []  # what arrived since the last key
+problems = []
 
 
 class Kid:
@@ -87,7 +139,7 @@ def record(event):
         what = f"{src.get_role_name()} '{src.get_name()}'"
     except GLib.Error:
         what = "(gone)"
-    events.append((event.type, src, event.detail1, text, what))
+    events.append((event.type, src, event.detail1, text, what, time.monotonic()))
 
 
 def pump(seconds):
@@ -98,7 +150,7 @@ def pump(seconds):
         time.sleep(0.01)
 
 
-def wait_for(condition, seconds=15):
+def wait_for(condition, seconds=60):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         pump(0.02)
@@ -177,155 +229,343 @@ def memory_order(k, problems):
 
 def show(title, recorded):
     print(title)
-    for type_, _, detail, text, what in recorded:
+    for type_, _, detail, text, what, _ in recorded:
         print(f"    {type_} {detail} {what}" + (f" «{text}»" if text else ""))
 
 
+
+def said(recorded):
+    """What the window's notifications said, as (time, text)."""
+    return [(at, text) for type_, _, detail, text, what, at in recorded
+            if type_ == "object:state-changed:showing" and detail == 1
+            and what.startswith("notification ")]
+
+
+# Orca as it is, but for its debug log, written line by line as it goes
+# (Orca keeps it in blocks until it ends, and ends slowly).
+ORCA = """
+import builtins, runpy, sys
+plain = builtins.open
+def line_by_line(file, mode="r", *args, **kwargs):
+    if mode == "w" and not args and "buffering" not in kwargs:
+        kwargs["buffering"] = 1
+    return plain(file, mode, *args, **kwargs)
+builtins.open = line_by_line
+sys.argv[0] = "orca"
+runpy.run_path("/usr/bin/orca", run_name="__main__")
+"""
+
+
 class Orca:
-    """Orca with speech off, what it would say read from its debug log,
-    each line by its time after the key that preceded it."""
+    """Orca with speech off, what it would say read from its debug log."""
 
     def __init__(self, folder):
-        self.log, self.keys = os.path.join(folder, "orca.log"), []
-        speech = [] if os.environ.get("ORCA_SPEECH") else ["-d", "speech"]
-        self.process = subprocess.Popen(["orca", *speech, "-u", folder, "--debug-file", self.log],
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        pump(6)  # its start; the log is written in blocks
+        self.log = os.path.join(folder, "orca.log")
+        self.process = subprocess.Popen(
+            ["/usr/bin/python3", "-c", ORCA, "-d", "speech", "-u", folder, "--debug-file", self.log],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Ready once it has registered for the bus's events, all of them.
+        session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+        address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                    None, GLib.VariantType("(s)"), 0, -1, None).unpack()[0]
+        self.bus = Gio.DBusConnection.new_for_address_sync(
+            address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+            | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+        counts = []
+        def registered():
+            counts.append(len(self.bus.call_sync(
+                "org.a11y.atspi.Registry", "/org/a11y/atspi/registry", "org.a11y.atspi.Registry",
+                "GetRegisteredEvents", None, None, 0, -1, None).unpack()[0]))
+            return len(counts) > 10 and counts[-1] > 10 and counts[-1] == counts[-11]
+        if not wait_for(registered):
+            raise RuntimeError("Orca did not start")
 
-    def key(self, title):
-        self.keys.append((datetime.now().strftime("%H:%M:%S.%f"), title))
-
-    def transcript(self):
-        self.process.terminate()  # it writes out its log as it ends
-        self.process.wait(20)
-        said = {}
+    def said(self):
+        """What it has said so far, as (time of day in seconds, text)."""
+        lines = []
         for line in open(self.log, encoding="utf-8", errors="replace"):
-            m = re.match(r"(\S+) - SPEECH OUTPUT: '(.*)'\s*[\[{]", line)
-            before = [title for time_, title in self.keys if m and time_ <= m.group(1)]
-            if before:
-                said.setdefault(before[-1], []).append(m.group(2).strip())
-        print("What Orca would say:")
-        for _, title in self.keys:
-            print(f"  {title}: {' | '.join(said.get(title, []))}")
-
-
-orca = None
+            m = re.match(r"(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'\s*[\[{]", line)
+            if m:
+                h, mi, sec, text = m.groups()
+                lines.append((int(h) * 3600 + int(mi) * 60 + float(sec), text.strip()))
+        return lines
 
 
 def main():
     if len(sys.argv) < 2:
         print(__doc__)
         return 2
-    global orca
     verbose = "-v" in sys.argv[2:]
     runtime = tempfile.mkdtemp()
-    if "-orca" in sys.argv[2:]:
-        orca = Orca(runtime)
+    orca = Orca(runtime)
     program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, XDG_RUNTIME_DIR=runtime),
                                stderr=subprocess.DEVNULL)
     try:
-        return listen(program, verbose)
+        listen(program, orca, verbose)
     finally:
-        for p in (program, orca and orca.process):
-            if p:
+        for p in (program, orca.process):
+            if p.poll() is None:
                 p.kill()
                 p.wait()
         shutil.rmtree(runtime)
+    for p in problems:
+        print("FAIL:", p)
+    print("heard: " + ("FAILED" if problems else "passed"))
+    return 1 if problems else 0
 
 
-def listen(program, verbose):
+class Window:
+    """kalumet's frame on the bus, its controls by name."""
+
+    def __init__(self, frame):
+        self.frame = frame
+
+    def kids(self):
+        return kids(self.frame)
+
+    def control(self, name, role="push button"):
+        return next(c.acc for c in self.kids() if c.name == name and c.role == role)
+
+    def focused(self):
+        return next((c for c in self.kids() if has_state(c.acc, S.FOCUSED)), None)
+
+    def focus_on(self, name, key):
+        """Moves the focus with `key` (Tab, shift+Tab) to the control `name`."""
+        for _ in range(12):
+            focus = self.focused()
+            if focus and focus.name == name:
+                return True
+            xdotool("key", key)
+            wait_for(lambda: self.focused() is not focus, 5)
+        problems.append(f"the focus never reached {name}")
+        return False
+
+
+def listen(program, orca, verbose):
     def application():
         desktop = Atspi.get_desktop(0)
         apps = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
         return next((a for a in apps if a and a.get_process_id() == program.pid
                      and a.get_child_count() > 0), None)
     if not wait_for(application):
-        print("kalumet did not appear on the accessibility bus")
-        return 1
-    frame = next(c for c in (application().get_child_at_index(i) for i in range(application().get_child_count()))
-                 if c.get_role_name() == "frame")
+        problems.append("kalumet did not appear on the accessibility bus")
+        return
+    app = application()
+    window = Window(next(c for c in (app.get_child_at_index(i) for i in range(app.get_child_count()))
+                        if c.get_role_name() == "frame"))
     listener = Atspi.EventListener.new(record)
     for kind in ("object:", "window:", "focus:"):
         listener.register(kind)
-    window = xdotool("search", "--sync", "--onlyvisible", "--pid", str(program.pid))[0]
-    xdotool("windowfocus", "--sync", window)
+    xwin = xdotool("search", "--sync", "--onlyvisible", "--pid", str(program.pid))[0]
+    xdotool("windowfocus", "--sync", xwin)
 
-    problems = []
-    def control(name, role="push button"):
-        return next(c.acc for c in kids(frame) if c.name == name and c.role == role)
-    sort = control(TAB_ORDER[0])
+    sort = window.control(TAB_ORDER[0])
     if not wait_for(lambda: has_state(sort, S.FOCUSED)):
-        print("the sort button has no focus at load")
-        return 1
-    loaded = kids(frame)
+        problems.append("the sort button has no focus at load")
+        return
+    loaded = window.kids()
     reading_order(loaded, problems)
     code = next(c for c in loaded if c.name == CODE)
     lines = sorted((c.acc for c in loaded if c.role == "label" and c.inside(code)),
                    key=lambda acc: Kid(acc).centre[1])
-    boxes = [control(n, "text") for n in TAB_ORDER[1:4]]
-    silent = drive(frame, sort, control("Вперед"), boxes, lines, verbose, problems)
-    if orca:
-        orca.transcript()
-    if silent:
-        problems.append(f"{len(silent)} steps (run.step) with nothing presentable: {' '.join(silent)}")
-    for p in problems:
-        print("FAIL:", p)
-    steps = sum(len(path) for _, path in RUNS)
-    print(f"{steps} steps in {len(RUNS)} runs heard: {'FAILED' if problems else 'passed'}")
-    return 1 if problems else 0
+    boxes = [window.control(n, "text") for n in TAB_ORDER[1:4]]
+    forward = window.control("Вперед")
+    for run in (0, 1):
+        if not step_by_step(window, run, sort, forward, boxes, lines, verbose):
+            return
+    automatic(window, orca, sort, lines, xwin, verbose)
+    cleared(window, program)
 
 
-def drive(frame, sort, forward, boxes, lines, verbose, problems):
-    """The runs, step by step; the steps with nothing presentable."""
-    silent = []
-    for run, (numbers, path) in enumerate(RUNS, 1):
-        typed = ", ".join(b.get_text(0, -1) for b in boxes)
-        if typed != ", ".join(numbers):
-            problems.append(f"run {run}: the boxes hold {typed}, want {', '.join(numbers)}")
-            return silent
-        settle()
+def click(acc):
+    x, y = Kid(acc).centre
+    xdotool("mousemove", str(int(x)), str(int(y)), "click", "1")
+
+
+def step_said(title, expected, verbose):
+    """The one notification of a step, the expected text."""
+    settle()
+    heard = [text for _, text in said(events)]
+    if heard != [expected]:
+        problems.append(f"{title}: heard {heard}, want «{expected}»")
+        show(title + ", the events:", events)
+    elif verbose:
+        show(title + ":", events)
+
+
+def step_by_step(window, run, sort, forward, boxes, lines, verbose):
+    """A run by "Вперед", each step said in full."""
+    typed = [b.get_text(0, -1) for b in boxes]
+    settle()
+    events.clear()
+    if run == 0:
+        xdotool("key", "Return")
+    else:  # a deliberate start: the sort button clicked
+        click(sort)
+    if not wait_for(lambda: has_state(forward, S.FOCUSED)):
+        problems.append(f"run {run + 1} ({typed}): no focus on 'Вперед' after the start")
+        return False
+    steps = sorted(SAID[run])
+    for i, step in enumerate(steps):
         events.clear()
-        if orca:
-            orca.key(f"run {run} ({typed}), start")
-        if run == 1:
-            xdotool("key", "Return")
-        else:  # a deliberate start: the sort button clicked
-            x, y = Kid(sort).centre
-            xdotool("mousemove", str(int(x)), str(int(y)), "click", "1")
-        if not wait_for(lambda: has_state(forward, S.FOCUSED)):
-            problems.append(f"run {run} ({typed}): no focus on 'Вперед' after the start")
-            return silent
-        settle()
-        if verbose:
-            show(f"run {run} ({typed}), start:", events)
-        for step, line in enumerate(path, 1):
-            events.clear()
-            if orca:
-                orca.key(f"run {run}, step {step}, line {line} «{LISTING[line - 1]}»")
-            xdotool("key", "Return")
-            if not wait_for(lambda: has_state(lines[line - 1], S.SELECTED)):
-                problems.append(f"run {run} ({typed}), step {step}: the line {line} did not light")
-                return silent
-            settle()
-            text = LISTING[line - 1]
-            focus = next((c for c in kids(frame) if has_state(c.acc, S.FOCUSED)), None)
-            # A notification showing with the line: said at once, wherever
-            # the focus is.
-            heard = any(type_ == "object:state-changed:showing" and detail == 1 and text in said
-                        and what.startswith("notification ")
-                        for type_, _, detail, said, what in events)
-            title = f"run {run} ({typed}), step {step}, line {line} «{text}», focus on {focus}"
-            if focus is None or focus.name != ("Число А=" if step == len(path) else "Вперед"):
-                problems.append(f"{title}: the focus should be on "
-                                + ("the first box" if step == len(path) else "'Вперед'"))
-            if not heard:
-                silent.append(f"{run}.{step}")
-                show(f"{title}: nothing presentable carries the line; the events:", events)
-            elif verbose:
-                show(title + ":", events)
-            if run == 1 and line == 20:  # all the memory shown
-                memory_order(kids(frame), problems)
-    return silent
+        xdotool("key", "Return")
+        title = f"run {run + 1} ({', '.join(typed)}), step {step}"
+        if not wait_for(lambda: has_state(lines[step - 1], S.SELECTED)):
+            problems.append(f"{title}: the line did not light")
+            return False
+        step_said(title, f"Шаг {step}: {SAID[run][step]}", verbose)
+        focus = window.focused()
+        want = "Число А=" if step == 24 else "Вперед"
+        if not focus or focus.name != want:
+            problems.append(f"{title}: the focus is on {focus}, not on {want}")
+        if run == 0 and step == 3:
+            refused_edit(boxes[1], title)
+        if run == 0 and step == 6:
+            back(window, lines, title, verbose)
+        if run == 0 and step == 20:  # all the memory shown
+            memory_order(window.kids(), problems)
+    return True
+
+
+def refused_edit(box, title):
+    """An edit of a box in a run: refused, with no text change on the bus."""
+    settle()
+    events.clear()
+    before = box.get_text(0, -1)
+    Atspi.EditableText.set_text_contents(box, "777")
+    settle()
+    changes = [e for e in events if e[0].startswith("object:text-changed")]
+    if box.get_text(0, -1) != before or changes:
+        problems.append(f"{title}: an edit of the box in the run reads "
+                        f"«{box.get_text(0, -1)}», with {len(changes)} text changes")
+
+
+def back(window, lines, title, verbose):
+    """"Назад" after step 6: step 5 said again, prefixed; "Вперед" shows 6 again."""
+    if not window.focus_on("Назад", "shift+Tab"):
+        return
+    events.clear()
+    xdotool("key", "Return")
+    if not wait_for(lambda: not has_state(lines[5], S.SELECTED)):
+        problems.append(f"{title}: 'Назад' left the line of step 6 lit")
+    step_said(f"{title}, Назад", f"Назад. Шаг 5: {SAID[0][5]}", verbose)
+    if not window.focus_on("Вперед", "Tab"):
+        return
+    events.clear()
+    xdotool("key", "Return")
+    wait_for(lambda: has_state(lines[5], S.SELECTED))
+    step_said(f"{title}, Вперед again", f"Шаг 6: {SAID[0][6]}", verbose)
+
+
+def automatic(window, orca, sort, lines, xwin, verbose):
+    """An automatic run of 3, 4, 5 with the about box opened on the way."""
+    settle()
+    events.clear()
+    start = time.monotonic()
+    click(sort)
+    forward = window.control("Вперед")
+    if not (wait_for(lambda: has_state(forward, S.FOCUSED))
+            and window.focus_on("Пошаговый режим", "shift+Tab")):
+        problems.append("automatic run: no way to the mode box")
+        return
+    xdotool("key", "space")
+    if not window.focus_on("Продолжить", "Tab"):
+        return
+    xdotool("key", "Return")
+    # The about box opens with the third line lit, and stays for 2 s.
+    if not wait_for(lambda: has_state(lines[2], S.SELECTED)):
+        problems.append("automatic run: the steps did not come")
+        return
+    xdotool("key", "Escape")
+    if not wait_for(lambda: window.focused() is None):
+        problems.append("automatic run: the about box did not open")
+    opened = time.monotonic()
+    while time.monotonic() < opened + 2:
+        pump(0.05)
+    xdotool("key", "Return")
+    closed = time.monotonic()
+    # With no window manager the X server gives the keyboard back to no
+    # window; a desktop gives it to the window that opened the box.
+    wait_for(lambda: any(type_ == "window:deactivate" and what == "(gone)"
+                         for type_, _, _, _, what, at in events if at > opened))
+    xdotool("windowfocus", "--sync", xwin)
+    first = window.control("Число А=", "text")
+    if not wait_for(lambda: has_state(first, S.FOCUSED)):
+        problems.append("automatic run: it did not end with the focus in the first box")
+    settle()
+    heard = said(events)
+    if verbose:
+        show("automatic run:", events)
+    during = [text for at, text in heard if opened < at < closed]
+    if during:
+        problems.append(f"automatic run: said while the about box was open: {during}")
+    after = [(at, text) for at, text in heard if at > closed]
+    if not after or after[-1][1] != RESULT:
+        problems.append(f"automatic run: the end said {after[-1:]} , want «{RESULT}»")
+    first = re.match(r"Шаг (\d+): ", after[0][1]) if after else None
+    if not first or after[0][1] != f"Шаг {first.group(1)}: {SAID[1][int(first.group(1))]}":
+        problems.append(f"automatic run: the first step after the about box was said {after[:1]}, "
+                        "not in full")
+    for at, text in heard:
+        if text.startswith("Шаг") and ";" not in text and len(text) > 40:
+            problems.append(f"automatic run: «{text}» is longer than 40 characters")
+    transcript(orca, start, verbose)
+
+
+def transcript(orca, start, verbose):
+    """Orca's: no step said within 1.5 s of one said in full, the result last."""
+    now = time.time() - time.monotonic()  # the monotonic clock's start, as time of day
+    day = datetime.now().replace(hour=0, minute=0, second=0, microsecond=0).timestamp()
+    since = start + now - day
+    if not wait_for(lambda: any(RESULT in text for at, text in orca.said() if at > since)):
+        problems.append(f"Orca never said «{RESULT}» in the automatic run")
+    spoken = orca.said()
+    run = [(at, text) for at, text in spoken if at >= since]
+    if verbose:
+        print("What Orca would say in the automatic run:")
+        for at, text in run:
+            print(f"  {at - since:6.2f} s  {text}")
+    steps = [(at, text) for at, text in run if text.startswith(("Шаг", "Готово"))]
+    about = next((at for at, text in run if text.startswith("alert")), None)
+    for (at, text), (next_at, next_text) in zip(steps, steps[1:]):
+        told_in_full = ";" in text or (about and at > about and not any(a > about and a < at for a, _ in steps))
+        if told_in_full and next_at - at < 1.5:
+            problems.append(f"Orca: «{next_text}» {next_at - at:.2f} s after «{text}»")
+    if not run or RESULT not in run[-1][1]:
+        problems.append(f"Orca's last words in the automatic run: {run[-1:]}, want «{RESULT}»")
+    print("Orca in the automatic run:", " | ".join(text for _, text in run))
+
+
+def cleared(window, program):
+    """A double click's clearing said; "Сброс" leaves nothing showing; the
+    pictured close box pressed by its action ends the program."""
+    chart = next(c for c in window.kids() if c.name == CHART)
+    code = next(c for c in window.kids() if c.name == CODE)
+    x = (chart.rect[0] + chart.rect[2] + code.rect[0]) / 2  # bare, between the two
+    settle()
+    events.clear()
+    xdotool("mousemove", str(int(x)), str(int(chart.centre[1])), "click", "--repeat", "2", "1")
+    settle()
+    if [text for _, text in said(events)] != ["Выделение и память очищены"]:
+        problems.append(f"a double click said {said(events)}")
+    click(window.control("Сброс"))
+    settle()
+    note = next((c for c in window.kids() if c.role == "notification"), None)
+    if note and (has_state(note.acc, S.SHOWING) or has_state(note.acc, S.VISIBLE)):
+        problems.append("'Сброс' leaves a notification showing")
+    closer = window.control("Закрыть")
+    with warnings.catch_warnings():  # libatspi's name for it in Debian 12
+        warnings.simplefilter("ignore", DeprecationWarning)
+        actions = [Atspi.Action.get_action_name(closer, i)
+                   for i in range(Atspi.Action.get_n_actions(closer))]
+    if not actions:
+        problems.append("the pictured close box has no action")
+        return
+    Atspi.Action.do_action(closer, 0)
+    if not wait_for(lambda: program.poll() is not None) or program.returncode != 0:
+        problems.append(f"pressing the pictured close box ({actions[0]}) did not end the "
+                        f"program with 0: {program.poll()}")
+
 
 if __name__ == "__main__":
     sys.exit(main())
