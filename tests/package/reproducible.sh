@@ -8,23 +8,13 @@
 # line of that log carries the distribution's flags (dpkg-buildflags).
 # usage: reproducible.sh <build folder> <tests folder>
 . "$(dirname "$0")/lib.sh"
+. "$tests/build_elsewhere.sh"
 
 cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
-src=$(cache CMAKE_HOME_DIRECTORY)
-copy="$work/another/source-folder"
-other="$work/build-elsewhere"
-mkdir -p "$copy"
-# The source folder as it is, without git's data and build folders.
-tar -C "$src" --anchored --exclude=./.git --exclude=./build --exclude='./build-*' \
-    --exclude="./${build#"$src"/}" -cf - . | tar -C "$copy" -xf -
-
-# Configured as the build folder was: its cache entries but those that name
-# its own folders and where it found dpkg-buildflags. cpack then installs
-# what "packaged" built, without first building all the rest (the tests, the
+# The copy, configured as the build folder was. cpack then installs what
+# "packaged" built, without first building all the rest (the tests, the
 # tools).
-grep -E '^[A-Za-z_][A-Za-z0-9_]*:(BOOL|STRING|FILEPATH|PATH)=' "$build/CMakeCache.txt" \
-    | grep -vF -e "$src" -e "$build" | grep -v '^DPKG_BUILDFLAGS_COMMAND:' \
-    | sed 's/^\([^:]*\):\([A-Z]*\)=\(.*\)$/set(\1 [==[\3]==] CACHE \2 "")/' >"$work/cache.cmake"
+copy_elsewhere "$build" "$work"
 configure() {
     nice cmake -S "$copy" -B "$other" -G "$(cache CMAKE_GENERATOR)" -C "$work/cache.cmake" \
         -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >"$work/configure.log" 2>&1 \
