@@ -25,11 +25,22 @@ set(RAWIMAGES_COMMAND "${CMAKE_BINARY_DIR}/hosttools/rawimages")
 set(RAWIMAGES_DEPENDS hosttools "${RAWIMAGES_COMMAND}")
 set(XWINDOW_HOST "${CMAKE_BINARY_DIR}/hosttools/xwindow")
 
-# The version resource of each program, beside its icon resource.
+# The version resource of each program, its description the program's
+# title, and its application manifest, beside its icon resource. The
+# manifest names the program by its desktop id (KALUMET_APP_ID for kalumet).
 function(add_version_resource target description)
     set(name "${target}")
+    string(TOUPPER "${target}_APP_ID" id_variable)
+    set(app_id "${${id_variable}}")
+    if(NOT app_id OR NOT description)
+        message(FATAL_ERROR "add_version_resource(${target}): no ${id_variable} or no description")
+    endif()
+    configure_file("${PROJECT_SOURCE_DIR}/windows/manifest.xml.in" "${target}.manifest" @ONLY)
     configure_file("${PROJECT_SOURCE_DIR}/windows/version.rc.in" "${target}_version.rc" @ONLY)
     target_sources(${target} PRIVATE "${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc")
+    # windres reads the manifest by its name, beside the .rc file.
+    set_property(SOURCE "${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc" APPEND PROPERTY
+                 OBJECT_DEPENDS "${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest")
 endfunction()
 
 # What the programs load, listed one by one: Qt's three libraries, the
