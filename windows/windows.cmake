@@ -4,6 +4,17 @@
 #
 # The linker's defaults give the programs address space randomisation and
 # no-execute data; the Linux hardening flags don't apply.
+#
+# The same sources make the same programs and libraries, byte for byte, in
+# any folder (the folders are mapped out by packaging/buildflags.cmake). The
+# linker writes no time into the programs' headers, and strip, which writes
+# one into every file it strips (the programs and libraries of the release),
+# writes SOURCE_DATE_EPOCH, or else the release's time (packaging/changelog).
+add_link_options(LINKER:--no-insert-timestamp)
+install(CODE "
+    if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+        set(ENV{SOURCE_DATE_EPOCH} ${KALUMET_RELEASE_EPOCH})
+    endif()")
 
 # Everything lands in one folder, as a Windows program is laid out: the
 # programs, the DLLs beside them, the plugins in folders of their kind.
