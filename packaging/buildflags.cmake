@@ -6,20 +6,34 @@
 # folders (qt_standard_project_setup() would add $ORIGIN ones).
 set(CMAKE_SKIP_INSTALL_RPATH ON)
 
-# The distribution's compiler and linker flags where dpkg-buildflags is
-# found (it reads DEB_BUILD_OPTIONS and DEB_BUILD_MAINT_OPTIONS when
+# The distribution's compiler and linker flags where dpkg-buildflags is on
+# the PATH (it reads DEB_BUILD_OPTIONS and DEB_BUILD_MAINT_OPTIONS when
 # configuring). They come after the build type's flags, so that they decide
 # as in the distribution's own packages (noopt, say); the project's
 # hardening stays. A debug build keeps its unoptimized code, and a sanitizer
-# build brings checks of its own. A Windows build has flags of its own.
+# build brings checks of its own.
+#
+# AUTO looks for dpkg-buildflags again at every configure: a folder first
+# configured before dpkg-dev was installed takes the flags once it is.
+# ON or OFF is the user's choice and stays.
+set(DPKG_BUILDFLAGS AUTO CACHE STRING
+    "Build with the compiler and linker flags of dpkg-buildflags: AUTO (where it is found), ON or OFF")
+set_property(CACHE DPKG_BUILDFLAGS PROPERTY STRINGS AUTO ON OFF)
 set(not_debug "$<NOT:$<CONFIG:Debug>>")
-find_program(DPKG_BUILDFLAGS_COMMAND dpkg-buildflags)
-set(dpkg_found OFF)
-if(DPKG_BUILDFLAGS_COMMAND AND NOT WIN32)
-    set(dpkg_found ON)
-endif()
-option(DPKG_BUILDFLAGS "Build with the compiler and linker flags of dpkg-buildflags" ${dpkg_found})
-if(DPKG_BUILDFLAGS AND NOT SANITIZE)
+find_program(DPKG_BUILDFLAGS_COMMAND dpkg-buildflags NO_CMAKE_SYSTEM_PATH)
+if(WIN32)
+    # windows/windows.cmake has the Windows build's flags.
+elseif(DPKG_BUILDFLAGS STREQUAL "AUTO" AND NOT DPKG_BUILDFLAGS_COMMAND)
+    message(STATUS "dpkg-buildflags: not found, the distribution's flags are left out")
+elseif(NOT DPKG_BUILDFLAGS)
+    message(STATUS "dpkg-buildflags: left out (DPKG_BUILDFLAGS=${DPKG_BUILDFLAGS})")
+elseif(NOT DPKG_BUILDFLAGS_COMMAND)
+    message(FATAL_ERROR "DPKG_BUILDFLAGS is ${DPKG_BUILDFLAGS}, but dpkg-buildflags is not found "
+                        "(install dpkg-dev)")
+elseif(SANITIZE)
+    message(STATUS "dpkg-buildflags: left out of a sanitizer build")
+else()
+    message(STATUS "dpkg-buildflags: the distribution's flags are taken")
     foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
         # Run in the source folder, which its -ffile-prefix-map maps.
         execute_process(COMMAND "${DPKG_BUILDFLAGS_COMMAND}" --get ${kind}

@@ -11,8 +11,11 @@ set(KALUMET_GPL_TEXT "/usr/share/common-licenses/GPL-3" CACHE FILEPATH
     "The text of the GNU General Public License, version 3, for the packages")
 if(NOT EXISTS "${KALUMET_GPL_TEXT}")
     message(WARNING "${KALUMET_GPL_TEXT} is missing (Debian's package base-files): "
-                    "the .rpm and the Windows installer can't be made without the licence's text")
+                    "the .rpm and the Windows release can't be made without the licence's text")
 endif()
+
+# The target "packaged" builds the programs too.
+add_dependencies(packaged kalumet brivon)
 
 # A Windows build makes the Windows release instead.
 if(WIN32)
@@ -28,8 +31,6 @@ install_gzipped("${CMAKE_BINARY_DIR}/packaging/changelog" "${CMAKE_INSTALL_DOCDI
 set(rpm_licenses "${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME}")
 install(FILES "${KALUMET_GPL_TEXT}" DESTINATION "${rpm_licenses}" RENAME LICENSE COMPONENT rpm)
 install(FILES "${CMAKE_CURRENT_LIST_DIR}/NOTICE" DESTINATION "${rpm_licenses}" COMPONENT rpm)
-# The target "packaged" builds the programs too.
-add_dependencies(packaged kalumet brivon)
 
 set(CPACK_GENERATOR DEB RPM)
 set(CPACK_PACKAGE_NAME "${PROJECT_NAME}")

@@ -18,27 +18,17 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/cpack_generator.cmake")
 
 # The licence page shows the GPL, the build machine's text
-# (KALUMET_GPL_TEXT, packaging/package.cmake).
+# (KALUMET_GPL_TEXT, packaging/package.cmake), and the program folder holds
+# it, with the project's notice: LICENSE.txt and NOTICE.txt.
 configure_file("${KALUMET_GPL_TEXT}" "${CMAKE_BINARY_DIR}/packaging/GPL-3.txt" COPYONLY)
 set(CPACK_RESOURCE_FILE_LICENSE "${CMAKE_BINARY_DIR}/packaging/GPL-3.txt")
+install(FILES "${CMAKE_BINARY_DIR}/packaging/GPL-3.txt" DESTINATION . RENAME LICENSE.txt)
+install(FILES "${PROJECT_SOURCE_DIR}/packaging/NOTICE" DESTINATION . RENAME NOTICE.txt)
 
-# NSIS: a 64-bit program under Program Files for all users, in Russian only.
-# CMake's installer script is taken as it is but for its languages: a 64-bit
-# Unicode installer (as the programs are 64-bit) that speaks Russian
-# whatever the system's language.
-file(READ "${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in" template)
-string(REGEX REPLACE "  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n" "" template "${template}")
-string(REPLACE ";Reserve Files" "  !insertmacro MUI_LANGUAGE \"Russian\"\n\n;Reserve Files"
-       template "${template}")
-string(REPLACE "Uninstall.lnk" "Удалить ${PROJECT_NAME}.lnk" template "${template}")
-string(REPLACE "@CPACK_NSIS_PACKAGE_NAME@ is already installed. $\\n$\\nDo you want to uninstall the old version before installing the new one?"
-       "@CPACK_NSIS_PACKAGE_NAME@ уже установлен. $\\n$\\nУдалить прежнюю версию перед установкой новой?"
-       template "${template}")
-string(REPLACE "\"Uninstall failed.\"" "\"Не удалось удалить прежнюю версию.\"" template "${template}")
-string(REPLACE "; You must define these values" "Target amd64-unicode\n; You must define these values"
-       template "${template}")
-file(WRITE "${CMAKE_BINARY_DIR}/packaging/nsis/NSIS.template.in" "${template}")
-list(PREPEND CPACK_MODULE_PATH "${CMAKE_BINARY_DIR}/packaging/nsis")
+# NSIS: a 64-bit program under Program Files for all users, in Russian
+# only, from the project's own installer script (windows/nsis), which cpack
+# fills in.
+list(PREPEND CPACK_MODULE_PATH "${CMAKE_CURRENT_LIST_DIR}/nsis")
 
 set(CPACK_NSIS_PACKAGE_NAME "${PROJECT_NAME}")
 set(CPACK_NSIS_DISPLAY_NAME "${PROJECT_NAME}")
@@ -46,7 +36,6 @@ set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/icon/program.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/icon/program.ico")
 set(CPACK_NSIS_INSTALLED_ICON_NAME "kalumet.exe")
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 
 # The Start menu: both programs, and each one enlarged for a projector.
@@ -62,9 +51,9 @@ foreach(program "kalumet|Демонстрация алгоритма сорти�
         list(GET entry 0 link)
         list(GET entry 1 args)
         string(APPEND CPACK_NSIS_CREATE_ICONS_EXTRA
-            "  CreateShortCut \"$SMPROGRAMS\\$STARTMENU_FOLDER\\${link}.lnk\" \"$INSTDIR\\${exe}.exe\" \"${args}\"\n")
+            "    CreateShortCut \"$SMPROGRAMS\\$STARTMENU_FOLDER\\${link}.lnk\" \"$INSTDIR\\${exe}.exe\" \"${args}\"\n")
         string(APPEND CPACK_NSIS_DELETE_ICONS_EXTRA
-            "  Delete \"$SMPROGRAMS\\$MUI_TEMP\\${link}.lnk\"\n")
+            "    Delete \"$SMPROGRAMS\\$MUI_TEMP\\${link}.lnk\"\n")
     endforeach()
 endforeach()
 

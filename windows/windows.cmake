@@ -4,6 +4,17 @@
 #
 # The linker's defaults give the programs address space randomisation and
 # no-execute data; the Linux hardening flags don't apply.
+#
+# The same sources make the same programs and libraries, byte for byte, in
+# any folder (the folders are mapped out by packaging/buildflags.cmake). The
+# linker writes no time into the programs' headers, and strip, which writes
+# one into every file it strips (the programs and libraries of the release),
+# writes SOURCE_DATE_EPOCH, or else the release's time (packaging/changelog).
+add_link_options(LINKER:--no-insert-timestamp)
+install(CODE "
+    if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+        set(ENV{SOURCE_DATE_EPOCH} ${KALUMET_RELEASE_EPOCH})
+    endif()")
 
 # Everything lands in one folder, as a Windows program is laid out: the
 # programs, the DLLs beside them, the plugins in folders of their kind.
@@ -25,11 +36,22 @@ set(RAWIMAGES_COMMAND "${CMAKE_BINARY_DIR}/hosttools/rawimages")
 set(RAWIMAGES_DEPENDS hosttools "${RAWIMAGES_COMMAND}")
 set(XWINDOW_HOST "${CMAKE_BINARY_DIR}/hosttools/xwindow")
 
-# The version resource of each program, beside its icon resource.
+# The version resource of each program, its description the program's
+# title, and its application manifest, beside its icon resource. The
+# manifest names the program by its desktop id (KALUMET_APP_ID for kalumet).
 function(add_version_resource target description)
     set(name "${target}")
+    string(TOUPPER "${target}_APP_ID" id_variable)
+    set(app_id "${${id_variable}}")
+    if(NOT app_id OR NOT description)
+        message(FATAL_ERROR "add_version_resource(${target}): no ${id_variable} or no description")
+    endif()
+    configure_file("${PROJECT_SOURCE_DIR}/windows/manifest.xml.in" "${target}.manifest" @ONLY)
     configure_file("${PROJECT_SOURCE_DIR}/windows/version.rc.in" "${target}_version.rc" @ONLY)
     target_sources(${target} PRIVATE "${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc")
+    # windres reads the manifest by its name, beside the .rc file.
+    set_property(SOURCE "${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc" APPEND PROPERTY
+                 OBJECT_DEPENDS "${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest")
 endfunction()
 
 # What the programs load, listed one by one: Qt's three libraries, the

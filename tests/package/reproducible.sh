@@ -1,32 +1,47 @@
 #!/bin/sh
 # The same sources built in other folders make the same packages, byte for
 # byte: the build folder's .deb and .rpm against those made here from a copy
-# of its source folder at another path, configured alike and built apart
-# from it. The .deb's files carry SOURCE_DATE_EPOCH, or else the time of the
-# changelog's top entry. The copy is built verbosely, and blhc checks that
-# every compile and link line of that log carries the distribution's flags
-# (dpkg-buildflags).
+# of its source folder at another path, configured alike (first without
+# dpkg-buildflags, then with it) and built apart from it. The .deb's files
+# carry SOURCE_DATE_EPOCH, or else the time of the changelog's top entry.
+# The copy is built verbosely, and blhc checks that every compile and link
+# line of that log carries the distribution's flags (dpkg-buildflags).
 # usage: reproducible.sh <build folder> <tests folder>
 . "$(dirname "$0")/lib.sh"
+. "$tests/build_elsewhere.sh"
 
 cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
-src=$(cache CMAKE_HOME_DIRECTORY)
-copy="$work/another/source-folder"
-other="$work/build-elsewhere"
-mkdir -p "$copy"
-# The source folder as it is, without git's data and build folders.
-tar -C "$src" --anchored --exclude=./.git --exclude=./build --exclude='./build-*' \
-    --exclude="./${build#"$src"/}" -cf - . | tar -C "$copy" -xf -
-
-# Configured as the build folder was: its cache entries but those that name
-# its own folders. cpack then installs what "packaged" built, without first
-# building all the rest (the tests, the tools).
-grep -E '^[A-Za-z_][A-Za-z0-9_]*:(BOOL|STRING|FILEPATH|PATH)=' "$build/CMakeCache.txt" \
-    | grep -vF -e "$src" -e "$build" \
-    | sed 's/^\([^:]*\):\([A-Z]*\)=\(.*\)$/set(\1 [==[\3]==] CACHE \2 "")/' >"$work/cache.cmake"
-nice cmake -S "$copy" -B "$other" -G "$(cache CMAKE_GENERATOR)" -C "$work/cache.cmake" \
-    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >"$work/configure.log" 2>&1 \
-    || { cat "$work/configure.log"; echo "FAILED: configuring the copy"; exit 1; }
+# The copy, configured as the build folder was. cpack then installs what
+# "packaged" built, without first building all the rest (the tests, the
+# tools).
+copy_elsewhere "$build" "$work"
+configure() {
+    nice cmake -S "$copy" -B "$other" -G "$(cache CMAKE_GENERATOR)" -C "$work/cache.cmake" \
+        -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >"$work/configure.log" 2>&1 \
+        || { cat "$work/configure.log"; echo "FAILED: configuring the copy"; exit 1; }
+}
+# First configured where dpkg-buildflags is missing, as on a fresh machine
+# before dpkg-dev is installed (./setup.sh run), then again where it is
+# (./setup.sh test): the second time takes the distribution's flags, which
+# blhc finds on every line of the build below. The PATH without it has the
+# folders that hold it replaced by links to everything else in them.
+bare_path=
+for dir in $(echo "$PATH" | tr : ' '); do
+    if [ -e "$dir/dpkg-buildflags" ]; then
+        mkdir -p "$work/bare$dir"
+        for f in "$dir"/*; do
+            [ "${f##*/}" = dpkg-buildflags ] || ln -s "$f" "$work/bare$dir/"
+        done
+        dir=$work/bare$dir
+    fi
+    bare_path=$bare_path${bare_path:+:}$dir
+done
+(PATH=$bare_path && configure) || exit 1
+check "configured without dpkg-buildflags, the copy leaves the distribution's flags out" \
+    grep -q "dpkg-buildflags: not found" "$work/configure.log"
+configure
+check "configured again with dpkg-buildflags, the copy takes the distribution's flags" \
+    grep -q "dpkg-buildflags: the distribution's flags are taken" "$work/configure.log"
 # blhc reads a package build's log from dpkg-buildpackage's first line on.
 echo "dpkg-buildpackage: info: host architecture $(dpkg --print-architecture)" >"$work/build.log"
 nice cmake --build "$other" --target packaged --verbose -j "$(nproc)" >>"$work/build.log" 2>&1 \
