@@ -81,7 +81,7 @@ fi
 (cd build && ctest --output-on-failure -j "$jobs" -LE long)
 # The tests on an X server once more in the POSIX locale, as containers and
 # cron have it: window titles and texts must not need UTF-8 there.
-(cd build && env -u LANG -u LC_ALL -u LC_CTYPE ctest --output-on-failure -L xvfb)
+(cd build && env -u LANG -u LC_ALL -u LC_CTYPE ctest --output-on-failure -j "$jobs" -L xvfb)
 
 # The packages of the ordinary build: built, checked, linted, and the .deb
 # installed, started and purged (a CTest project of its own, label "package").

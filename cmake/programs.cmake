@@ -85,7 +85,7 @@ function(kalumet_program name)
     if(WIN32)
         # The .ico becomes the executable's icon on Windows, beside its version.
         target_sources(${name} PRIVATE "${P_WINDOWS_RC}")
-        add_version_resource(${name} "${P_TITLE}")
+        add_version_resource(${name} "${P_TITLE}" "${P_ID}")
     endif()
     install(TARGETS ${name} RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 endfunction()

@@ -29,7 +29,7 @@ add_test(NAME kalumet_screenreader_steps
          COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/with_xvfb.sh
                  sh ${CMAKE_CURRENT_SOURCE_DIR}/with_a11y_bus.sh
                  /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/screenreader_steps.py $<TARGET_FILE:kalumet>)
-set_tests_properties(kalumet_screenreader_steps PROPERTIES RESOURCE_LOCK xvfb TIMEOUT 180)
+set_tests_properties(kalumet_screenreader_steps PROPERTIES LABELS xvfb TIMEOUT 600)
 
 # The start sequence, and the pictures built in against the committed files.
 add_gui_test(startup SOURCES tst_startup.cpp LIBS kalumet_demo brivon_sorter testsupport)

@@ -17,7 +17,7 @@ target_compile_definitions(commandline PRIVATE
 add_dependencies(commandline kalumet brivon xwindow)
 add_test(NAME commandline
          COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/with_xvfb.sh $<TARGET_FILE:commandline>)
-set_tests_properties(commandline PROPERTIES RESOURCE_LOCK xvfb TIMEOUT 300)
+set_tests_properties(commandline PROPERTIES LABELS xvfb TIMEOUT 600)
 
 # The client area a scale gives, on an Xvfb screen of the given size: the
 # declared client area times the factor. --scale fit leaves 16 x 48 pixels
@@ -27,7 +27,7 @@ function(add_scale_test name program screen factor)
              COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/xvfb_smoke.sh $<TARGET_FILE:${program}>
                      ${program} ${factor} ${ARGN})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "XVFB_SCREEN=${screen}"
-                         RESOURCE_LOCK xvfb TIMEOUT 120)
+                         LABELS xvfb TIMEOUT 300)
 endfunction()
 
 add_scale_test(kalumet_scale_2 kalumet 1280x1024x24 2 --scale 2)
@@ -51,7 +51,7 @@ function(add_reach_test name screen later controls)
     add_test(NAME ${name}
              COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/reachable_window.sh $<TARGET_FILE:kalumet>
                      ${screen} "${later}" "${controls}" ${ARGN})
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK xvfb TIMEOUT 120)
+    set_tests_properties(${name} PROPERTIES LABELS xvfb TIMEOUT 300)
 endfunction()
 
 add_reach_test(kalumet_reach_scale_3 1920x1080 "" "" --scale 3)

@@ -41,11 +41,8 @@ set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 # The Start menu: both programs, and each one enlarged for a projector.
 set(CPACK_NSIS_CREATE_ICONS_EXTRA)
 set(CPACK_NSIS_DELETE_ICONS_EXTRA)
-foreach(program "kalumet|Демонстрация алгоритма сортировки трех чисел"
-                "brivon|Сортировка трех чисел (по возрастанию)")
-    string(REPLACE "|" ";" program "${program}")
-    list(GET program 0 exe)
-    list(GET program 1 name)
+foreach(exe kalumet brivon)
+    kalumet_program_fact(name ${exe} TITLE)
     foreach(entry "${name}|" "${name} — Для проектора|--scale fit")
         string(REPLACE "|" ";" entry "${entry}")
         list(GET entry 0 link)

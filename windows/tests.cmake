@@ -12,10 +12,12 @@ set_property(TEST ${suites} APPEND PROPERTY ENVIRONMENT "QT_QPA_FONTDIR=Z:/usr/s
 foreach(mode installer portable reproducible)
     add_test(NAME windows_${mode}
              COMMAND sh ${PROJECT_SOURCE_DIR}/windows/release_test.sh ${mode}
-                     ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} ${XWINDOW_HOST})
+                     ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
+    set_tests_properties(windows_${mode} PROPERTIES ENVIRONMENT
+                         "KALUMET_FACTS=${KALUMET_FACTS_DIR};XWINDOW=${XWINDOW_HOST}")
 endforeach()
 # Each starts an Xvfb server and a Wine prefix of its own.
-set_tests_properties(windows_installer windows_portable PROPERTIES RESOURCE_LOCK xvfb TIMEOUT 600)
+set_tests_properties(windows_installer windows_portable PROPERTIES TIMEOUT 900)
 # Builds the release again in other folders.
 set_tests_properties(windows_reproducible PROPERTIES TIMEOUT 1800)
 

@@ -38,14 +38,10 @@ set(XWINDOW_HOST "${CMAKE_BINARY_DIR}/hosttools/xwindow")
 
 # The version resource of each program, its description the program's
 # title, and its application manifest, beside its icon resource. The
-# manifest names the program by its desktop id (KALUMET_APP_ID for kalumet).
-function(add_version_resource target description)
+# manifest names the program by its application id. (kalumet_program()
+# adds them, from the program's declaration.)
+function(add_version_resource target description app_id)
     set(name "${target}")
-    string(TOUPPER "${target}_APP_ID" id_variable)
-    set(app_id "${${id_variable}}")
-    if(NOT app_id OR NOT description)
-        message(FATAL_ERROR "add_version_resource(${target}): no ${id_variable} or no description")
-    endif()
     configure_file("${PROJECT_SOURCE_DIR}/windows/manifest.xml.in" "${target}.manifest" @ONLY)
     configure_file("${PROJECT_SOURCE_DIR}/windows/version.rc.in" "${target}_version.rc" @ONLY)
     target_sources(${target} PRIVATE "${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc")
