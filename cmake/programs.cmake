@@ -78,6 +78,7 @@ function(kalumet_program name)
         "${name}_id='${P_ID}'\n"
         "${name}_title='${P_TITLE}'\n"
         "${name}_version='${PROJECT_VERSION}'\n"
+        "${name}_maker='${KALUMET_VENDOR}'\n"
         "${name}_client='${width} ${height}'\n")
 
     qt_add_executable(${name} WIN32 ${P_SOURCES})

@@ -9,6 +9,10 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT INT TERM
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
+# The programs as they are declared: $kalumet_id, $brivon_title, ...
+for facts in "$KALUMET_FACTS"/*.env; do
+    . "$facts"
+done
 
 fail=0
 for f in bin/kalumet bin/brivon share/doc/kalumet/copyright share/doc/kalumet/changelog.gz \
@@ -16,7 +20,7 @@ for f in bin/kalumet bin/brivon share/doc/kalumet/copyright share/doc/kalumet/ch
     [ -s "$prefix/$f" ] || { echo "missing $f"; fail=1; }
 done
 for app in kalumet brivon; do
-    id=org.kalumet.$app
+    eval "id=\$${app}_id"
     for f in share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
              share/man/man1/$app.1.gz share/man/ru/man1/$app.1.gz; do
         [ -s "$prefix/$f" ] || { echo "missing $f"; fail=1; }
@@ -37,9 +41,7 @@ for app in kalumet brivon; do
         desktop-file-validate "$desktop" || fail=1
     fi
 done
-# The Russian names are the windows' titles, as the programs are declared.
-. "$KALUMET_FACTS/kalumet.env"
-. "$KALUMET_FACTS/brivon.env"
+# The Russian names are the windows' titles.
 grep -qxF "Name[ru]=$kalumet_title" "$prefix/share/applications/$kalumet_id.desktop" \
     || { echo "kalumet entry: Name"; fail=1; }
 grep -qxF "Name[ru]=$brivon_title" "$prefix/share/applications/$brivon_id.desktop" \

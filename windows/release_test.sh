@@ -164,7 +164,7 @@ check_installed() {
     kib=$(cd "$in" && find . -type f ! -name Uninstall.exe -printf '%s\n' \
         | awk '{ k += int(($1 + 1023) / 1024) } END { printf "0x%08x", k }')
     entry=$(uninstall_entry)
-    for value in "DisplayName=kalumet" "DisplayVersion=$version" "Publisher=The kalumet project" \
+    for value in "DisplayName=kalumet" "DisplayVersion=$version" "Publisher=$kalumet_maker" \
                  "DisplayIcon=$1\\kalumet.exe" "InstallLocation=$1" "EstimatedSize=$kib"; do
         printf '%s\n' "$entry" | grep -qxF "$value" || fail "uninstall entry lacks '$value'; it reads: $entry"
     done
@@ -225,7 +225,8 @@ portable)
             | perl -CS -pe 's/\\x([0-9a-fA-F]{4})/chr(hex($1))/ge')
         [ "$description" = "$title" ] || fail "$name.exe's FileDescription is '$description', want '$title'"
         manifest=$(sed -n '/^1 24 /,/^END/ s/^ *"\(.*\)"$/\1/p' "$scratch/$name.rc" | sed 's/""/"/g; s/\\n$//')
-        for element in "name=\"org.kalumet.$name\"" '<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>' \
+        eval "id=\$${name}_id"
+        for element in "name=\"$id\"" '<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>' \
                        '>PerMonitorV2, PerMonitor</dpiAwareness>' '>true</longPathAware>'; do
             printf '%s\n' "$manifest" | grep -qF -- "$element" \
                 || fail "$name.exe's manifest lacks $element; it reads: $manifest"

@@ -8,6 +8,10 @@ version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackCon
 deb=$(ls "$build"/kalumet_"$version"_*.deb 2>/dev/null | head -n 1)
 rpm=$(ls "$build"/kalumet-"$version"-*.rpm 2>/dev/null | head -n 1)
 [ -n "$deb" ] && [ -n "$rpm" ] || { echo "no kalumet $version packages in $build"; exit 1; }
+# The programs as they are declared: $kalumet_id, $brivon_title, ...
+for facts in "$build"/programs/*.env; do
+    . "$facts"
+done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
 fail=0
@@ -22,7 +26,7 @@ check() {
 # its format last.
 key_files() {
     for app in kalumet brivon; do
-        id=org.kalumet.$app
+        eval "id=\$${app}_id"
         echo "/usr/bin/$app"
         echo "/usr/share/applications/$id.desktop"
         echo "/usr/share/metainfo/$id.metainfo.xml"
