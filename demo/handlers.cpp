@@ -13,6 +13,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#ifdef Q_OS_WASM
+#include "page.h"
+#endif
+
 void FormDemo::Form_Load()
 {
     prog_Begin();
@@ -139,6 +143,10 @@ void FormDemo::Form_KeyPress(int keyAscii)
     QMessageBox box(QMessageBox::NoIcon, tr("Об авторе..."), aboutText(),
                     QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+#ifdef Q_OS_WASM
+    if (web::openedInstead(box, [] {}))
+        return;
+#endif
     box.exec();
 }
 

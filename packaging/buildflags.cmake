@@ -11,11 +11,11 @@ set(CMAKE_SKIP_INSTALL_RPATH ON)
 # configuring). They come after the build type's flags, so that they decide
 # as in the distribution's own packages (noopt, say); the project's
 # hardening stays. A debug build keeps its unoptimized code, and a sanitizer
-# build brings checks of its own. A Windows build has flags of its own.
+# build brings checks of its own. A Windows or web build has flags of its own.
 set(not_debug "$<NOT:$<CONFIG:Debug>>")
 find_program(DPKG_BUILDFLAGS_COMMAND dpkg-buildflags)
 set(dpkg_found OFF)
-if(DPKG_BUILDFLAGS_COMMAND AND NOT WIN32)
+if(DPKG_BUILDFLAGS_COMMAND AND NOT WIN32 AND NOT EMSCRIPTEN)
     set(dpkg_found ON)
 endif()
 option(DPKG_BUILDFLAGS "Build with the compiler and linker flags of dpkg-buildflags" ${dpkg_found})

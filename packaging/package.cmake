@@ -14,9 +14,13 @@ if(NOT EXISTS "${KALUMET_GPL_TEXT}")
                     "the .rpm and the Windows installer can't be made without the licence's text")
 endif()
 
-# A Windows build makes the Windows release instead.
+# A Windows build makes the Windows release instead, a web build the web
+# release.
 if(WIN32)
     include("${PROJECT_SOURCE_DIR}/windows/package.cmake")
+    return()
+elseif(EMSCRIPTEN)
+    include("${PROJECT_SOURCE_DIR}/web/package.cmake")
     return()
 endif()
 
