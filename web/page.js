@@ -10,7 +10,8 @@
 // comes as a script, name.wasm.js, that holds it in base64.
 "use strict";
 
-// The factor the window is drawn at, from 1 to 4, as Qt's QT_SCALE_FACTOR.
+// The factor the window is drawn at, from 1 to 4, as the desktop program's
+// --scale takes it.
 function requestedScale(width, height) {
     const asked = new URLSearchParams(location.search).get("scale");
     if (asked === null)
@@ -79,11 +80,8 @@ function startProgram(name, width, height, args) {
     const settings = {
         qtContainerElements: [canvas],
         qtFontDpi: 96,
-        arguments: args || [],
-        preRun: [function (m) {
-            if (scale !== 1)
-                m.ENV.QT_SCALE_FACTOR = String(scale);
-        }],
+        // The scale goes on the command line, as on the desktop.
+        arguments: (args || []).concat(scale !== 1 ? ["--scale", String(scale)] : []),
         print: function (text) { console.log(text); },
         printErr: function (text) { console.warn(text); },
         onAbort: function () {
