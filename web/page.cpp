@@ -1,8 +1,6 @@
 #include "page.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QRect>
 #include <QScreen>
@@ -35,47 +33,10 @@ void centre(QWidget *window)
         "client", QStringLiteral("%1,%2").arg(client.x()).arg(client.y()).toStdString());
 }
 
-// Qt for WebAssembly gives the keys that write no letter no text, where the
-// desktop's gives Esc, Enter, Tab and Backspace their control characters,
-// which the programs read (Esc shows the about box): they are given them.
-class KeyTexts : public QObject
-{
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-            return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const QString text = controlText(key->key());
-        if (text.isEmpty() || !key->text().isEmpty())
-            return false;
-        QKeyEvent withText(key->type(), key->key(), key->modifiers(), text, key->isAutoRepeat(),
-                           key->count());
-        QCoreApplication::sendEvent(watched, &withText);
-        return true;
-    }
-
-private:
-    static QString controlText(int key)
-    {
-        switch (key) {
-        case Qt::Key_Escape: return QStringLiteral("\x1b");
-        case Qt::Key_Return:
-        case Qt::Key_Enter: return QStringLiteral("\r");
-        case Qt::Key_Tab: return QStringLiteral("\t");
-        case Qt::Key_Backspace: return QStringLiteral("\b");
-        default: return QString();
-        }
-    }
-};
-
 } // namespace
 
 void showInPage(QWidget *window)
 {
-    qApp->installEventFilter(new KeyTexts(qApp));
     // Qt for WebAssembly would show it full screen.
     window->showNormal();
     centre(window);
