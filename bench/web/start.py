@@ -49,7 +49,7 @@ try:
         shutil.copy(os.path.join(release, f), folder)
     for program, args in hosts.values():
         for f in (program + ".js", program + ".wasm"):
-            os.symlink(os.path.join(build, "bench", f), os.path.join(folder, f))
+            os.symlink(os.path.join(build, "web", "bench", f), os.path.join(folder, f))
         with open(os.path.join(folder, program + ".html"), "w") as page:
             page.write('<!doctype html><html lang="ru"><head><meta charset="utf-8">'
                        '<link rel="stylesheet" href="page.css"><script src="page.js"></script>'
