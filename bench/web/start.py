@@ -21,7 +21,7 @@ here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(here, "..", "..", "web"))
 import browser  # noqa: E402
 
-build, starts = sys.argv[1], int(sys.argv[2])
+build, starts = os.path.abspath(sys.argv[1]), int(sys.argv[2])
 release = next(os.path.join(build, d) for d in os.listdir(build) if d.endswith("-web")
                and os.path.isdir(os.path.join(build, d)))
 
