@@ -10,13 +10,17 @@
 #                     (windows/build-qt.sh, kept in a cache), cross builds
 #                     both programs and the Windows release in build-windows/
 #                     and runs its tests under Wine (label "windows")
+#   ./setup.sh web    installs what is missing, builds Qt for WebAssembly once
+#                     (web/build-qt.sh, kept in a cache), builds both programs'
+#                     pages and the web release in build-web/ and runs its
+#                     tests in headless Chromium (label "web")
 # Runs apt-get only when a package is missing; needs root or sudo for that.
 set -eu
 cd "$(dirname "$0")"
 
 case "${1:-}" in
-    run | test | windows) ;;
-    *) echo "usage: $0 run|test|windows" >&2; exit 2 ;;
+    run | test | windows | web) ;;
+    *) echo "usage: $0 run|test|windows|web" >&2; exit 2 ;;
 esac
 
 packages="cmake make g++ qt6-base-dev qt6-base-private-dev qt6-base-dev-tools libgl-dev libx11-dev fonts-wine
@@ -29,10 +33,13 @@ packages="cmake make g++ qt6-base-dev qt6-base-private-dev qt6-base-dev-tools li
 # The Windows release: Qt's source (apt-get source needs dpkg-dev), the
 # cross compiler, the installer's maker, Wine (with the X libraries its
 # windows need) and the tools its tests use.
-[ "$1" != run ] && packages="$packages dpkg-dev ninja-build g++-mingw-w64-x86-64-posix
+{ [ "$1" = test ] || [ "$1" = windows ]; } && packages="$packages dpkg-dev ninja-build g++-mingw-w64-x86-64-posix
                                   mingw-w64-tools nsis wine wine64 libxrender1 libxrandr2
                                   libxi6 libxcursor1 libxfixes3 libxcomposite1 libxinerama1
                                   xclip unzip"
+# The web release: Qt's source, Debian's emscripten, and the browser and
+# DevTools client its tests use.
+[ "$1" = web ] && packages="$packages dpkg-dev ninja-build emscripten chromium python3-websocket"
 missing=""
 for p in $packages; do
     dpkg-query -W -f '${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \
@@ -64,6 +71,20 @@ windows() {
 }
 if [ "$1" = windows ]; then
     windows
+    exit
+fi
+
+# The web release and its tests in headless Chromium.
+web() {
+    qt=$(sh web/build-qt.sh)
+    cmake -S . -B build-web -DCMAKE_TOOLCHAIN_FILE=web/toolchain.cmake \
+        -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_BUILD_TYPE=Release $checked
+    cmake --build build-web -j "$jobs"
+    cmake --build build-web --target package
+    ctest --test-dir build-web -L web --output-on-failure
+}
+if [ "$1" = web ]; then
+    web
     exit
 fi
 

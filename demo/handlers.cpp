@@ -31,6 +31,10 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
+#ifdef Q_OS_WASM
+#include "page.h"
+#endif
+
 void FormDemo::Form_Load()
 {
     prog_Begin();
@@ -191,6 +195,10 @@ void FormDemo::Form_KeyPress(int keyAscii)
     QMessageBox box(QMessageBox::NoIcon, tr("Об авторе..."), aboutText(),
                     QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+#ifdef Q_OS_WASM
+    if (web::openedInstead(box, [] {}))
+        return;
+#endif
     box.exec();
 }
 

@@ -9,6 +9,10 @@
 #include <QApplication>
 #include <QWidget>
 
+#ifdef Q_OS_WASM
+#include "page.h"
+#endif
+
 namespace launch {
 
 int run(int argc, char *argv[], const Program &program, const Loop &loop)
@@ -48,8 +52,13 @@ std::unique_ptr<QWidget> showWindow(const Program &program)
     installTranslations();
 
     std::unique_ptr<QWidget> window = program.makeWindow();
+#ifdef Q_OS_WASM
+    // In a web page the window fills no screen of its own (web/page.cpp).
+    web::showInPage(window.get());
+#else
     window->show();
     keepWithinReach(window.get());
+#endif
     return window;
 }
 

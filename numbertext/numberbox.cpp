@@ -4,6 +4,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#ifdef Q_OS_WASM
+#include "page.h"
+#endif
+
 namespace numberbox {
 
 QString refusal(const QString &boxLabel, const numbertext::Reading &reading,
@@ -40,9 +44,16 @@ std::optional<double> read(QLineEdit *box, const QString &boxLabel, QWidget *win
     QMessageBox warning(QMessageBox::Warning, window->windowTitle(), refusal(boxLabel, reading),
                         QMessageBox::Ok, window);
     warning.setTextFormat(Qt::PlainText); // what was typed is shown as typed
+    const auto backToBox = [box] {
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+    };
+#ifdef Q_OS_WASM
+    if (web::openedInstead(warning, backToBox))
+        return std::nullopt;
+#endif
     warning.exec();
-    box->setFocus(Qt::OtherFocusReason);
-    box->selectAll();
+    backToBox();
     return std::nullopt;
 }
 

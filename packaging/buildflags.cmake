@@ -11,7 +11,7 @@ set(CMAKE_SKIP_INSTALL_RPATH ON)
 # configuring). They come after the build type's flags, so that they decide
 # as in the distribution's own packages (noopt, say); the project's
 # hardening stays. A debug build keeps its unoptimized code, and a sanitizer
-# build brings checks of its own.
+# build brings checks of its own. A Windows or web build has flags of its own.
 #
 # AUTO looks for dpkg-buildflags again at every configure: a folder first
 # configured before dpkg-dev was installed takes the flags once it is.
@@ -21,8 +21,8 @@ set(DPKG_BUILDFLAGS AUTO CACHE STRING
 set_property(CACHE DPKG_BUILDFLAGS PROPERTY STRINGS AUTO ON OFF)
 set(not_debug "$<NOT:$<CONFIG:Debug>>")
 find_program(DPKG_BUILDFLAGS_COMMAND dpkg-buildflags NO_CMAKE_SYSTEM_PATH)
-if(WIN32)
-    # windows/windows.cmake has the Windows build's flags.
+if(WIN32 OR EMSCRIPTEN)
+    # windows/windows.cmake and web/web.cmake have their builds' flags.
 elseif(DPKG_BUILDFLAGS STREQUAL "AUTO" AND NOT DPKG_BUILDFLAGS_COMMAND)
     message(STATUS "dpkg-buildflags: not found, the distribution's flags are left out")
 elseif(NOT DPKG_BUILDFLAGS)

@@ -17,9 +17,13 @@ endif()
 # The target "packaged" builds the programs too.
 add_dependencies(packaged kalumet brivon)
 
-# A Windows build makes the Windows release instead.
+# A Windows build makes the Windows release instead, a web build the web
+# release.
 if(WIN32)
     include("${PROJECT_SOURCE_DIR}/windows/package.cmake")
+    return()
+elseif(EMSCRIPTEN)
+    include("${PROJECT_SOURCE_DIR}/web/package.cmake")
     return()
 endif()
 

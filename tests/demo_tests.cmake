@@ -1,7 +1,7 @@
 # Tests of the demonstrator kalumet.
 
 add_gui_test(stepengine SOURCES tst_stepengine.cpp LIBS demotestsupport)
-if(WIN32)
+if(WIN32 OR EMSCRIPTEN)
     return()
 endif()
 add_gui_test(window SOURCES tst_window.cpp LIBS demotestsupport)

@@ -1,7 +1,7 @@
 # Tests of the sorter program brivon.
 
 add_gui_test(sorter SOURCES tst_sorter.cpp LIBS brivon_sorter testsupport)
-if(WIN32)
+if(WIN32 OR EMSCRIPTEN)
     return()
 endif()
 

@@ -47,26 +47,9 @@ start=$(date +%s)
 # carries the prefix alone, for the caller to read.
 exec 3>&1 1>&2
 
-# Debian's source, from Debian's mirror, through a private apt configuration:
-# the system's sources stay as they are, and apt checks the signature.
+# Debian's source (tools/qt-source.sh).
 src="$work/qt6-base-$version+dfsg"
-if [ ! -f "$src/CMakeLists.txt" ]; then
-    rm -rf "$work"
-    mkdir -p "$work/apt/lists/partial" "$work/apt/sources"
-    cat > "$work/apt/sources/debian-src.sources" <<SOURCES
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
-    apt_private="-o Dir::Etc::SourceParts=$work/apt/sources -o Dir::Etc::SourceList=/dev/null
-                 -o Dir::State::Lists=$work/apt/lists -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache="
-    # shellcheck disable=SC2086
-    apt-get $apt_private -q update
-    # shellcheck disable=SC2086
-    (cd "$work" && apt-get $apt_private -q source "qt6-base=$debversion" >/dev/null)
-fi
+sh "$here/../tools/qt-source.sh" "$work" "$debversion"
 
 # Configured anew each time, so that the options are exactly these; what an
 # earlier run built with them is reused.

@@ -1,0 +1,88 @@
+"""The web pages' benchmark (bench/web/run.sh):
+    start.py <web build folder> <starts>
+1. What kalumet's page loads from a site (the page, its script and style,
+   the icon, kalumet.js and kalumet.wasm with the faces in it), in bytes
+   and after gzip -9: at most 6 MiB together.
+2. The time from navigation to the first painted frame in headless
+   Chromium, of kalumet's start-up host and of the bare window with one
+   label (bench/host_*.cpp built for the web), each page loaded `starts`
+   times, interleaved, from a loopback server with the browser's cache off:
+   medians, and kalumet's against the bare window's, at most 1.10."""
+
+import gzip
+import os
+import re
+import shutil
+import statistics
+import sys
+import tempfile
+
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(here, "..", "..", "web"))
+import browser  # noqa: E402
+
+build, starts = os.path.abspath(sys.argv[1]), int(sys.argv[2])
+release = next(os.path.join(build, d) for d in os.listdir(build) if d.endswith("-web")
+               and os.path.isdir(os.path.join(build, d)))
+
+MiB = 1024 * 1024
+print("What kalumet's page loads            bytes     gzip -9")
+total = total_gz = 0
+for name in ("kalumet.html", "page.js", "page.css", "icon.png", "kalumet.js", "kalumet.wasm"):
+    data = open(os.path.join(release, name), "rb").read()
+    packed = len(gzip.compress(data, 9))
+    total += len(data)
+    total_gz += packed
+    print("  %-30s %10d  %10d" % (name, len(data), packed))
+print("  %-30s %10d  %10d  (%.2f MiB; target at most 6 MiB)"
+      % ("together", total, total_gz, total_gz / MiB))
+
+# The hosts' pages, beside the release's script and style.
+folder = tempfile.mkdtemp(prefix="kalumet-bench-")
+hosts = {
+    "kalumet": ("bench-host-kalumet", []),
+    "bare window with one label": ("bench-host-baseline", ["788", "531",
+                                                           "Сортировать числа по возрастанию"]),
+}
+try:
+    for f in ("page.js", "page.css", "icon.png"):
+        shutil.copy(os.path.join(release, f), folder)
+    for program, args in hosts.values():
+        for f in (program + ".js", program + ".wasm"):
+            os.symlink(os.path.join(build, "web", "bench", f), os.path.join(folder, f))
+        with open(os.path.join(folder, program + ".html"), "w") as page:
+            page.write('<!doctype html><html lang="ru"><head><meta charset="utf-8">'
+                       '<link rel="stylesheet" href="page.css"><script src="page.js"></script>'
+                       '</head><body><canvas id="screen"></canvas><p id="status"></p>'
+                       '<p id="ended" hidden><button id="again"></button></p>'
+                       '<script>startProgram("%s", 788, 531, [%s])</script></body></html>'
+                       % (program, ", ".join('"%s"' % a for a in args)))
+
+    times = {label: [] for label in hosts}
+    with browser.Server(folder) as server, browser.Browser() as chromium:
+        page = chromium.page()
+        page.size(1000, 700)
+        page.call("Network.enable")
+        page.call("Network.setCacheDisabled", cacheDisabled=True)
+        for _ in range(starts):
+            for label, (program, _) in hosts.items():
+                page.open("about:blank")
+                page.console.clear()
+                page.open(server.url(program + ".html"))
+                for _ in browser.deadline_loop(60, label + "'s first frame"):
+                    page.pump()
+                    found = [re.match(r"first frame ([\d.]+)", line) for line in page.console]
+                    found = [m for m in found if m]
+                    if found:
+                        times[label].append(float(found[0].group(1)))
+                        break
+finally:
+    shutil.rmtree(folder, ignore_errors=True)
+
+print("\nNavigation to first painted frame, headless Chromium, median of %d" % starts)
+medians = {label: statistics.median(t) for label, t in times.items()}
+for label, median in medians.items():
+    print("  %-30s %8.0f ms  (from %.0f to %.0f)" % (label, median, min(times[label]),
+                                                    max(times[label])))
+ratio = medians["kalumet"] / medians["bare window with one label"]
+print("  kalumet against the bare window  %8.2f x  (target at most 1.10)" % ratio)

@@ -1,0 +1,213 @@
+"""Headless Chromium driven through its DevTools protocol, and a loopback
+web server: what the web tests and the web benchmark share.
+
+    with Server(folder) as server, Browser() as browser:
+        page = browser.page()
+        page.open(server.url("kalumet.html"))
+
+Chromium runs with a fresh profile in a temporary folder and with what
+would reach the network turned off (the tests' machines have none, and
+Chromium waits on connections that never come)."""
+
+import base64
+import functools
+import http.server
+import json
+import os
+import shutil
+import subprocess
+import tempfile
+import threading
+import time
+import urllib.request
+
+import websocket
+
+
+class Server:
+    """Serves `folder` on 127.0.0.1 at a free port, in a thread."""
+
+    def __init__(self, folder):
+        handler = functools.partial(_QuietHandler, directory=folder)
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
+
+    def url(self, path):
+        return "http://127.0.0.1:%d/%s" % (self.httpd.server_address[1], path)
+
+    def __enter__(self):
+        self.thread.start()
+        return self
+
+    def __exit__(self, *exc):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+class _QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def deadline_loop(seconds, what):
+    """Yields until `seconds` have passed, then raises TimeoutError naming
+    `what`: for waiting on a state, never for a fixed time."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        yield
+        time.sleep(0.05)
+    raise TimeoutError("no %s within %g s" % (what, seconds))
+
+
+class Browser:
+    """A headless Chromium of its own."""
+
+    def __init__(self, lang="ru-RU", chromium=None):
+        self.profile = tempfile.mkdtemp(prefix="kalumet-chromium-")
+        command = [chromium or os.environ.get("CHROMIUM", "chromium"),
+                   "--headless=new", "--no-sandbox",
+                   "--use-gl=swiftshader", "--enable-unsafe-swiftshader",
+                   "--no-first-run", "--no-default-browser-check",
+                   "--disable-background-networking", "--disable-component-update",
+                   "--disable-sync", "--disable-quic", "--disable-extensions",
+                   "--disable-features=Translate,MediaRouter,OptimizationHints",
+                   "--lang=" + lang, "--accept-lang=" + lang,
+                   "--user-data-dir=" + self.profile,
+                   "--remote-debugging-port=0", "about:blank"]
+        env = dict(os.environ, LANGUAGE=lang.replace("-", "_"))
+        self.process = subprocess.Popen(command, stdin=subprocess.DEVNULL,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                        env=env)
+        port_file = os.path.join(self.profile, "DevToolsActivePort")
+        for _ in deadline_loop(60, "DevTools port from Chromium"):
+            if self.process.poll() is not None:
+                raise RuntimeError("Chromium ended at start with %d" % self.process.returncode)
+            if os.path.exists(port_file):
+                lines = open(port_file).read().split()
+                if len(lines) >= 2:
+                    self.port = int(lines[0])
+                    break
+
+    def page(self):
+        """The browser's first tab."""
+        with urllib.request.urlopen("http://127.0.0.1:%d/json/list" % self.port) as answer:
+            targets = json.load(answer)
+        target = next(t for t in targets if t["type"] == "page")
+        return Page(target["webSocketDebuggerUrl"])
+
+    def close(self):
+        self.process.terminate()
+        try:
+            self.process.wait(10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+
+class Page:
+    """One tab, through its DevTools connection. Events arrive in
+    `events` (method, params) as commands are answered; console lines
+    also in `console`."""
+
+    def __init__(self, ws_url):
+        self.ws = websocket.create_connection(ws_url, timeout=120, suppress_origin=True)
+        self.next_id = 0
+        self.events = []
+        self.console = []
+        self.call("Runtime.enable")
+        self.call("Page.enable")
+
+    def call(self, method, **params):
+        self.next_id += 1
+        self.ws.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        while True:
+            message = json.loads(self.ws.recv())
+            if message.get("id") == self.next_id:
+                if "error" in message:
+                    raise RuntimeError("%s: %s" % (method, message["error"]))
+                return message.get("result", {})
+            self._event(message)
+
+    def _event(self, message):
+        method, params = message.get("method"), message.get("params", {})
+        if method == "Runtime.consoleAPICalled":
+            text = " ".join(str(a.get("value", a.get("description", ""))) for a in params["args"])
+            self.console.append(text)
+        elif method == "Runtime.exceptionThrown":
+            details = params["exceptionDetails"]
+            self.console.append("exception: " + details.get("exception", {}).get(
+                "description", details.get("text", "")))
+        self.events.append((method, params))
+
+    def pump(self, seconds=0.05):
+        """Takes the events that arrive within `seconds`."""
+        self.ws.settimeout(seconds)
+        try:
+            while True:
+                self._event(json.loads(self.ws.recv()))
+        except websocket.WebSocketTimeoutException:
+            pass
+        finally:
+            self.ws.settimeout(120)
+
+    def evaluate(self, expression):
+        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True)
+        return result.get("result", {}).get("value")
+
+    def size(self, width, height, scale=1):
+        """The page's viewport and its device pixels per CSS pixel."""
+        self.call("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                  deviceScaleFactor=scale, mobile=False, screenWidth=width, screenHeight=height)
+
+    def open(self, url):
+        self.call("Page.navigate", url=url)
+
+    def wait_for(self, expression, seconds, what):
+        """Waits until the page's `expression` is true."""
+        for _ in deadline_loop(seconds, what):
+            self.pump()
+            if self.evaluate(expression):
+                return
+
+    def screenshot(self, path):
+        data = self.call("Page.captureScreenshot", format="png")["data"]
+        with open(path, "wb") as out:
+            out.write(base64.b64decode(data))
+
+    def mouse(self, kind, x, y, button="none", clicks=0):
+        self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button=button,
+                  clickCount=clicks, buttons=1 if kind == "mousePressed" else 0)
+
+    def click(self, x, y):
+        self.mouse("mouseMoved", x, y)
+        self.mouse("mousePressed", x, y, "left", 1)
+        self.mouse("mouseReleased", x, y, "left", 1)
+
+    def key(self, key, code, keycode, text=""):
+        """One key pressed and released, as a keyboard sends it."""
+        down = dict(type="keyDown" if text else "rawKeyDown", key=key, code=code,
+                    windowsVirtualKeyCode=keycode, nativeVirtualKeyCode=keycode)
+        if text:
+            down.update(text=text, unmodifiedText=text)
+        self.call("Input.dispatchKeyEvent", **down)
+        self.call("Input.dispatchKeyEvent", type="keyUp", key=key, code=code,
+                  windowsVirtualKeyCode=keycode, nativeVirtualKeyCode=keycode)
+
+    def type(self, text):
+        """Types `text` key by key: digits, a comma, a minus, letters."""
+        for ch in text:
+            if ch.isdigit():
+                self.key(ch, "Digit" + ch, ord(ch), ch)
+            elif ch == ",":
+                self.key(ch, "Comma", 188, ch)
+            elif ch == "-":
+                self.key(ch, "Minus", 189, ch)
+            else:
+                self.key(ch, "", 0, ch)

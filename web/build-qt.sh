@@ -1,0 +1,82 @@
+#!/bin/sh
+# Builds Qt for WebAssembly once, from Debian's own qt6-base source with
+# Debian's emscripten, and keeps it in a cache folder outside the source tree:
+#   web/build-qt.sh           prints the Qt prefix when done
+# The prefix is ${KALUMET_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kalumet}/
+# qt-6.4.2-wasm. It holds a stamp of the configure options and the compiler;
+# a later run with the same stamp builds nothing. Only what the programs and
+# their tests need is built, static and single-threaded, as Qt builds for the
+# web: Core, Gui, Widgets, OpenGL (the wasm platform draws through it), Test
+# and the wasm platform plugin.
+# Needs: cmake, ninja-build, emscripten, qt6-base-dev-tools (the host's moc,
+# rcc and uic), dpkg-dev (apt-get source).
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+
+version=6.4.2
+debversion=6.4.2+dfsg-10
+cache=${KALUMET_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kalumet}
+prefix="$cache/qt-$version-wasm"
+work="$cache/qt-$version-wasm-build"
+toolchain=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
+emcc_version=$(emcc --version | sed -n '1s/.* \([0-9][0-9.]*\) .*/\1/p')
+
+# Qt's CMake expects the layout of an Emscripten SDK: EMSDK names a folder
+# whose .emscripten file says where emcc is (web/emsdk.sh). What Qt checks
+# is done here by hand: Debian's emscripten is older than the one Qt asks
+# for, and builds it all the same. Emscripten implements EGL in JavaScript
+# and ships no libEGL, while the wasm platform's OpenGL context is compiled
+# against EGL's headers: an empty libEGL.a stands in for the library.
+options="-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
+ -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+ -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DQT_AUTODETECT_WASM_IS_DONE=TRUE
+ -DEMCC_VERSION=$emcc_version -DQT_EMCC_RECOMMENDED_VERSION=3.1.14
+ -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+ -DFEATURE_thread=OFF -DFEATURE_egl=ON
+ -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF
+ -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+ -DFEATURE_vulkan=OFF
+ -DFEATURE_imageformatplugin=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF"
+stamp="qtbase $debversion
+$options
+$toolchain
+$(emcc --version | head -n 1)"
+
+if [ -f "$prefix/kalumet-stamp" ] && [ "$(cat "$prefix/kalumet-stamp")" = "$stamp" ]; then
+    echo "Qt for WebAssembly is built already: $prefix (0 s)" >&2
+    echo "$prefix"
+    exit 0
+fi
+start=$(date +%s)
+# From here on what the tools print goes to standard error: standard output
+# carries the prefix alone, for the caller to read.
+exec 3>&1 1>&2
+
+# Debian's source (tools/qt-source.sh).
+src="$work/qt6-base-$version+dfsg"
+sh "$here/../tools/qt-source.sh" "$work" "$debversion"
+
+. "$here/emsdk.sh"
+emsdk_layout "$work/emsdk"
+mkdir -p "$work/egl"
+rm -f "$work/egl/libEGL.a"
+emar rcs "$work/egl/libEGL.a"
+
+# Configured anew each time, so that the options are exactly these; what an
+# earlier run built with them is reused.
+rm -f "$work/build/CMakeCache.txt"
+# shellcheck disable=SC2086
+cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -DEGL_LIBRARY="$work/egl/libEGL.a" $options
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake --build "$work/build" -j "$jobs"
+rm -rf "$prefix"
+cmake --install "$work/build" >/dev/null
+# What a program's build needs beside Qt: the stand-in libEGL, found where
+# Qt's CMake looks for it, and the SDK layout.
+cp "$work/egl/libEGL.a" "$prefix/lib/"
+emsdk_layout "$prefix/emsdk"
+printf '%s\n' "$stamp" > "$prefix/kalumet-stamp"
+rm -rf "$work"
+echo "Qt for WebAssembly built in $(( $(date +%s) - start )) s: $prefix"
+echo "$prefix" >&3

@@ -1,0 +1,62 @@
+#include "page.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+
+#include <emscripten/emscripten.h>
+#include <emscripten/val.h>
+
+namespace web {
+
+namespace {
+
+// Dispatches the event `name` on the page's window object.
+void tellPage(const char *name)
+{
+    using emscripten::val;
+    val::global("window").call<void>("dispatchEvent", val::global("Event").new_(val(name)));
+}
+
+// Centres the window, with the title bar Qt draws, on the canvas, and
+// notes where its client area is, in Qt's pixels, as the page's attribute
+// data-client="x,y" (for the end-to-end test).
+void centre(QWidget *window)
+{
+    QRect placed(QPoint(), window->frameGeometry().size());
+    placed.moveCenter(window->screen()->geometry().center());
+    window->move(placed.topLeft());
+    const QPoint client = window->mapToGlobal(QPoint(0, 0));
+    emscripten::val::global("document")["documentElement"]["dataset"].set(
+        "client", QStringLiteral("%1,%2").arg(client.x()).arg(client.y()).toStdString());
+}
+
+} // namespace
+
+void showInPage(QWidget *window)
+{
+    // Qt for WebAssembly would show it full screen.
+    window->showNormal();
+    centre(window);
+    QObject::connect(window->screen(), &QScreen::geometryChanged, window,
+                     [window] { centre(window); });
+    QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, [] { tellPage("programended"); });
+    tellPage("programshown");
+}
+
+bool openedInstead(const QMessageBox &box, const std::function<void()> &closed)
+{
+    if (emscripten_has_asyncify())
+        return false;
+    auto *copy = new QMessageBox(box.icon(), box.windowTitle(), box.text(), box.standardButtons(),
+                                 box.parentWidget());
+    copy->setTextFormat(box.textFormat());
+    copy->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(copy, &QDialog::finished, copy, closed);
+    copy->open();
+    return true;
+}
+
+} // namespace web

@@ -1,0 +1,30 @@
+#pragma once
+
+// How a program's window lives in a web page (the WebAssembly build only).
+
+#include <functional>
+
+class QMessageBox;
+class QWidget;
+
+namespace web {
+
+// Shows `window` in the page's canvas as it is on the desktop, under the
+// title bar that Qt draws: centred, and centred again when the browser's
+// window changes size (full screen for the projector). When the window
+// closes ("Выход", the pictured close box, the title bar's), the page is
+// told with the event "programended" on its window object, and offers to
+// start the program again. "programshown" tells it that the window is
+// shown.
+void showInPage(QWidget *window);
+
+// A dialog's exec() waits in a nested event loop, which Qt for WebAssembly
+// runs only in a module built with emscripten's asyncify; the pages are
+// built without it (it makes the module a half larger and slower), the test
+// programs with it. Where exec() can't wait, opens a copy of `box` (its
+// icon, title, text, text format and buttons, over the same window) window-
+// modal instead, calls `closed` once it is closed, and returns true; where
+// it can, returns false, and the caller runs exec() as on the desktop.
+bool openedInstead(const QMessageBox &box, const std::function<void()> &closed);
+
+} // namespace web

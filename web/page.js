@@ -1,0 +1,108 @@
+// Starts a program of the web release in its page: the module (name.js
+// and name.wasm, Qt for WebAssembly) drawn in the page's canvas.
+//
+// The page's address may ask for the projector's scale, as the desktop
+// program's --scale does: ?scale=fit, the largest factor at which the
+// window fits the screen (the browser in full screen, F11), or ?scale=1,5.
+//
+// Served from a site, the module is fetched as emscripten does. A page
+// opened from disk (file://) may not fetch files; there the module's code
+// comes as a script, name.wasm.js, that holds it in base64.
+"use strict";
+
+// The factor the window is drawn at, from 1 to 4, as the desktop program's
+// --scale takes it.
+function requestedScale(width, height) {
+    const asked = new URLSearchParams(location.search).get("scale");
+    if (asked === null)
+        return 1;
+    let factor;
+    if (asked === "fit")
+        factor = Math.floor(Math.min(screen.width / width, screen.height / height) * 100) / 100;
+    else
+        factor = Number(asked.replace(",", "."));
+    return factor >= 1 ? Math.min(factor, 4) : 1;
+}
+
+function addScript(src) {
+    return new Promise(function (resolve, reject) {
+        const script = document.createElement("script");
+        script.src = src;
+        script.onload = resolve;
+        script.onerror = function () { reject(new Error(src)); };
+        document.head.appendChild(script);
+    });
+}
+
+function webGLWorks() {
+    try {
+        return !!document.createElement("canvas").getContext("webgl");
+    } catch (e) {
+        return false;
+    }
+}
+
+// Starts the program `name`, whose window's client area is width x height
+// at scale 1, with the command line `args` (none for the programs).
+function startProgram(name, width, height, args) {
+    const canvas = document.getElementById("screen");
+    const status = document.getElementById("status");
+    const ended = document.getElementById("ended");
+    const fail = function (text) {
+        status.textContent = text;
+        status.hidden = false;
+        canvas.hidden = true;
+    };
+    if (typeof WebAssembly !== "object" || !webGLWorks()) {
+        fail("Этот браузер не может запустить программу: ему нужны WebAssembly и WebGL.");
+        return;
+    }
+    const scale = requestedScale(width, height);
+    // Scaled beyond the browser's window (before F11), the page scrolls.
+    canvas.style.minWidth = Math.ceil(width * scale) + "px";
+    canvas.style.minHeight = Math.ceil(height * scale) + "px";
+
+    // The program tells the page when its window is shown and when it has
+    // ended ("Выход"); then the page offers to start it again.
+    window.addEventListener("programshown", function () {
+        document.documentElement.dataset.state = "running";
+    });
+    window.addEventListener("programended", function () {
+        document.documentElement.dataset.state = "ended";
+        canvas.hidden = true;
+        ended.hidden = false;
+        document.getElementById("again").focus();
+    });
+    document.getElementById("again").addEventListener("click", function () {
+        location.reload();
+    });
+
+    const settings = {
+        qtContainerElements: [canvas],
+        qtFontDpi: 96,
+        // The scale goes on the command line, as on the desktop.
+        arguments: (args || []).concat(scale !== 1 ? ["--scale", String(scale)] : []),
+        print: function (text) { console.log(text); },
+        printErr: function (text) { console.warn(text); },
+        onAbort: function () {
+            fail("Программа остановилась из-за ошибки. Обновите страницу, чтобы запустить ее снова.");
+        },
+    };
+    const fromDisk = location.protocol === "file:";
+    (fromDisk ? addScript(name + ".wasm.js") : Promise.resolve())
+        .then(function () {
+            if (fromDisk)
+                settings.wasmBinary = Uint8Array.from(atob(programWasm), function (c) {
+                    return c.charCodeAt(0);
+                });
+            return addScript(name + ".js");
+        })
+        .then(function () {
+            status.hidden = true;
+            return createQtAppInstance(settings);
+        })
+        .catch(function (error) {
+            console.error(error);
+            fail("Не удалось загрузить программу (" + error.message + ").");
+        });
+}
