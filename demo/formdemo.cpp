@@ -306,8 +306,12 @@ bool FormDemo::eventFilter(QObject *, QEvent *event)
         QToolTip::hideText();
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (event->type() == QEvent::KeyPress && !key->text().isEmpty())
-            Form_KeyPress(key->text().at(0).unicode());
+        // The character the key types; Esc is 27 also where the platform
+        // gives it no text (a web page).
+        const int typed = !key->text().isEmpty() ? key->text().at(0).unicode()
+                          : key->key() == Qt::Key_Escape ? 27 : 0;
+        if (event->type() == QEvent::KeyPress && typed)
+            Form_KeyPress(typed);
     }
     return false; // the key goes on to the focused control unchanged
 }

@@ -116,7 +116,10 @@ void TableWindow::makeControls(const std::vector<ControlRow> &rows, const DrawnM
             widget->setObjectName(row.name);
             widget->setGeometry(toPixels(row.twips));
             widget->setEnabled(row.enabled);
-            widget->setVisible(row.visible);
+            // Shown with the window: a child told to show before it (in a web
+            // page) keeps the window from taking the keyboard.
+            if (!row.visible)
+                widget->hide();
             if (row.tabIndex >= 0 && (widget->focusPolicy() & Qt::TabFocus))
                 tabbed.emplace_back(row.tabIndex, widget);
             if (auto *button = qobject_cast<QAbstractButton *>(widget))

@@ -3,9 +3,12 @@ loopback server and opened in headless Chromium, in Russian, driven with
 real mouse and key events through the DevTools protocol, and compared with
 the desktop programs drawn on the offscreen platform after the same
 actions (webcompare):
-  kalumet: the sort button, then "Вперед" nine times;
+  kalumet: the sort button, then "Вперед" nine times; then Esc brings up
+    the about box over the page, and Enter takes it away again;
   brivon: three numbers typed, then the sort button.
-    e2e_test.py <release folder> <webcompare> [folder for the screenshots]
+The controls are clicked at their centres, as the windows' tables have
+them (the desktop build's programs/controls.env).
+    e2e_test.py <release folder> <webcompare> <controls.env> [folder for the screenshots]
 """
 
 import os
@@ -16,25 +19,31 @@ import tempfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
 
-folder, webcompare = sys.argv[1], sys.argv[2]
-shots = sys.argv[3] if len(sys.argv) > 3 else tempfile.mkdtemp(prefix="kalumet-e2e-")
+folder, webcompare, controls = sys.argv[1], sys.argv[2], sys.argv[3]
+shots = sys.argv[4] if len(sys.argv) > 4 else tempfile.mkdtemp(prefix="kalumet-e2e-")
 VIEW = (1000, 700)
+# kalumet_Command1='644 196': the centre of a control of a window.
+CENTRES = {}
+for line in open(controls, encoding="utf-8"):
+    name, _, centre = line.strip().partition("=")
+    if centre:
+        CENTRES[name] = [int(v) for v in centre.strip("'").split()]
 
-# What is done to each program. click:X,Y is a point of the window's client
-# area; the others go to the focused control.
+# What is done to each program. click:<control> clicks a control of the
+# window; the others go to the focused control.
 RUNS = {
-    "kalumet": ["click:644,196"] + ["click:624,460"] * 9,
+    "kalumet": ["click:Command1"] + ["click:Cmd_Next"] * 9,
     # From the first box round to it again, whose text Tab selects.
     "brivon": ["key:Tab"] * 4 + ["type:7", "key:Tab", "type:2,5", "key:Tab", "type:-1",
-                                 "click:140,116"],
+                                 "click:Command1"],
 }
 
 
-def play(page, origin, actions):
+def play(page, origin, name, actions):
     for action in actions:
         verb, _, what = action.partition(":")
         if verb == "click":
-            x, y = (int(v) for v in what.split(","))
+            x, y = CENTRES[f"{name}_{what}"]
             page.click(origin[0] + x, origin[1] + y)
         elif verb == "type":
             page.type(what)
@@ -42,6 +51,37 @@ def play(page, origin, actions):
             page.key("Tab", "Tab", 9)
     # The pointer off the window, which no control is drawn hovered then.
     page.mouse("mouseMoved", 2, 2)
+
+
+def about_box(page, shot):
+    """Esc brings up the about box over the window; Enter closes it, and the
+    page shows the window as it was, with the keyboard."""
+    with open(shot, "rb") as f:
+        before = f.read()
+    after = shot + ".esc.png"
+
+    def shows(same):
+        page.pump()
+        page.screenshot(after)
+        with open(after, "rb") as f:
+            return (f.read() == before) == same
+    try:
+        # Twice: the second Esc reaches the window only if it took the
+        # keyboard back when the box closed.
+        for _ in range(2):
+            page.key("Escape", "Escape", 27)
+            for _ in browser.deadline_loop(30, "the about box after Esc"):
+                if shows(False):
+                    break
+            page.key("Enter", "Enter", 13, "\r")
+            for _ in browser.deadline_loop(30, "the window again once the about box is closed"):
+                if shows(True):
+                    break
+    except TimeoutError as error:
+        print(error)
+        return False
+    print("kalumet: Esc showed the about box, Enter closed it, twice")
+    return True
 
 
 failed = False
@@ -54,7 +94,7 @@ with browser.Server(folder) as server, browser.Browser(lang="ru-RU") as chromium
                       name + "'s window in the page")
         # Where the page shows the window's client area (web/page.cpp).
         origin = [int(v) for v in page.evaluate("document.documentElement.dataset.client").split(",")]
-        play(page, origin, actions)
+        play(page, origin, name, actions)
         shot = os.path.join(shots, name + ".png")
         # The page draws the last actions' result on a later frame: it is
         # compared until it matches, within a deadline.
@@ -73,6 +113,8 @@ with browser.Server(folder) as server, browser.Browser(lang="ru-RU") as chromium
             print(error)
         print(result.stdout + result.stderr, end="")
         failed |= result.returncode != 0
+        if name == "kalumet" and not failed:
+            failed |= not about_box(page, shot)
         errors = [line for line in page.console if line.startswith("exception:")]
         if errors:
             print("\n".join(errors))

@@ -1,7 +1,8 @@
 #include "page.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
@@ -54,7 +55,18 @@ bool openedInstead(const QMessageBox &box, const std::function<void()> &closed)
                                  box.parentWidget());
     copy->setTextFormat(box.textFormat());
     copy->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(copy, &QDialog::finished, copy, closed);
+    // The page has no window manager to give the keyboard back to the
+    // window the box was opened over: it takes it back itself, with the
+    // focus where it was.
+    QPointer<QWidget> focused = QApplication::focusWidget();
+    QObject::connect(copy, &QDialog::finished, copy, [focused, window = QPointer<QWidget>(box.parentWidget()), closed] {
+        if (window) {
+            window->activateWindow();
+            if (focused)
+                focused->setFocus(Qt::OtherFocusReason);
+        }
+        closed();
+    });
     copy->open();
     return true;
 }

@@ -20,7 +20,7 @@ set_tests_properties(sorter PROPERTIES DISABLED TRUE)
 # and compared with the desktop programs after the same actions.
 add_test(NAME web_end_to_end
          COMMAND /usr/bin/python3 "${PROJECT_SOURCE_DIR}/web/e2e_test.py"
-                 "${KALUMET_WEB_FOLDER}" "${WEBCOMPARE}")
+                 "${KALUMET_WEB_FOLDER}" "${WEBCOMPARE}" "${KALUMET_WEB_CONTROLS}")
 
 # One Chromium at a time: each is heavy for a two-core machine.
 get_property(tests DIRECTORY PROPERTY TESTS)

@@ -21,13 +21,15 @@ ExternalProject_Add(hosttools
     SOURCE_DIR "${PROJECT_SOURCE_DIR}"
     BINARY_DIR "${desktop}"
     CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DDPKG_BUILDFLAGS=OFF
-    BUILD_COMMAND ${CMAKE_COMMAND} --build "${desktop}" --target rawimages webcompare
+    BUILD_COMMAND ${CMAKE_COMMAND} --build "${desktop}" --target rawimages webcompare control-centres
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS "${desktop}/rawimages" "${desktop}/tools/webcompare")
 set(RAWIMAGES_COMMAND "${desktop}/rawimages")
 set(RAWIMAGES_DEPENDS hosttools "${RAWIMAGES_COMMAND}")
 set(WEBCOMPARE "${desktop}/tools/webcompare")
+# Where the end-to-end test clicks: the controls' centres, from the tables.
+set(KALUMET_WEB_CONTROLS "${desktop}/programs/controls.env")
 
 # The release's folder (web/CMakeLists.txt), which the tests serve.
 set(KALUMET_WEB_FOLDER "${CMAKE_BINARY_DIR}/${PROJECT_NAME}-${PROJECT_VERSION}-web")

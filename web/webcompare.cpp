@@ -44,8 +44,13 @@ bool act(QWidget *window, const QString &action)
     const QString verb = action.section(QLatin1Char(':'), 0, 0);
     const QString what = action.section(QLatin1Char(':'), 1);
     if (verb == QLatin1String("click")) {
-        const QPoint at(what.section(QLatin1Char(','), 0, 0).toInt(),
-                        what.section(QLatin1Char(','), 1, 1).toInt());
+        // A control by its name, clicked at its centre.
+        const QObject *control = static_cast<TableWindow *>(window)->control(what);
+        const auto *drawn = qobject_cast<const DrawnControl *>(control);
+        const auto *widget = qobject_cast<const QWidget *>(control);
+        if (!drawn && !widget)
+            return false;
+        const QPoint at = drawn ? drawn->pixels().center() : widget->geometry().center();
         QWidget *target = window->childAt(at);
         if (!target)
             target = window;
