@@ -196,10 +196,10 @@ void FormDemo::Form_KeyPress(int keyAscii)
                     QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
 #ifdef Q_OS_WASM
-    if (web::openedInstead(box, [] {}))
-        return;
-#endif
+    web::openInPage(box, [] {});
+#else
     box.exec();
+#endif
 }
 
 void FormDemo::Text1_Change() {}

@@ -49,11 +49,11 @@ std::optional<double> read(QLineEdit *box, const QString &boxLabel, QWidget *win
         box->selectAll();
     };
 #ifdef Q_OS_WASM
-    if (web::openedInstead(warning, backToBox))
-        return std::nullopt;
-#endif
+    web::openInPage(warning, backToBox);
+#else
     warning.exec();
     backToBox();
+#endif
     return std::nullopt;
 }
 

@@ -27,6 +27,12 @@ QList<SeenBox> press(Form1 &form)
 {
     BoxCloser closer;
     QTest::mouseClick(form.findChild<QPushButton *>("Command1"), Qt::LeftButton);
+    // In a web page the box is open still, not waited for.
+    if (!QTest::qWaitFor([&closer] {
+            closer.closeOpenBox();
+            return !QApplication::activeModalWidget();
+        }))
+        QTest::qFail("a message box stayed open", __FILE__, __LINE__);
     return closer.seen();
 }
 
@@ -316,6 +322,12 @@ void SorterTest::controls()
 
 void SorterTest::window()
 {
+#ifdef Q_OS_WASM
+    QTest::qSkip("In a web page a window fills the page until the page places it: "
+                 "the pages' end-to-end test checks the window there.",
+                 __FILE__, __LINE__);
+    return;
+#endif
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));

@@ -47,10 +47,8 @@ void showInPage(QWidget *window)
     tellPage("programshown");
 }
 
-bool openedInstead(const QMessageBox &box, const std::function<void()> &closed)
+void openInPage(const QMessageBox &box, const std::function<void()> &closed)
 {
-    if (emscripten_has_asyncify())
-        return false;
     auto *copy = new QMessageBox(box.icon(), box.windowTitle(), box.text(), box.standardButtons(),
                                  box.parentWidget());
     copy->setTextFormat(box.textFormat());
@@ -68,7 +66,6 @@ bool openedInstead(const QMessageBox &box, const std::function<void()> &closed)
         closed();
     });
     copy->open();
-    return true;
 }
 
 } // namespace web

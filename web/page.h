@@ -19,12 +19,11 @@ namespace web {
 void showInPage(QWidget *window);
 
 // A dialog's exec() waits in a nested event loop, which Qt for WebAssembly
-// runs only in a module built with emscripten's asyncify; the pages are
-// built without it (it makes the module a half larger and slower), the test
-// programs with it. Where exec() can't wait, opens a copy of `box` (its
-// icon, title, text, text format and buttons, over the same window) window-
-// modal instead, calls `closed` once it is closed, and returns true; where
-// it can, returns false, and the caller runs exec() as on the desktop.
-bool openedInstead(const QMessageBox &box, const std::function<void()> &closed);
+// runs only in a module built with emscripten's asyncify, and even there
+// not from within an event handler: the module stops ("unreachable"). So in
+// a page a box is never exec()'d: this opens a copy of `box` (its icon,
+// title, text, text format and buttons, over the same window) window-modal
+// instead, and calls `closed` once it is closed.
+void openInPage(const QMessageBox &box, const std::function<void()> &closed);
 
 } // namespace web

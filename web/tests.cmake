@@ -4,17 +4,14 @@
 # and the end-to-end test of the release's pages. Included from
 # tests/CMakeLists.txt.
 
-# Built with asyncify, which QtTest's waits and the message boxes' exec()
-# need, and finalized as Qt finalizes the programs (a plain executable that
-# makes a QApplication shows nothing in a page). The sorter's suite stops
-# at its first test in Chromium ("unreachable", in asyncify's unwinding):
-# disabled until that is found out.
+# Built with asyncify, which QtTest's waits need, and finalized as Qt
+# finalizes the programs (a plain executable that makes a QApplication
+# shows nothing in a page).
 get_property(suites DIRECTORY PROPERTY TESTS)
 foreach(suite IN LISTS suites)
     target_link_options(${suite} PRIVATE -O1 "SHELL:-s ASYNCIFY")
     qt_finalize_target(${suite})
 endforeach()
-set_tests_properties(sorter PROPERTIES DISABLED TRUE)
 
 # Both pages served from a loopback server, driven with the mouse and keys,
 # and compared with the desktop programs after the same actions.

@@ -66,8 +66,8 @@ foreach(file IN LISTS web_files)
     target_link_options(webpage INTERFACE "SHELL:--embed-file ${file}")
 endforeach()
 
-# How the programs are linked: for size. A dialog's exec() in a page opens
-# the dialog instead (web::openedInstead()); the test programs, whose QtTest
+# How the programs are linked: for size. A message box in a page is opened,
+# not exec()'d (web::openInPage()); the test programs, whose QtTest
 # waits in nested event loops, are linked with emscripten's asyncify, which
 # Qt for WebAssembly runs them with (web/tests.cmake).
 set(KALUMET_WEB_LINK_OPTIONS -Os)

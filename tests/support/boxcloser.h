@@ -34,8 +34,11 @@ public:
 
     const QList<SeenBox> &seen() const { return m_seen; }
 
-private:
+    // Remembers and closes the box open now, as the poll does. In a web
+    // page the poll's timer waits for the page, so a wait calls it itself.
     void closeOpenBox();
+
+private:
 
     int m_keepOpenMs;
     QTimer m_poll;
