@@ -5,7 +5,8 @@ the desktop programs drawn on the offscreen platform after the same
 actions (webcompare):
   kalumet: the sort button, then "Вперед" nine times; then Esc brings up
     the about box over the page, and Enter takes it away again;
-  brivon: three numbers typed, then the sort button.
+  brivon: three numbers typed, then the sort button; then Russian text
+    typed into the first box.
 The controls are clicked at their centres, as the windows' tables have
 them (the desktop build's programs/controls.env).
     e2e_test.py <release folder> <webcompare> <controls.env> [folder for the screenshots]
@@ -35,7 +36,7 @@ RUNS = {
     "kalumet": ["click:Command1"] + ["click:Cmd_Next"] * 9,
     # From the first box round to it again, whose text Tab selects.
     "brivon": ["key:Tab"] * 4 + ["type:7", "key:Tab", "type:2,5", "key:Tab", "type:-1",
-                                 "click:Command1"],
+                                 "click:Command1", "key:Tab", "type:Ёлка"],
 }
 
 

@@ -5,8 +5,8 @@
 // shows it.
 //   webcompare <kalumet|brivon> <screenshot.png> <x> <y> <action>...
 // <x> <y>: the window's top-left corner in the screenshot. Actions, in
-// order: click:X,Y (a left click at that point of the window), type:TEXT
-// (typed into the focused control), key:Tab. It prints how many pixels
+// order: click:NAME (a left click at the centre of the control NAME),
+// type:TEXT (typed into the focused control), key:Tab. It prints how many pixels
 // differ and writes the window as the desktop draws it and as the page
 // does beside the screenshot (<screenshot>.desktop.png, .page.png). Exit
 // status 0 when they agree (see leftOut()), 1 otherwise, 2 on a wrong call.
@@ -56,7 +56,15 @@ bool act(QWidget *window, const QString &action)
             target = window;
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
     } else if (verb == QLatin1String("type") && QApplication::focusWidget()) {
-        QTest::keyClicks(QApplication::focusWidget(), what);
+        // Key by key; a letter beyond ASCII as a key that types it, as a
+        // keyboard in another layout sends it.
+        for (const QChar ch : what) {
+            if (ch.unicode() < 128)
+                QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
+                                    QString(ch), Qt::NoModifier);
+        }
     } else if (verb == QLatin1String("key") && what == QLatin1String("Tab")
                && QApplication::focusWidget()) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
