@@ -42,19 +42,10 @@ $options
 $toolchain
 $(emcc --version | head -n 1)"
 
-if [ -f "$prefix/kalumet-stamp" ] && [ "$(cat "$prefix/kalumet-stamp")" = "$stamp" ]; then
-    echo "Qt for WebAssembly is built already: $prefix (0 s)" >&2
-    echo "$prefix"
-    exit 0
-fi
-start=$(date +%s)
-# From here on what the tools print goes to standard error: standard output
-# carries the prefix alone, for the caller to read.
-exec 3>&1 1>&2
-
-# Debian's source (tools/qt-source.sh).
+# Built already, or Debian's source fetched (tools/qt-cache.sh).
+. "$here/../tools/qt-cache.sh"
+qt_cache_begin "Qt for WebAssembly"
 src="$work/qt6-base-$version+dfsg"
-sh "$here/../tools/qt-source.sh" "$work" "$debversion"
 
 . "$here/emsdk.sh"
 emsdk_layout "$work/emsdk"
@@ -76,7 +67,4 @@ cmake --install "$work/build" >/dev/null
 # Qt's CMake looks for it, and the SDK layout.
 cp "$work/egl/libEGL.a" "$prefix/lib/"
 emsdk_layout "$prefix/emsdk"
-printf '%s\n' "$stamp" > "$prefix/kalumet-stamp"
-rm -rf "$work"
-echo "Qt for WebAssembly built in $(( $(date +%s) - start )) s: $prefix"
-echo "$prefix" >&3
+qt_cache_done "Qt for WebAssembly"

@@ -37,19 +37,10 @@ $options
 $(cat "$toolchain")
 $(x86_64-w64-mingw32-g++-posix --version | head -n 1)"
 
-if [ -f "$prefix/kalumet-stamp" ] && [ "$(cat "$prefix/kalumet-stamp")" = "$stamp" ]; then
-    echo "Qt for Windows is built already: $prefix (0 s)" >&2
-    echo "$prefix"
-    exit 0
-fi
-start=$(date +%s)
-# From here on what the tools print goes to standard error: standard output
-# carries the prefix alone, for the caller to read.
-exec 3>&1 1>&2
-
-# Debian's source (tools/qt-source.sh).
+# Built already, or Debian's source fetched (tools/qt-cache.sh).
+. "$here/../tools/qt-cache.sh"
+qt_cache_begin "Qt for Windows"
 src="$work/qt6-base-$version+dfsg"
-sh "$here/../tools/qt-source.sh" "$work" "$debversion"
 
 # Configured anew each time, so that the options are exactly these; what an
 # earlier run built with them is reused.
@@ -61,7 +52,4 @@ jobs=$(nproc 2>/dev/null || echo 2)
 cmake --build "$work/build" -j "$jobs"
 rm -rf "$prefix"
 cmake --install "$work/build" >/dev/null
-printf '%s\n' "$stamp" > "$prefix/kalumet-stamp"
-rm -rf "$work"
-echo "Qt for Windows built in $(( $(date +%s) - start )) s: $prefix"
-echo "$prefix" >&3
+qt_cache_done "Qt for Windows"
