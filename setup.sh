@@ -60,33 +60,21 @@ jobs=$(nproc 2>/dev/null || echo 2)
 checked=""
 [ "$1" != run ] && checked="-DKALUMET_WERROR=ON"
 
-# The Windows release and its tests under Wine.
-windows() {
-    qt=$(sh windows/build-qt.sh)
-    cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=windows/mingw64.cmake \
+# A release built against its own Qt, and its tests: the Windows release
+# under Wine (release windows windows/mingw64.cmake), the web release in
+# headless Chromium (release web web/toolchain.cmake).
+release() {
+    qt=$(sh "$1/build-qt.sh")
+    cmake -S . -B "build-$1" -DCMAKE_TOOLCHAIN_FILE="$2" \
         -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_BUILD_TYPE=Release $checked
-    cmake --build build-windows -j "$jobs"
-    cmake --build build-windows --target package
-    ctest --test-dir build-windows -L windows --output-on-failure -j "$jobs"
+    cmake --build "build-$1" -j "$jobs"
+    cmake --build "build-$1" --target package
+    ctest --test-dir "build-$1" -L "$1" --output-on-failure -j "$jobs"
 }
-if [ "$1" = windows ]; then
-    windows
-    exit
-fi
-
-# The web release and its tests in headless Chromium.
-web() {
-    qt=$(sh web/build-qt.sh)
-    cmake -S . -B build-web -DCMAKE_TOOLCHAIN_FILE=web/toolchain.cmake \
-        -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_BUILD_TYPE=Release $checked
-    cmake --build build-web -j "$jobs"
-    cmake --build build-web --target package
-    ctest --test-dir build-web -L web --output-on-failure
-}
-if [ "$1" = web ]; then
-    web
-    exit
-fi
+case "$1" in
+windows) release windows windows/mingw64.cmake; exit ;;
+web) release web web/toolchain.cmake; exit ;;
+esac
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $checked
 cmake --build build -j "$jobs"
@@ -113,4 +101,4 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=addres
 cmake --build build-sanitize -j "$jobs"
 (cd build-sanitize && ctest --output-on-failure -j "$jobs" -LE long)
 
-windows
+release windows windows/mingw64.cmake
