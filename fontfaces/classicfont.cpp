@@ -42,7 +42,12 @@ QFont makeFont(FontRole role)
     QFont font = QGuiApplication::font();
     if (!family.isEmpty()) {
         font.setFamily(family);
-        font.setStyleStrategy(QFont::NoAntialias);
+        // Set as the classic windows set text: letter after letter, with
+        // no kerning or other OpenType shaping, which Latin and Cyrillic
+        // text in these faces doesn't need. Shaping is also the greater part
+        // of the cost of drawing the window's many captions for the first
+        // time, in a web page above all.
+        font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferNoShaping));
     }
     font.setPixelSize(r.pixels);
     font.setWeight(r.weight);
