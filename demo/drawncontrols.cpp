@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QTextLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -127,6 +128,53 @@ QList<CaptionRow> breakCaption(const QString &caption, const QFontMetrics &metri
     return rows;
 }
 
+// A caption that QPainter::drawText() lays out as one line with nothing
+// replaced or expanded in it: no line breaks, tabs, length variants or
+// spaces at its ends.
+bool isPlainRow(const QString &caption)
+{
+    if (caption.isEmpty() || caption.front().isSpace() || caption.back().isSpace())
+        return false;
+    return std::none_of(caption.begin(), caption.end(), [](QChar c) {
+        return c == u'\n' || c == u'\r' || c == u'\t' || c == QChar(0x9c)
+               || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    });
+}
+
+// One row laid out once, as QPainter::drawText() lays out a rectangle's
+// text with Qt::TextDontClip: it is both measured and drawn from this one
+// layout, where measuring and then drawing would lay it out twice.
+class RowLayout
+{
+public:
+    RowLayout(const QString &text, const QPainter &painter) : m_layout(text, painter.font())
+    {
+        QTextOption option;
+        option.setTextDirection(painter.layoutDirection());
+        option.setAlignment(Qt::AlignLeft);
+        m_layout.setTextOption(option);
+        m_layout.setCacheEnabled(true);
+        m_layout.beginLayout();
+        m_line = m_layout.createLine();
+        m_line.setLineWidth(0x01000000);
+        m_line.setPosition(QPointF(0, 0));
+        m_layout.endLayout();
+    }
+
+    int width() const { return qRound(m_line.horizontalAdvance()); }
+
+    // Drawn in `row` from its top, on the left or centred.
+    void draw(QPainter &painter, const QRectF &row, Qt::Alignment h) const
+    {
+        const qreal x = h & Qt::AlignHCenter ? (row.width() - m_line.horizontalAdvance()) / 2 : 0;
+        m_line.draw(&painter, QPointF(row.x() + x, row.y()));
+    }
+
+private:
+    QTextLayout m_layout;
+    QTextLine m_line;
+};
+
 } // namespace
 
 QStringList Label::captionRows() const
@@ -155,6 +203,18 @@ void Label::paint(QPainter &painter, const QPalette &palette) const
     // What doesn't fit is cut at the label's edges.
     painter.setClipRect(r, Qt::IntersectClip);
     QRectF row(r.left(), r.top(), r.width(), metrics.lineSpacing());
+    // Most captions are one row that fits: laid out once, to be measured
+    // and drawn.
+    if ((m_alignment & (Qt::AlignLeft | Qt::AlignHCenter)) && isPlainRow(m_caption)) {
+        const RowLayout caption(m_caption, painter);
+        if (caption.width() <= r.width()) {
+            caption.draw(painter, row, m_alignment);
+            if (overstrike > 0)
+                caption.draw(painter, row.translated(overstrike, 0), m_alignment);
+            painter.restore();
+            return;
+        }
+    }
     for (const CaptionRow &caption : breakCaption(m_caption, metrics, r.width())) {
         if (row.top() > r.bottom())
             break;

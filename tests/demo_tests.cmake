@@ -14,7 +14,7 @@ add_test(NAME kalumet_xvfb_smoke
 # The pictures stay in place and sharp when the window is scaled up for a
 # projector.
 foreach(factor 1.5 2 3)
-    add_test(NAME window_scale_${factor} COMMAND window picturesInWindow scaledText)
+    add_test(NAME window_scale_${factor} COMMAND window picturesInWindow scaledText captionAsQtDrawsIt)
     set_tests_properties(window_scale_${factor} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${factor};QT_ACCESSIBILITY=0")
 endforeach()
