@@ -18,6 +18,12 @@ int main(int argc, char *argv[])
     window.resize(args.value(1).toInt(), args.value(2).toInt());
     if (args.size() > 3)
         new QLabel(args.at(3), &window);
+#ifdef Q_OS_WASM
+    // In a web page Qt would show it full screen, the page's size; kalumet's
+    // page shows its window at its own size (web/page.cpp), and so does this.
+    window.showNormal();
+#else
     window.show();
+#endif
     return reportFirstFrame(&window);
 }
