@@ -7,6 +7,7 @@ endif()
 add_gui_test(window SOURCES tst_window.cpp LIBS demotestsupport)
 add_gui_test(windowinput SOURCES tst_windowinput.cpp LIBS demotestsupport)
 add_gui_test(windowstate SOURCES tst_windowstate.cpp LIBS demotestsupport)
+add_gui_test(tracetable SOURCES tst_tracetable.cpp LIBS demotestsupport)
 
 add_test(NAME kalumet_xvfb_smoke
          COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/xvfb_smoke.sh $<TARGET_FILE:kalumet> kalumet 1)

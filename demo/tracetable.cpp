@@ -1,0 +1,373 @@
+#include "tracetable.h"
+
+#include "classicfont.h"
+#include "colour.h"
+#include "inventory.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+enum Column {
+    StepColumn,
+    LineColumn,
+    FirstValueColumn, // A, B, C, X
+    ConditionColumn = FirstValueColumn + 4,
+    Columns
+};
+
+constexpr int kVisibleRows = 15;
+
+// The table with a size to open at: every column whole and about fifteen
+// rows, the listing's column as wide as its widest line.
+class Grid : public QTableWidget
+{
+public:
+    using QTableWidget::QTableWidget;
+    QSize plannedSize;
+    QSize sizeHint() const override
+    {
+        return plannedSize.isValid() ? plannedSize : QTableWidget::sizeHint();
+    }
+    // Widens a column whose texts have outgrown it; by how much.
+    int fit(int column)
+    {
+        const int grown = sizeHintForColumn(column) - columnWidth(column);
+        if (grown <= 0)
+            return 0;
+        setColumnWidth(column, columnWidth(column) + grown);
+        return grown;
+    }
+};
+
+// A selected cell keeps the colour of a changed value, on a pale selection
+// that both red and black stand out on. In a scaled window a changed value
+// is drawn twice, a stroke apart, as the window's bold labels are: the
+// Tahoma Bold file is bold only in its bitmaps of the unscaled size.
+class ChangedValues : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        const qreal scale = painter->device()->devicePixelRatioF();
+        if (scale == 1.0 || !index.data(Qt::FontRole).value<QFont>().bold()
+            || classicFamily(FontRole::Bold).isEmpty())
+            return;
+        // The text alone once more, without background, selection or focus.
+        QStyleOptionViewItem text = option;
+        initStyleOption(&text, index);
+        text.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        text.backgroundBrush = Qt::NoBrush;
+        text.rect.translate(qRound(std::max(1.0, std::floor(scale))) / scale, 0);
+        const QWidget *widget = option.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &text, painter, widget);
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        if (foreground.canConvert<QBrush>())
+            option->palette.setBrush(QPalette::HighlightedText, foreground.value<QBrush>());
+    }
+};
+
+// The widest line of the demonstrated program's listing.
+QString widestListingLine(const QFontMetrics &metrics)
+{
+    QString widest;
+    for (const ControlRow &row : controlInventory())
+        if (row.name == QLatin1String("Lbl_List")
+            && metrics.horizontalAdvance(row.text) > metrics.horizontalAdvance(widest))
+            widest = row.text;
+    return widest;
+}
+
+// A cell's text on one line of the tab-separated copy.
+QString plainCell(QString text)
+{
+    return text.replace(QLatin1Char('\t'), QLatin1Char(' '))
+        .replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+} // namespace
+
+TraceTable::TraceTable(QWidget *owner)
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                         | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(tr("Таблица трассировки"));
+    // The standard colour scheme and the classic face, as in the window
+    // that owns it, whatever the desktop's theme.
+    setPalette(style()->standardPalette());
+    setFont(classicFont(FontRole::Text));
+
+    auto *grid = new Grid(0, Columns, this);
+    m_grid = grid;
+    m_grid->setAccessibleName(windowTitle());
+    m_grid->setHorizontalHeaderLabels({tr("Шаг"), tr("Строка"), QStringLiteral("A"),
+                                       QStringLiteral("B"), QStringLiteral("C"),
+                                       QStringLiteral("X"), tr("Условие")});
+    m_grid->verticalHeader()->hide(); // the step column numbers the rows
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setWordWrap(false);
+    m_grid->setItemDelegate(new ChangedValues(m_grid));
+    QPalette gridPalette = m_grid->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        gridPalette.setColor(group, QPalette::Highlight, QColor(204, 232, 255));
+        gridPalette.setColor(group, QPalette::HighlightedText, gridPalette.color(QPalette::Text));
+    }
+    m_grid->setPalette(gridPalette);
+
+    const QFontMetrics text(font());
+    const QFontMetrics bold(classicFont(FontRole::Bold));
+    m_grid->verticalHeader()->setDefaultSectionSize(std::max(text.height(), bold.height()) + 6);
+
+    // The listing's column takes what room there is; the others open as
+    // wide as their header or a typical text, and widen for longer texts.
+    QHeaderView *header = m_grid->horizontalHeader();
+    header->setSectionResizeMode(LineColumn, QHeaderView::Stretch);
+    const int margins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1) + 4;
+    int width = 0;
+    const auto plan = [&](int column, const QString &sample) {
+        const int planned = std::max(header->sectionSizeHint(column) + 4,
+                                     bold.horizontalAdvance(sample) + margins);
+        m_grid->setColumnWidth(column, planned);
+        width += planned;
+    };
+    plan(StepColumn, QStringLiteral("24"));
+    plan(LineColumn, widestListingLine(text));
+    for (int c = FirstValueColumn; c < ConditionColumn; ++c)
+        plan(c, QStringLiteral("-000,00"));
+    plan(ConditionColumn, QString()); // «Да» and «Нет» are narrower than the header
+    const int frame = 2 * m_grid->frameWidth();
+    grid->plannedSize = QSize(width + frame + m_grid->verticalScrollBar()->sizeHint().width(),
+                              header->sizeHint().height() + frame
+                                  + kVisibleRows * m_grid->verticalHeader()->defaultSectionSize());
+
+    m_copy = new QPushButton(tr("Копировать"), this);
+    connect(m_copy, &QPushButton::clicked, this, &TraceTable::copy);
+    // Ctrl+C copies the whole table wherever the focus is in the window,
+    // not just the current cell as the table itself would.
+    auto *copyAction = new QAction(this);
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copyAction, &QAction::triggered, this, &TraceTable::copy);
+    addAction(copyAction);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_copy);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_grid);
+    layout->addLayout(buttons);
+    resize(sizeHint());
+}
+
+void TraceTable::append(const TraceRow &row)
+{
+    m_rows.push_back(row);
+    const int index = int(m_rows.size()) - 1;
+    m_grid->insertRow(index);
+    fill(index, row);
+    showLast();
+}
+
+void TraceTable::removeLast()
+{
+    if (m_rows.empty())
+        return;
+    m_rows.pop_back();
+    m_grid->removeRow(int(m_rows.size()));
+    showLast();
+}
+
+void TraceTable::clear()
+{
+    m_rows.clear();
+    m_grid->setRowCount(0);
+}
+
+void TraceTable::fill(int index, const TraceRow &row)
+{
+    const auto put = [&](int column, const QString &text, Qt::Alignment alignment) {
+        auto *item = new QTableWidgetItem(text);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        item->setTextAlignment(alignment | Qt::AlignVCenter);
+        m_grid->setItem(index, column, item);
+        return item;
+    };
+    put(StepColumn, QString::number(row.step), Qt::AlignRight);
+    put(LineColumn, row.line, Qt::AlignLeft);
+    for (std::size_t i = 0; i < row.values.size(); ++i) {
+        QTableWidgetItem *item = put(FirstValueColumn + int(i), row.values[i], Qt::AlignRight);
+        if (row.changed[i]) {
+            item->setFont(classicFont(FontRole::Bold));
+            item->setForeground(kHighlight.resolve(palette()));
+            item->setData(Qt::AccessibleDescriptionRole, tr("новое значение"));
+        }
+    }
+    put(ConditionColumn, row.condition, Qt::AlignLeft);
+
+    // A long number or answer widens its column, and the window with it as
+    // far as the screen allows, so that the listing's lines stay whole.
+    int grown = 0;
+    for (int c = 0; c < Columns; ++c)
+        if (c != LineColumn)
+            grown += static_cast<Grid *>(m_grid)->fit(c);
+    if (grown > 0 && screen()) {
+        const QRect area = screen()->availableGeometry();
+        const int frame = frameGeometry().width() - width();
+        resize(std::min(width() + grown, area.width() - frame), height());
+        if (isVisible() && frameGeometry().right() > area.right())
+            move(std::max(area.left(), area.right() + 1 - frameGeometry().width()), pos().y());
+    }
+}
+
+void TraceTable::showLast()
+{
+    if (m_rows.empty())
+        return;
+    const int last = int(m_rows.size()) - 1;
+    m_grid->setCurrentCell(last, StepColumn,
+                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_grid->scrollToItem(m_grid->item(last, StepColumn));
+}
+
+void TraceTable::open()
+{
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen *screen = owner ? owner->screen() : this->screen();
+    if (owner && screen) {
+        const QRect area = screen->availableGeometry();
+        const QRect beside = owner->frameGeometry();
+        // Not yet shown, the table has no frame of its own: it takes its
+        // owner's, and no more room than the screen has.
+        const QMargins margins(owner->geometry().left() - beside.left(),
+                               owner->geometry().top() - beside.top(),
+                               beside.right() - owner->geometry().right(),
+                               beside.bottom() - owner->geometry().bottom());
+        const QSize outside(margins.left() + margins.right(), margins.top() + margins.bottom());
+        resize(size().boundedTo(area.size() - outside));
+        const QSize frame = size() + outside;
+
+        // Right, left, below, above: the first side where the frame fits
+        // whole; where none has room, the side with the most.
+        const QPoint sides[] = {
+            {beside.right() + 1, beside.top()},
+            {beside.left() - frame.width(), beside.top()},
+            {beside.left(), beside.bottom() + 1},
+            {beside.left(), beside.top() - frame.height()},
+        };
+        const auto shownArea = [&](const QPoint &at) {
+            const QRect visible = QRect(at, frame).intersected(area);
+            return visible.isEmpty() ? 0 : visible.width() * visible.height();
+        };
+        QPoint at = sides[0];
+        for (const QPoint &side : sides) {
+            if (area.contains(QRect(side, frame))) {
+                at = side;
+                break;
+            }
+            if (shownArea(side) > shownArea(at))
+                at = side;
+        }
+        // On the screen, and where the table can't shrink to fit, its title
+        // bar first.
+        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - frame.width())));
+        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - frame.height())));
+        move(at);
+    }
+    show();
+    activateWindow();
+}
+
+QMimeData *TraceTable::mimeData() const
+{
+    QStringList header;
+    for (int c = 0; c < Columns; ++c)
+        header << m_grid->horizontalHeaderItem(c)->text();
+
+    QString plain = header.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    // The fragment markers tell a Windows clipboard reader where the table
+    // is; elsewhere they are comments.
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>%1</title></head>"
+                                  "<body><!--StartFragment--><table border=\"1\" cellspacing=\"0\" "
+                                  "cellpadding=\"2\">\n<tr>")
+                       .arg(windowTitle().toHtmlEscaped());
+    for (const QString &title : header)
+        html += QStringLiteral("<th>%1</th>").arg(title.toHtmlEscaped());
+    html += QStringLiteral("</tr>\n");
+
+    for (const TraceRow &row : m_rows) {
+        QStringList cells{QString::number(row.step), row.line};
+        QStringList htmlCells{cells[0], row.line.toHtmlEscaped()};
+        for (std::size_t i = 0; i < row.values.size(); ++i) {
+            cells << row.values[i];
+            const QString value = row.values[i].toHtmlEscaped();
+            htmlCells << (row.changed[i] ? QStringLiteral("<b>%1</b>").arg(value) : value);
+        }
+        cells << row.condition;
+        htmlCells << row.condition.toHtmlEscaped();
+
+        for (QString &cell : cells)
+            cell = plainCell(cell);
+        plain += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+        html += QStringLiteral("<tr><td>") + htmlCells.join(QStringLiteral("</td><td>"))
+                + QStringLiteral("</td></tr>\n");
+    }
+    html += QStringLiteral("</table><!--EndFragment--></body></html>\n");
+
+    auto *data = new QMimeData;
+    data->setHtml(html);
+    data->setText(plain);
+    return data;
+}
+
+void TraceTable::copy() const
+{
+    QGuiApplication::clipboard()->setMimeData(mimeData());
+}
+
+void TraceTable::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Escape || event->key() == Qt::Key_F2)
+        && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
