@@ -5,6 +5,33 @@
 #include "twips.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// --pace SECONDS: the automatic mode's pace from the start, one of the
+// window's paces, written with a point or a comma ("0.25", "0,25").
+std::optional<QString> takePace(const QString &value)
+{
+    QString number = value;
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double seconds = QLocale::c().toDouble(number, &ok);
+    const auto *const pace = std::find_if(std::begin(formdemo::kPaces), std::end(formdemo::kPaces),
+                                          [seconds](int ms) { return ms == seconds * 1000; });
+    if (!ok || pace == std::end(formdemo::kPaces))
+        return QCoreApplication::translate("CommandLine",
+                                           "неверный темп «%1»: нужно число секунд на шаг — "
+                                           "0,25; 0,5; 1; 2 или 4")
+            .arg(value);
+    FormDemo::setInitialPace(*pace);
+    return std::nullopt;
+}
+
+} // namespace
 
 launch::Program demoProgram()
 {
@@ -12,5 +39,9 @@ launch::Program demoProgram()
     return {QString::fromUtf8(kName), QString::fromUtf8(kVersion),
             QT_TRANSLATE_NOOP("kalumet", "Показывает по шагам, как выполняется сортировка трех чисел."),
             QSize(toPixels(kClientWidthTwips), toPixels(kClientHeightTwips)),
-            QString::fromUtf8(kAppId), [] { return std::make_unique<FormDemo>(); }};
+            QString::fromUtf8(kAppId), [] { return std::make_unique<FormDemo>(); },
+            {{QStringLiteral("pace"), QStringLiteral("S"),
+              QT_TRANSLATE_NOOP("CommandLine", "темп автоматического режима: S секунд на шаг "
+                                               "(0,25; 0,5; 1; 2 или 4), по умолчанию 0,5"),
+              takePace}}};
 }

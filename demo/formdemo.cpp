@@ -51,6 +51,7 @@ FormDemo::FormDemo(QWidget *parent)
         move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
     }
 
+    m_pace = initialPace();
     Form_Load(); // which puts the focus on the sort button
 }
 
@@ -298,7 +299,7 @@ bool FormDemo::focusNextPrevChild(bool next)
     return QWidget::focusNextPrevChild(next);
 }
 
-bool FormDemo::eventFilter(QObject *, QEvent *event)
+bool FormDemo::eventFilter(QObject *watched, QEvent *event)
 {
     // The tooltip of a drawn control behind a live control goes as the
     // pointer enters the live control.
@@ -312,6 +313,9 @@ bool FormDemo::eventFilter(QObject *, QEvent *event)
                           : key->key() == Qt::Key_Escape ? 27 : 0;
         if (event->type() == QEvent::KeyPress && typed)
             Form_KeyPress(typed);
+        // The teacher's keys are the window's alone.
+        if (event->type() == QEvent::KeyPress && teacherKey(watched, key))
+            return true;
     }
     return false; // the key goes on to the focused control unchanged
 }

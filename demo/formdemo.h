@@ -3,7 +3,9 @@
 #include "drawncontrols.h"
 #include "intervaltimer.h"
 #include "inventory.h"
+#include "steptable.h"
 #include "tablewindow.h"
+#include "tracetable.h"
 #include "variantnumber.h"
 
 #include <QDeadlineTimer>
@@ -11,10 +13,12 @@
 #include <QPixmap>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
 class QCheckBox;
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 
@@ -71,6 +75,25 @@ public:
     // True once "Выход" or the pictured close box has ended the program.
     bool hasEnded() const { return m_ended; }
 
+    // The automatic mode's pace: the milliseconds between two steps, one of
+    // kPaces. A new pace applies at once, also to a running timer.
+    int pace() const { return m_pace; }
+    void setPace(int ms);
+    // The pace new windows start with (kalumet's --pace).
+    static void setInitialPace(int ms);
+    static int initialPace();
+
+    // The trace table of the run: one row per step shown. Its window,
+    // made when first needed, and whether it is open.
+    const std::vector<TraceRow> &trace() const { return m_traceRows; }
+    TraceTable *traceTable();
+    bool traceTableOpen() const;
+    void toggleTraceTable();
+
+    // «Проверь себя»: each comparison asks the class first.
+    bool checkingYourself() const { return m_quiz; }
+    void setCheckingYourself(bool on);
+
     // The window's procedures.
     void DemoAl();
     void alg_cls();
@@ -110,6 +133,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
@@ -162,13 +186,40 @@ private:
     // why, and puts the focus in it.
     bool inputsAreNumbers();
     // The kinds of step: DemoAl's helpers.
-    void read(VariantNumber &variable, const QLineEdit *box, Label *cell);
+    using Variable = steptable::Variable;
+    VariantNumber valueOf(Variable variable) const;
+    void store(Variable variable, const VariantNumber &value);
+    Label *cellOf(Variable variable) const;
+    QLineEdit *box(int index) const;
+    void read(Variable variable, const QLineEdit *box, Label *cell);
     void compare(Label *caption, const VariantNumber &left, const VariantNumber &right,
-                 int noLabel);
-    template <typename Variable>
-    void assign(Variable &variable, const VariantNumber &value, Label *cell, int label,
+                 int noLabel, int noStep);
+    void assign(Variable variable, const VariantNumber &value, Label *cell, int label,
                 const char *name);
     void write(QLineEdit *box, const VariantNumber &value);
+
+    // The keys of a teacher's remote and of the pace, F2 and F3, as they
+    // go to a control or the window; true when the key was used.
+    bool teacherKey(QObject *to, const QKeyEvent *key);
+    // The class's answer to a question of «Проверь себя», and whether it
+    // was right.
+    enum class Answer { NotAsked, Refused, Yes, No };
+    enum class Verdict { None, Right, Wrong };
+    // The step just shown as a row of the trace table, and the verdict on
+    // the class's answer.
+    TraceRow traceRow(qint16 step, Answer answer, Verdict *verdict) const;
+    // Asks the class whether the comparison of step `step` answers yes,
+    // then calls `then` with the answer (at once on the desktop, once the
+    // box is closed in a page).
+    void ask(qint16 step, const std::function<void(Answer)> &then);
+    // The trace of the run, and its window where it is made.
+    void appendTrace(const TraceRow &row, Verdict verdict);
+    void dropLastTraceRow();
+    void clearTrace();
+    // Shows and says the class's score at the end of a run.
+    void tellScore();
+    // The rest of a tick, once the class has answered.
+    void showStep(Answer answer);
 
     std::array<Label *, formdemo::kFlowchartLabels> m_lbl_alg{};
     std::array<Label *, formdemo::kListingLines> m_Lbl_List{};
@@ -195,6 +246,12 @@ private:
     bool m_stepPressed = false;      // the step comes from "Вперед", not the timer
     bool m_sayInFull = false;        // the next step is told in full
     QDeadlineTimer m_quietUntil;     // no step is told before (a long one still speaks)
+    int m_pace = formdemo::kStepIntervalMs;
+    bool m_quiz = false;             // «Проверь себя»
+    bool m_asking = false;           // a question is open: no other step starts
+    TraceTable *m_trace = nullptr;   // made when first needed
+    std::vector<TraceRow> m_traceRows; // the run so far, open or not
+    std::vector<Verdict> m_verdicts;   // per row: the class's answer, where it was asked
 
     // The window-level variables: the step counter (0 idle, 1 to 24 the next
     // step to show) and the memory of the demonstrated program.

@@ -7,9 +7,17 @@
 //                                                                        Cmd_Stop
 //   idle                       on       on        off          off       off        off
 //   started                    off      off       on, ticked   on        off        off
-//   step by step (ticked)      off      off       on, ticked   on        off        as it was
+//   step by step (ticked)      off      off       on, ticked   on        off        off
 //   automatic, paused          off      off       on, cleared  off       on         off
 //   automatic, running         off      off       on, cleared  off       on         on
+//
+// Ticking "Пошаговый режим" while the timer runs pauses the run: the timer
+// stops, "Вперед" goes on by hand and "Стоп" is no longer needed. (Left
+// running, the steps would go on coming by themselves in step-by-step mode,
+// with "Вперед" and "Назад" offered between them and the button that stops
+// them withheld.)
+//
+// The timer ticks at the teacher's pace: 500 ms unless another is chosen.
 //
 // "Назад" (Cmd_Preview) goes back one step. It is available exactly while
 // "Вперед" is and at least one step of this run has been shown: never at a
@@ -22,6 +30,7 @@
 #include "demoprogram.h"
 #include "inventory.h"
 #include "numberbox.h"
+#include "steptable.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -40,6 +49,7 @@ void FormDemo::Form_Load()
     prog_Begin();
     alg_cls();
     Mem_cls();
+    clearTrace();
     m_Command1->setFocus(Qt::OtherFocusReason); // the next action: a start
     withdrawAnnouncement(this); // nothing said of a run that is gone
 }
@@ -52,7 +62,8 @@ void FormDemo::Command1_Click()
         return;
     m_Command1->setEnabled(false);
     alg_cls();
-    m_Timer1->setInterval(formdemo::kStepIntervalMs);
+    clearTrace();
+    m_Timer1->setInterval(m_pace);
     m_Cmd_Next->setEnabled(true);
     m_Cmd_Stop->setEnabled(false);
     m_Cmd_Goto->setEnabled(false);
@@ -68,7 +79,7 @@ void FormDemo::Command1_Click()
 }
 
 // "Пошаговый режим" changed, by the user or by the start: the run buttons
-// follow the mode. The timer is left as it is.
+// follow the mode. Ticked while the timer runs, it pauses the run.
 void FormDemo::Check1_Click()
 {
     if (m_Check1->isChecked()) {
@@ -76,6 +87,10 @@ void FormDemo::Check1_Click()
         m_Cmd_Next->setEnabled(true);
         m_Cmd_Goto->setEnabled(false);
         m_Cmd_Stop->setEnabled(false);
+        if (m_Timer1->isEnabled()) {
+            m_Timer1->setEnabled(false);
+            announce(this, tr("Показ приостановлен: пошаговый режим, «Вперед» — следующий шаг"));
+        }
     } else {
         m_Cmd_Preview->setEnabled(false);
         m_Cmd_Next->setEnabled(false);
@@ -92,11 +107,26 @@ void FormDemo::Cmd_Next_Click()
     Timer1_Timer();
 }
 
+// A step, as the pace shows it. With «Проверь себя» on, a comparison asks
+// the class first.
 void FormDemo::Timer1_Timer()
 {
-    const qint16 shown = m_step;
-    if (shown < 1 || shown > formdemo::kSteps)
+    const qint16 s = m_step;
+    if (s < 1 || s > formdemo::kSteps || m_asking)
         return;
+    if (m_quiz && steptable::step(s).action == steptable::Action::Compare) {
+        ask(s, [this, pressed = m_stepPressed](Answer answer) {
+            const QScopedValueRollback<bool> byHand(m_stepPressed, pressed);
+            showStep(answer);
+        });
+        return;
+    }
+    showStep(Answer::NotAsked);
+}
+
+void FormDemo::showStep(Answer answer)
+{
+    const qint16 shown = m_step;
     State before = state();
     DemoAl();
     // What a screen reader is told, now and when "Назад" comes back to it.
@@ -105,15 +135,21 @@ void FormDemo::Timer1_Timer()
         before.said = report;
         m_back.push_back(std::move(before));
     }
+    Verdict verdict = Verdict::None;
+    const TraceRow row = traceRow(shown, answer, &verdict);
+    appendTrace(row, verdict);
     offerBack();
     // The run's end leaves the sorted numbers and the highlighting on the
     // screen until a deliberate start: the focus goes to the first box,
     // ready for the next numbers, where Enter presses nothing.
-    if (m_step == 0 && shown == formdemo::kSteps) {
+    const bool ended = m_step == 0 && shown == formdemo::kSteps;
+    if (ended) {
         m_Text1->setFocus(Qt::OtherFocusReason);
         m_Text1->selectAll();
     }
     announceStep(shown, report);
+    if (ended)
+        tellScore();
 }
 
 // "Назад": the window exactly as it was before the last step shown, whatever
@@ -125,6 +161,7 @@ void FormDemo::Cmd_Preview_Click()
         return;
     restore(m_back.back());
     m_back.pop_back();
+    dropLastTraceRow(); // and the class's answer to it
     offerBack();
     if (!m_Cmd_Preview->isEnabled())
         m_Cmd_Next->setFocus(Qt::OtherFocusReason);

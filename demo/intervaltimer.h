@@ -37,13 +37,23 @@ public:
         apply();
     }
 
+    // Held, it doesn't tick whatever its settings; let go, it starts a new
+    // period (while a question of «Проверь себя» waits for the class).
+    void hold(bool held)
+    {
+        if (held == m_held)
+            return;
+        m_held = held;
+        apply();
+    }
+
 signals:
     void Timer();
 
 private:
     void apply()
     {
-        if (m_enabled && m_interval > 0)
+        if (m_enabled && m_interval > 0 && !m_held)
             m_timer.start(m_interval); // restarts the period, as a new setting does
         else
             m_timer.stop();
@@ -52,4 +62,5 @@ private:
     QTimer m_timer;
     int m_interval = 0;
     bool m_enabled = true;
+    bool m_held = false;
 };

@@ -31,6 +31,8 @@ inline const RawImage &kBackgroundPicture = kFlowchartPicture;
 constexpr int kFlowchartLabels = 27;
 constexpr int kSteps = 24;
 constexpr int kListingLines = kSteps;
-// The beat of the automatic mode: a step every half second.
+// The beat of the automatic mode: a step every half second, unless the
+// teacher chooses another of the paces.
 constexpr int kStepIntervalMs = 500;
+constexpr int kPaces[] = {250, 500, 1000, 2000, 4000};
 } // namespace formdemo

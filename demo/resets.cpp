@@ -13,7 +13,7 @@ void FormDemo::prog_Begin()
     m_Text1->setEnabled(true);
     m_Text2->setEnabled(true);
     m_Text3->setEnabled(true);
-    m_Timer1->setInterval(formdemo::kStepIntervalMs);
+    m_Timer1->setInterval(m_pace);
     m_Timer1->setEnabled(false);
     m_Cmd_Preview->setEnabled(false);
     m_Cmd_Next->setEnabled(false);

@@ -5,27 +5,56 @@
 #include "formdemo.h"
 
 #include "numbertext.h"
+#include "steptable.h"
 
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
-namespace {
+using steptable::Action;
+using steptable::Variable;
 
-// The memory's variables: A, B and C keep the type of what they are
-// given; X is a double.
-void store(VariantNumber &variable, const VariantNumber &value) { variable = value; }
-void store(double &variable, const VariantNumber &value) { variable = value.toDouble(); }
+// The memory's variables: A, B and C are variant numbers, each one double
+// whatever was assigned to it; X is a double.
+VariantNumber FormDemo::valueOf(Variable variable) const
+{
+    switch (variable) {
+    case steptable::A: return m_A;
+    case steptable::B: return m_B;
+    case steptable::C: return m_C;
+    default: return VariantNumber(m_X);
+    }
+}
 
-} // namespace
+void FormDemo::store(Variable variable, const VariantNumber &value)
+{
+    switch (variable) {
+    case steptable::A: m_A = value; break;
+    case steptable::B: m_B = value; break;
+    case steptable::C: m_C = value; break;
+    default: m_X = value.toDouble(); break;
+    }
+}
+
+Label *FormDemo::cellOf(Variable variable) const
+{
+    Label *const cells[] = {m_Lbl_MemA, m_Lbl_MemB, m_Lbl_MemC, m_Lbl_MemX};
+    return cells[variable];
+}
+
+QLineEdit *FormDemo::box(int index) const
+{
+    QLineEdit *const boxes[] = {m_Text1, m_Text2, m_Text3};
+    return boxes[index];
+}
 
 // An input step: the number in a box into a variable, shown in its memory
 // cell.
-void FormDemo::read(VariantNumber &variable, const QLineEdit *box, Label *cell)
+void FormDemo::read(Variable variable, const QLineEdit *box, Label *cell)
 {
     // The start refuses boxes that don't hold a number and keeps them
     // disabled for the whole run, so this always reads a number.
-    variable = VariantNumber(numbertext::parse(box->text()).value_or(0.0));
-    cell->setCaption(variable.text());
+    store(variable, VariantNumber(numbertext::parse(box->text()).value_or(0.0)));
+    cell->setCaption(valueOf(variable).text());
     m_step = qint16(m_step + 1);
 }
 
@@ -33,13 +62,13 @@ void FormDemo::read(VariantNumber &variable, const QLineEdit *box, Label *cell)
 // On "no" the counter skips the exchange block (+4) and, once the counter
 // is set, the comparison's "Нет" label lights.
 void FormDemo::compare(Label *caption, const VariantNumber &left, const VariantNumber &right,
-                       int noLabel)
+                       int noLabel, int noStep)
 {
     caption->setCaption(left.text() + QStringLiteral(" > ") + right.text());
     if (left > right) {
         m_step = qint16(m_step + 1);
     } else {
-        m_step = qint16(m_step + 4);
+        m_step = qint16(noStep);
         lbl_alg(noLabel)->setForeColor(kHighlight);
     }
 }
@@ -47,8 +76,7 @@ void FormDemo::compare(Label *caption, const VariantNumber &left, const VariantN
 // An assignment of an exchange block: the variable takes the value, its
 // memory cell shows it, and so does the step's flowchart label, after the
 // variable's name ("X = 5").
-template <typename Variable>
-void FormDemo::assign(Variable &variable, const VariantNumber &value, Label *cell, int label,
+void FormDemo::assign(Variable variable, const VariantNumber &value, Label *cell, int label,
                       const char *name)
 {
     store(variable, value);
@@ -77,8 +105,9 @@ void FormDemo::DemoAl()
         if (lbl_alg(i)->tag().toShort() == s)
             lbl_alg(i)->setForeColor(kHighlight);
 
-    switch (s) {
-    case 2: // Dim A, B, C, X As Double
+    const steptable::Step &step = steptable::step(s);
+    switch (step.action) {
+    case Action::Declare: // Dim A, B, C, X As Double
         m_Lbl_NameA->setVisible(true);
         m_Lbl_NameB->setVisible(true);
         m_Lbl_NameC->setVisible(true);
@@ -91,37 +120,27 @@ void FormDemo::DemoAl()
         m_Lbl_MemB->setVisible(true);
         m_Lbl_MemC->setVisible(true);
         m_Lbl_MemX->setVisible(true);
-        m_step = 3;
+        m_step = qint16(s + 1);
         break;
-    // The second box goes into B ("Ввод В") and the third into C, whatever
-    // the listing's lines say.
-    case 3: read(m_A, m_Text1, m_Lbl_MemA); break;
-    case 4: read(m_B, m_Text2, m_Lbl_MemB); break;
-    case 5: read(m_C, m_Text3, m_Lbl_MemC); break;
-
-    case 6: compare(lbl_alg(5), m_A, m_B, 10); break;                    // If A > B Then
-    case 7: assign(m_X, m_A, m_Lbl_MemX, 7, "X"); break;                 // X = A
-    case 8: assign(m_A, m_B, m_Lbl_MemA, 8, "A"); break;                 // A = B
-    case 9: assign(m_B, VariantNumber(m_X), m_Lbl_MemB, 9, "B"); break;  // B = X
-
-    case 11: compare(lbl_alg(11), m_B, m_C, 16); break;                  // If B > C Then
-    case 12: assign(m_X, m_C, m_Lbl_MemX, 13, "X"); break;               // X = C
-    case 13: assign(m_C, m_B, m_Lbl_MemC, 14, "C"); break;               // C = B
-    case 14: assign(m_B, VariantNumber(m_X), m_Lbl_MemB, 15, "B"); break; // B = X
-
-    case 16: compare(lbl_alg(17), m_A, m_B, 22); break;                  // If A > B Then
-    case 17: assign(m_X, m_A, m_Lbl_MemX, 19, "X"); break;               // X = A
-    case 18: assign(m_A, m_B, m_Lbl_MemA, 20, "A"); break;               // A = B
-    case 19: assign(m_B, VariantNumber(m_X), m_Lbl_MemB, 21, "B"); break; // B = X
-
-    case 21: write(m_Text1, m_A); break; // Text1.Text = CStr(A)
-    case 22: write(m_Text2, m_B); break; // Text2.Text = CStr(B)
-    case 23: write(m_Text3, m_C); break; // Text3.Text = CStr(C)
-    case 24:                             // End Sub
+    case Action::Read: // A = CDbl(Text1.Text)
+        read(step.target, box(step.box), cellOf(step.target));
+        break;
+    case Action::Compare: // If A > B Then
+        compare(lbl_alg(step.caption), valueOf(step.left), valueOf(step.right), step.noLabel,
+                step.noStep);
+        break;
+    case Action::Assign: // X = A
+        assign(step.target, valueOf(step.left), cellOf(step.target), step.caption,
+               steptable::name(step.target));
+        break;
+    case Action::Write: // Text1.Text = CStr(A)
+        write(box(step.box), valueOf(step.left));
+        break;
+    case Action::End: // End Sub
         Mem_cls();
         prog_Begin();
         break;
-    default: // Private Sub Command1_Click(), End If
+    case Action::Other: // Private Sub Command1_Click(), End If
         m_step = qint16(s + 1);
         break;
     }

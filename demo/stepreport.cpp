@@ -6,6 +6,7 @@
 #include "formdemo.h"
 
 #include "accessibility.h"
+#include "steptable.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -14,12 +15,11 @@
 
 namespace {
 
-// The listing lines of the steps that write the sorted numbers back, 21
-// to 23, into Text1 to Text3.
-constexpr int kFirstOutputStep = 21;
 // A step told in full takes a Russian voice several seconds: the steps the
-// timer shows in the next 2.5 s (five beats) are not told over it.
-constexpr int kQuietAfterFullMs = 2750;
+// timer shows in the next five and a half beats are not told over it.
+constexpr int kQuietBeatsAfterFull = 11; // halves
+// From two seconds a step, every step is told in full.
+constexpr int kPaceToldInFullMs = 2000;
 
 } // namespace
 
@@ -65,37 +65,39 @@ const FormDemo::State::Caption &FormDemo::captionOf(const State &s, const Label 
 
 QString FormDemo::stepReport(qint16 step, const State &before) const
 {
-    QStringList said = {tr("Шаг %1: %2").arg(step).arg(Lbl_List(step - 1)->caption())};
+    const steptable::Step &what = steptable::step(step);
+    QStringList said = {tr("Шаг %1: %2").arg(step).arg(Lbl_List(what.line)->caption())};
 
+    // The blocks it lit, with their captions: by their Tag, and the «Нет»
+    // of a comparison that answered no.
     QStringList blocks;
-    for (const Label *l : m_lbl_alg)
-        if (l->isLit() && captionOf(before, l).fore != kHighlight)
-            blocks << QStringLiteral("«%1»").arg(l->caption());
+    for (const int label : what.labels)
+        if (label >= 0)
+            blocks << QStringLiteral("«%1»").arg(lbl_alg(label)->caption());
+    if (what.action == steptable::Action::Compare && m_step == what.noStep)
+        blocks << QStringLiteral("«%1»").arg(lbl_alg(what.noLabel)->caption());
     if (!blocks.isEmpty())
         said << tr("блок %1").arg(blocks.join(QStringLiteral(", ")));
 
-    const Label *const cells[] = {m_Lbl_MemA, m_Lbl_MemB, m_Lbl_MemC, m_Lbl_MemX};
-    const QString names[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                             QStringLiteral("X")};
-    const bool shownBefore = captionOf(before, m_Lbl_NameA).visible;
-    const bool shownAfter = m_Lbl_NameA->isVisible();
-    QStringList memory;
-    if (shownAfter && !shownBefore)
-        memory << QStringList(std::begin(names), std::end(names)).join(QStringLiteral(", "));
-    for (std::size_t i = 0; i < 4; ++i)
-        if (shownAfter && !cells[i]->caption().isEmpty()
-            && cells[i]->caption() != captionOf(before, cells[i]).text)
-            memory << names[i] + QStringLiteral(" = ") + cells[i]->caption();
-    if (!memory.isEmpty())
-        said << tr("память: %1").arg(memory.join(QStringLiteral(", ")));
-    else if (shownBefore && !shownAfter)
+    // What the memory panel shows anew: the variables, or a variable's new
+    // value where its cell changed.
+    const bool shown = m_Lbl_NameA->isVisible();
+    if (what.action == steptable::Action::Declare && shown) {
+        said << tr("память: %1").arg(QStringLiteral("A, B, C, X"));
+    } else if ((what.action == steptable::Action::Read || what.action == steptable::Action::Assign)
+               && shown) {
+        const Label *cell = cellOf(what.target);
+        if (cell->caption() != captionOf(before, cell).text)
+            said << tr("память: %1").arg(QLatin1String(steptable::name(what.target))
+                                         + QStringLiteral(" = ") + cell->caption());
+    } else if (what.action == steptable::Action::End && captionOf(before, m_Lbl_NameA).visible) {
         said << tr("память очищена");
+    }
 
     // An output step says the number it wrote, also where the box held it.
-    const int box = step - kFirstOutputStep;
-    if (box >= 0 && box < 3) {
-        const QLineEdit *boxes[] = {m_Text1, m_Text2, m_Text3};
-        said << tr("поле «%1»: %2").arg(boxes[box]->accessibleName(), boxes[box]->text());
+    if (what.action == steptable::Action::Write) {
+        const QLineEdit *written = box(what.box);
+        said << tr("поле «%1»: %2").arg(written->accessibleName(), written->text());
     }
     return said.join(QStringLiteral("; "));
 }
@@ -104,8 +106,10 @@ QString FormDemo::stepReport(qint16 step, const State &before) const
 // blocks are selected to assistive technology, but a change of state alone
 // reaches no screen reader), as the pace lets a student follow:
 // - "Вперед" waits for the student: the step is told in full;
-// - the timer's steps come every half second: each is told in short, its
-//   number and listing line, and none within 2.5 s of a step told in full;
+// - at two seconds a step or slower, every step is told in full;
+// - at a quicker pace, each of the timer's steps is told in short, its
+//   number and listing line, and none within five and a half beats of a
+//   step told in full;
 // - none while a message box is open (it is being read); the first after
 //   it in full;
 // - the end of a run says its result, the focus already in the first box.
@@ -126,7 +130,8 @@ void FormDemo::announceStep(qint16 step, const QString &report)
         m_sayInFull = false;
         return;
     }
-    if (m_stepPressed) {
+    // "Вперед", and a pace slow enough for the whole of every step.
+    if (m_stepPressed || m_pace >= kPaceToldInFullMs) {
         announce(this, report);
         return;
     }
@@ -134,7 +139,7 @@ void FormDemo::announceStep(qint16 step, const QString &report)
         return;
     if (m_sayInFull) {
         m_sayInFull = false;
-        m_quietUntil.setRemainingTime(kQuietAfterFullMs);
+        m_quietUntil.setRemainingTime(m_pace * kQuietBeatsAfterFull / 2);
         announce(this, report);
         return;
     }

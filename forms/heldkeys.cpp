@@ -10,6 +10,7 @@
 #include "tablewindow.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHash>
 #include <QSet>
@@ -47,6 +48,14 @@ public:
             const bool fresh = !key->isAutoRepeat() && !m_down.contains(key->key())
                                && !(timed(key) && m_releasedAt.value(key->key()) == key->timestamp());
             m_down.insert(key->key());
+            // What the first widget to take the press found, for the others
+            // it goes on to. (A new press may come at the address of the
+            // last one: the focused widget always takes a press first.)
+            const QWidget *focused = QApplication::focusWidget();
+            if (key != m_judged || !focused || watched == focused) {
+                m_judged = key;
+                m_judgedFresh = fresh;
+            }
             return !fresh && presses(key->key()) && watched->property(kGuarded).toBool();
         }
         case QEvent::KeyRelease: {
@@ -66,6 +75,9 @@ public:
             return false;
         }
     }
+
+    // Whether the press being delivered is fresh.
+    bool fresh(const QKeyEvent *key) const { return key == m_judged ? m_judgedFresh : !key->isAutoRepeat(); }
 
 private:
     using QObject::QObject;
@@ -87,10 +99,17 @@ private:
     }
 
     QSet<int> m_down;
+    const QKeyEvent *m_judged = nullptr; // the press being delivered
+    bool m_judgedFresh = true;
     QHash<int, quint64> m_releasedAt; // the window system's time of the last release
 };
 
 } // namespace
+
+bool isFreshKeyPress(const QKeyEvent *key)
+{
+    return KeyStates::instance()->fresh(key);
+}
 
 void guardAgainstHeldKeys(QAbstractButton *button)
 {

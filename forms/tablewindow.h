@@ -9,6 +9,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QKeyEvent;
 
 // What both programs' windows share: each is made from its table of
 // controls (ControlRow), one control per row, and reads and uses them by
@@ -77,3 +78,8 @@ private:
 // apart by Qt's flag or, where it misses them, by their release and press
 // coming at the same instant.
 void guardAgainstHeldKeys(QAbstractButton *button);
+
+// Whether a key press is the key's first since it went down, and not a
+// repeat of the key held down, by the same rules: for the window's own keys
+// (a presenter's remote) that act once per press.
+bool isFreshKeyPress(const QKeyEvent *key);

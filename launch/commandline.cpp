@@ -25,9 +25,9 @@ struct OwnOption
 };
 
 // Made as they are shown, in the language of the translations installed.
-std::vector<OwnOption> ownOptions()
+std::vector<OwnOption> ownOptions(const Program &program)
 {
-    return {
+    std::vector<OwnOption> options = {
         {{QStringLiteral("h"), QStringLiteral("help")}, {},
          CommandLine::tr("показать эту справку и выйти")},
         {{QStringLiteral("v"), QStringLiteral("version")}, {},
@@ -36,6 +36,10 @@ std::vector<OwnOption> ownOptions()
          CommandLine::tr("увеличить окно в F раз (от 1 до 4) — для проектора; "
                          "fit — по размеру экрана")},
     };
+    for (const ProgramOption &option : program.options)
+        options.push_back({{option.name}, option.valueName,
+                           QCoreApplication::translate("CommandLine", option.help)});
+    return options;
 }
 
 // Qt's own options, some of them X11's only. QApplication takes them out
@@ -68,7 +72,7 @@ QString usage(const Program &program)
         QCoreApplication::translate(program.name.toUtf8().constData(), program.summary);
     QString text = CommandLine::tr("Использование: %1 [параметры]\n%2\n\nПараметры:\n")
                        .arg(program.name, summary);
-    for (const OwnOption &option : ownOptions()) {
+    for (const OwnOption &option : ownOptions(program)) {
         QStringList names;
         for (const QString &name : option.names)
             names << spelled(name);
@@ -98,9 +102,9 @@ QString optionName(const QString &argument)
     return name;
 }
 
-bool takesValue(const QString &name)
+bool takesValue(const Program &program, const QString &name)
 {
-    for (const OwnOption &option : ownOptions())
+    for (const OwnOption &option : ownOptions(program))
         if (option.names.contains(name))
             return !option.valueName.isEmpty();
     for (const QtOption &option : kQtOptions)
@@ -111,7 +115,7 @@ bool takesValue(const QString &name)
 
 // Why the parser refused the command line, in the words of the user's
 // own arguments.
-QString parseFault(const QCommandLineParser &parser, const QStringList &args)
+QString parseFault(const Program &program, const QCommandLineParser &parser, const QStringList &args)
 {
     const QStringList unknown = parser.unknownOptionNames();
     for (const QString &arg : args.mid(1)) {
@@ -121,7 +125,7 @@ QString parseFault(const QCommandLineParser &parser, const QStringList &args)
         const QString option = arg.section(QLatin1Char('='), 0, 0);
         if (!unknown.isEmpty() && name == unknown.first())
             return CommandLine::tr("неизвестный параметр «%1»").arg(option);
-        if (unknown.isEmpty() && arg.contains(QLatin1Char('=')) && !takesValue(name))
+        if (unknown.isEmpty() && arg.contains(QLatin1Char('=')) && !takesValue(program, name))
             return CommandLine::tr("параметр «%1» не принимает значения").arg(option);
     }
     if (!unknown.isEmpty())
@@ -142,7 +146,7 @@ std::optional<int> handleCommandLine(int argc, char *argv[], const Program &prog
     QCommandLineParser parser;
     // -platform is Qt's option "platform", not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const OwnOption &option : ownOptions())
+    for (const OwnOption &option : ownOptions(program))
         parser.addOption(QCommandLineOption(option.names, option.help, option.valueName));
     for (const QtOption &qt : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));
@@ -153,7 +157,7 @@ std::optional<int> handleCommandLine(int argc, char *argv[], const Program &prog
     }
 
     if (!parser.parse(args))
-        return refuse(program, parseFault(parser, args));
+        return refuse(program, parseFault(program, parser, args));
     if (parser.isSet(QStringLiteral("help"))) {
         showText(Channel::Output, usage(program), program.name);
         return 0;
@@ -173,6 +177,10 @@ std::optional<int> handleCommandLine(int argc, char *argv[], const Program &prog
                                                    "или fit").arg(value));
         *scale = value;
     }
+    for (const ProgramOption &option : program.options)
+        if (parser.isSet(option.name))
+            if (const std::optional<QString> refused = option.take(parser.value(option.name)))
+                return refuse(program, *refused);
     return std::nullopt;
 }
 

@@ -11,10 +11,23 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
 namespace launch {
+
+// An option of one program's own, beyond those both programs take: its
+// names, the name of its value, its line in --help (source text in the
+// command line's context, "CommandLine"), and what it does with a value;
+// `take` returns the refusal's text for a value it doesn't take, or nothing.
+struct ProgramOption
+{
+    QString name;
+    QString valueName;
+    const char *help = "";
+    std::function<std::optional<QString>(const QString &value)> take;
+};
 
 struct Program
 {
@@ -27,6 +40,7 @@ struct Program
     QSize client;    // the window's client area in pixels at scale 1
     QString appId;   // the desktop's name of the program: its entry and icon
     std::function<std::unique_ptr<QWidget>()> makeWindow;
+    std::vector<ProgramOption> options = {};
 };
 
 // What runs once the window is shown: the event loop, by default.

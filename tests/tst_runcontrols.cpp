@@ -78,8 +78,12 @@ void RunControlsTest::states_data()
     QTest::newRow("Стоп while paused") << "SNKP" << kAutomatic << 0;
     QTest::newRow("Продолжить while running") << "SNKGG" << kAutomatic << 0;
     QTest::newRow("box checked while paused") << "SNKK" << kStepByStepWithBack << 1;
+    // Ticked while the timer runs, the box pauses the run.
     QTest::newRow("box checked while the timer runs") << "SNKGK" << kStepByStepWithBack << 1;
-    QTest::newRow("ticks and Вперед in between") << "SNKGKTNT" << kStepByStepWithBack << 0;
+    QTest::newRow("Вперед after pausing with the box") << "SNKGTKN" << kStepByStepWithBack << 0;
+    QTest::newRow("Назад after pausing with the box") << "SNKGTKB" << kStepByStepWithBack << 0;
+    QTest::newRow("box cleared again after pausing") << "SNKGKK" << kAutomatic << 1;
+    QTest::newRow("Продолжить after pausing and clearing") << "SNKGKKGT" << kAutomatic << 0;
     QTest::newRow("Назад to the start") << "SNKKB" << kStepByStep << 0;
     QTest::newRow("Назад after checking the box again") << "SNKKNB" << kStepByStepWithBack << 0;
     QTest::newRow("Назад after a start that checked the box")
@@ -87,7 +91,7 @@ void RunControlsTest::states_data()
     QTest::newRow("Сброс when idle") << "R" << kIdle << 0;
     QTest::newRow("ended step by step") << stepToEnd << kIdle << 0;
     QTest::newRow("ended in automatic mode") << runToEnd << kIdle << 0;
-    QTest::newRow("ended by Вперед with the timer running")
+    QTest::newRow("ended by Вперед after pausing with the box")
         << QStringLiteral("SKGK") + repeated('N', 24) << kIdle << 0;
     QTest::newRow("start after a step-by-step end") << stepToEnd + "S" << kStepByStep << 0;
     QTest::newRow("start after an automatic end") << runToEnd + "S" << kStepByStep << 1;

@@ -1,5 +1,6 @@
 #include "page.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -47,25 +48,41 @@ void showInPage(QWidget *window)
     tellPage("programshown");
 }
 
-void openInPage(const QMessageBox &box, const std::function<void()> &closed)
+void openInPage(const QMessageBox &box, const std::function<void(int button)> &closed)
 {
     auto *copy = new QMessageBox(box.icon(), box.windowTitle(), box.text(), box.standardButtons(),
                                  box.parentWidget());
     copy->setTextFormat(box.textFormat());
     copy->setAttribute(Qt::WA_DeleteOnClose);
+    // The buttons as the box has them: their captions, which are shown,
+    // which Enter and Esc press.
+    for (QAbstractButton *button : box.buttons()) {
+        const QMessageBox::StandardButton which = box.standardButton(button);
+        copy->button(which)->setText(button->text());
+        copy->button(which)->setVisible(!button->isHidden());
+    }
+    if (box.defaultButton())
+        copy->setDefaultButton(box.standardButton(box.defaultButton()));
+    if (box.escapeButton())
+        copy->setEscapeButton(box.standardButton(box.escapeButton()));
     // The page has no window manager to give the keyboard back to the
     // window the box was opened over: it takes it back itself, with the
     // focus where it was.
     QPointer<QWidget> focused = QApplication::focusWidget();
-    QObject::connect(copy, &QDialog::finished, copy, [focused, window = QPointer<QWidget>(box.parentWidget()), closed] {
+    QObject::connect(copy, &QDialog::finished, copy, [copy, focused, window = QPointer<QWidget>(box.parentWidget()), closed] {
         if (window) {
             window->activateWindow();
             if (focused)
                 focused->setFocus(Qt::OtherFocusReason);
         }
-        closed();
+        closed(copy->standardButton(copy->clickedButton()));
     });
     copy->open();
+}
+
+void openInPage(const QMessageBox &box, const std::function<void()> &closed)
+{
+    openInPage(box, [closed](int) { closed(); });
 }
 
 } // namespace web

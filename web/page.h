@@ -25,5 +25,8 @@ void showInPage(QWidget *window);
 // title, text, text format and buttons, over the same window) window-modal
 // instead, and calls `closed` once it is closed.
 void openInPage(const QMessageBox &box, const std::function<void()> &closed);
+// The same, telling `closed` the standard button that closed the box
+// (NoButton when none did).
+void openInPage(const QMessageBox &box, const std::function<void(int button)> &closed);
 
 } // namespace web

@@ -3,6 +3,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QTest>
+
+namespace {
+QMessageBox::StandardButton questionAnswer = QMessageBox::Cancel;
+} // namespace
+
+void answerQuestionsWith(QMessageBox::StandardButton answer)
+{
+    questionAnswer = answer;
+}
 
 void dropOffscreenBoxWarnings()
 {
@@ -38,7 +48,11 @@ void BoxCloser::closeOpenBox()
     if (m_opened.elapsed() < m_keepOpenMs)
         return;
     m_open = nullptr;
-    if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+    if (box->button(QMessageBox::Yes) && questionAnswer == QMessageBox::Cancel)
+        QTest::keyClick(box, Qt::Key_Escape);
+    else if (QAbstractButton *answer = box->button(QMessageBox::Yes) ? box->button(questionAnswer) : nullptr)
+        answer->click();
+    else if (QAbstractButton *ok = box->button(QMessageBox::Ok))
         ok->click();
     else
         box->done(0);

@@ -12,6 +12,10 @@
 // warning is dropped.
 void dropOffscreenBoxWarnings();
 
+// How every BoxCloser answers a box that asks (with Yes and No): with that
+// button, or with Esc for Cancel. Other boxes are closed with OK.
+void answerQuestionsWith(QMessageBox::StandardButton answer);
+
 // A message box as the user saw it.
 struct SeenBox
 {
@@ -25,7 +29,7 @@ struct SeenBox
 };
 
 // While it lives, every modal message box that opens is remembered and
-// closed with its OK button: as soon as its event loop runs, or once it has
+// closed with its OK button (a question as answerQuestionsWith() says): as soon as its event loop runs, or once it has
 // been open for `keepOpenMs` milliseconds.
 class BoxCloser
 {

@@ -8,6 +8,9 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // The flowchart labels that light by their tag at each step (-1: none).
@@ -60,7 +63,21 @@ bool DemoModel::play(QStringView actions)
 
 bool DemoModel::act(QChar action)
 {
+    messageBoxes = 0;
+    constexpr int paces[] = {250, 500, 1000, 2000, 4000};
+    const int *pace = std::find(std::begin(paces), std::end(paces), this->pace);
     switch (action.unicode()) {
+    case '+':
+        this->pace = pace == std::begin(paces) ? *pace : *(pace - 1);
+        return true;
+    case '-':
+        this->pace = pace + 1 == std::end(paces) ? *pace : *(pace + 1);
+        return true;
+    case 'F': tableOpen = !tableOpen; return true;
+    case 'Q': quiz = !quiz; return true;
+    case 'y':
+    case 'n':
+    case 'e': answer = char(action.unicode()); return true;
     case 'S':
         if (running())
             return false;
@@ -86,12 +103,14 @@ bool DemoModel::act(QChar action)
         captions = back.captions;
         boxes = back.boxes;
         history.pop_back();
+        trace.pop_back();
         return true;
     }
     case 'K':
         if (!running())
             return false;
         checked = !checked;
+        timer = timer && !checked; // ticked, the box pauses a running timer
         return true;
     case 'G':
     case 'P':
@@ -103,6 +122,7 @@ bool DemoModel::act(QChar action)
         counter = 0;
         timer = false;
         history.clear();
+        trace.clear();
         clearDisplays();
         return true;
     case 'D': // the displays only: a run goes on with the numbers it has read
@@ -130,6 +150,7 @@ int DemoModel::refusedBox() const
 void DemoModel::start()
 {
     clearDisplays();
+    trace.clear();
     checked = true;
     timer = false;
     counter = 1;
@@ -163,13 +184,40 @@ void DemoModel::clearHighlightAndCaptions()
 
 void DemoModel::compare(double left, double right, int label, int noLabel)
 {
+    const int s = counter;
     captions[label] = numberText(left) + QStringLiteral(" > ") + numberText(right);
-    if (left > right) {
+    const bool yes = left > right;
+    if (yes) {
         counter += 1;
     } else {
         counter += 4;
         litLabels.set(std::size_t(noLabel));
     }
+    traceStep(s, -1, 0);
+    TraceStep &row = trace.back();
+    row.condition = yes ? QStringLiteral("Да") : QStringLiteral("Нет");
+    if (!quiz)
+        return;
+    ++messageBoxes; // the question
+    if (answer == 'e')
+        return;
+    const bool correct = (answer == 'y') == yes;
+    row.verdict = correct ? 1 : -1;
+    row.condition += correct ? QStringLiteral(" (верно)")
+                           : QStringLiteral(" (ответ «%1» — неверно)")
+                                 .arg(yes ? QStringLiteral("Нет") : QStringLiteral("Да"));
+}
+
+// A row of the trace: the values of the row before it, and the variable
+// the step gave a value, if any (0 to 3 for A, B, C, X).
+void DemoModel::traceStep(int s, int assigned, double value)
+{
+    TraceStep row{s, trace.empty() ? std::array<QString, 4>{} : trace.back().values, {}, {}, 0};
+    if (assigned >= 0) {
+        row.values[std::size_t(assigned)] = numberText(value);
+        row.changed.set(std::size_t(assigned));
+    }
+    trace.push_back(row);
 }
 
 void DemoModel::assign(double &target, double value, int cell, int label, const char *name)
@@ -177,6 +225,7 @@ void DemoModel::assign(double &target, double value, int cell, int label, const 
     target = value;
     cells[std::size_t(cell)] = numberText(value);
     captions[label] = QLatin1String(name) + QStringLiteral(" = ") + numberText(value);
+    traceStep(counter, cell, value);
     counter += 1;
 }
 
@@ -189,17 +238,19 @@ void DemoModel::step()
     for (const int label : kLabelsOfStep[s])
         if (label >= 0)
             litLabels.set(std::size_t(label));
-    const auto read = [this](double &target, int box) {
+    const auto read = [this, s](double &target, int box) {
         target = boxes[std::size_t(box)].number.value_or(0);
         cells[std::size_t(box)] = numberText(target);
         counter += 1;
+        traceStep(s, box, target);
     };
-    const auto write = [this](int box, double value) {
+    const auto write = [this, s](int box, double value) {
         boxes[std::size_t(box)] = {numberText(value), value};
         counter += 1;
+        traceStep(s, -1, 0);
     };
     switch (s) {
-    case 2: panel = true; counter = 3; break;
+    case 2: panel = true; counter = 3; traceStep(s, -1, 0); break;
     case 3: read(a, 0); break;
     case 4: read(b, 1); break;
     case 5: read(c, 2); break;
@@ -219,12 +270,15 @@ void DemoModel::step()
     case 22: write(1, b); break;
     case 23: write(2, c); break;
     case 24:
+        traceStep(s, -1, 0);
         clearMemory();
         counter = 0;
         timer = false;
         history.clear();
+        if (std::any_of(trace.begin(), trace.end(), [](const TraceStep &t) { return t.verdict; }))
+            ++messageBoxes; // the class's score
         break;
-    default: counter += 1; break;
+    default: counter += 1; traceStep(s, -1, 0); break;
     }
 }
 
@@ -268,7 +322,7 @@ void compareControls(Comparison &same, const FormDemo &form, const DemoModel &m)
     same("Command3 enabled", form.Command3()->isEnabled(), true);
     same("Timer1 enabled", form.Timer1()->isEnabled(), m.timer);
     same("Timer1 ticking", form.Timer1()->isTicking(), m.timer);
-    same("Timer1 interval", form.Timer1()->interval(), 500);
+    same("Timer1 interval", form.Timer1()->interval(), m.pace);
     same("the step counter", int(form.stepCounter()), m.counter);
 }
 
@@ -296,6 +350,29 @@ void compareDisplays(Comparison &same, const FormDemo &form, const DemoModel &m)
         same("lbl_alg(%1) caption", form.lbl_alg(label)->caption(), caption, label);
 }
 
+void compareTrace(Comparison &same, const FormDemo &form, const DemoModel &m)
+{
+    same("the trace table open", form.traceTableOpen(), m.tableOpen);
+    same("«Проверь себя»", form.checkingYourself(), m.quiz);
+    const std::vector<TraceRow> &rows = form.trace();
+    same("trace rows", int(rows.size()), int(m.trace.size()));
+    for (std::size_t i = 0; i < std::min(rows.size(), m.trace.size()); ++i) {
+        const TraceRow &row = rows[i];
+        const DemoModel::TraceStep &t = m.trace[i];
+        same("trace row %1: step", row.step, t.step, int(i));
+        same("trace row %1: line", row.line, form.Lbl_List(t.step - 1)->caption(), int(i));
+        for (std::size_t v = 0; v < 4; ++v) {
+            same("trace row %1: value", row.values[v], t.values[v], int(i));
+            same("trace row %1: changed", bool(row.changed[v]), bool(t.changed[v]), int(i));
+        }
+        same("trace row %1: condition", row.condition, t.condition, int(i));
+    }
+    // The open table shows the same rows.
+    if (form.traceTableOpen())
+        same("trace table rows", int(const_cast<FormDemo &>(form).traceTable()->rows().size()),
+             int(rows.size()));
+}
+
 } // namespace
 
 QStringList differences(const FormDemo &form, const DemoModel &model)
@@ -303,5 +380,6 @@ QStringList differences(const FormDemo &form, const DemoModel &model)
     Comparison same;
     compareControls(same, form, model);
     compareDisplays(same, form, model);
+    compareTrace(same, form, model);
     return same.wrong;
 }

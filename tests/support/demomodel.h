@@ -29,7 +29,8 @@ public:
     // The window as it is loaded, boxes holding 5, 4, 3.
     DemoModel();
 
-    // One user action, by the letters play() takes (S N B K G P R T D d).
+    // One user action, by the letters play() takes (S N B K G P R T D d,
+    // + - F Q, y n e).
     // Returns false, changing nothing, when the window would not offer it.
     bool act(QChar action);
     // Actions one after the other; false at the first one not offered.
@@ -49,6 +50,7 @@ public:
     int counter = 0;     // 0 idle, else the next step to show
     bool checked = true; // step-by-step mode
     bool timer = false;
+    int pace = 500;      // ms a step in automatic mode
     bool panel = false;  // memory cells shown
     double a = 0, b = 0, c = 0, x = 0;
     std::array<QString, 4> cells;        // captions of the value cells A, B, C, X
@@ -56,6 +58,22 @@ public:
     std::bitset<27> litLabels;
     std::map<int, QString> captions;     // of the flowchart labels the steps rewrite
     std::array<Box, 3> boxes;
+
+    // The trace table: one row per step shown, with the variables the
+    // program has given a value in this run, as the window writes them.
+    struct TraceStep
+    {
+        int step;
+        std::array<QString, 4> values; // A, B, C, X
+        std::bitset<4> changed;
+        QString condition;
+        int verdict; // 0 not asked, 1 right, -1 wrong
+    };
+    std::vector<TraceStep> trace;
+    bool tableOpen = false;
+    bool quiz = false;    // «Проверь себя»
+    char answer = 'e';    // what the class answers: y, n, or e (Esc)
+    int messageBoxes = 0; // the boxes the last action opened: questions, the score
 
     // What a step changes and "Назад" brings back: the model but for the
     // mode and the timer, before each step of this run shown.
@@ -70,6 +88,7 @@ private:
     void clearDisplays();
     void clearHighlightAndCaptions();
     void compare(double left, double right, int label, int noLabel);
+    void traceStep(int s, int assigned, double value);
     void assign(double &target, double value, int cell, int label, const char *name);
 };
 

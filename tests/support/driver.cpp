@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include "boxcloser.h"
+
 #include "demomodel.h"
 #include "formdemo.h"
 
@@ -99,6 +101,16 @@ QString act(FormDemo &form, QChar action, Press press)
     case 'd':
         QTest::mouseDClick(&form, Qt::LeftButton, {}, form.Lbl_List(0)->pixels().center());
         return {};
+    // The teacher's keys, on a button: a faster pace, a slower one, the
+    // trace table, «Проверь себя».
+    case '+': QTest::keyClick(form.Cmd_Reset(), Qt::Key_Plus); return {};
+    case '-': QTest::keyClick(form.Cmd_Reset(), Qt::Key_Minus); return {};
+    case 'F': QTest::keyClick(form.Cmd_Reset(), Qt::Key_F2); return {};
+    case 'Q': QTest::keyClick(form.Cmd_Reset(), Qt::Key_F3); return {};
+    // How the class answers the questions from now on: «Да», «Нет», Esc.
+    case 'y': answerQuestionsWith(QMessageBox::Yes); return {};
+    case 'n': answerQuestionsWith(QMessageBox::No); return {};
+    case 'e': answerQuestionsWith(QMessageBox::Cancel); return {};
     }
     return QStringLiteral("unknown action");
 }

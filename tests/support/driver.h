@@ -41,7 +41,9 @@ enum class Press { Mouse, Click };
 
 // Plays user actions on the window, one letter each: the buttons of
 // buttonOf(), T a timer tick, D a double click on bare background, d one on
-// a listing line. With a model, each action is played on it too and the
+// a listing line; the keys + and − (pace), F2 (trace table), F3 («Проверь
+// себя») as F and Q; y, n, e: the class answers the questions that follow
+// «Да», «Нет», or with Esc. With a model, each action is played on it too and the
 // window must agree with it before and after every action. Returns why an
 // action could not be taken or what differs, or an empty string.
 QString play(FormDemo &form, QStringView actions, DemoModel *model = nullptr,
