@@ -1,8 +1,10 @@
 #include "scale.h"
 
 #include "display.h"
+#include "textout.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
@@ -16,6 +18,13 @@
 
 namespace launch {
 namespace {
+
+// What the program says of the factor given on its command line, marked for
+// translation in the command line's context.
+struct CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 constexpr double kMinScale = 1;
 constexpr double kMaxScale = 4;
@@ -55,7 +64,7 @@ std::optional<double> explicitScale(QString value)
 // display), asks the screen and is destroyed; the program's QApplication is
 // then made with the factor. Qt supports one application object after
 // another, on every platform, and the probe costs one more connection to
-// the display, only with --scale fit.
+// the display, only with --scale fit or a factor above 1.
 //
 // The probe must leave no trace for the program's own connection: the
 // launcher's start-up notification (X11) and activation token (Wayland)
@@ -111,22 +120,50 @@ bool isScale(const QString &value)
     return value == QLatin1String("fit") || explicitScale(value);
 }
 
-void applyScale(const QString &value, int argc, char *argv[], QSize client,
-                const QString &noScreen)
+ScaleNotice scaleNotice(const QString &program)
 {
-    std::optional<double> factor;
-    if (value == QLatin1String("fit")) {
+    const QString prefix = program + QStringLiteral(": ");
+    return {prefix + CommandLine::tr("окно не помещается на экране при увеличении %1; "
+                                     "увеличено в %2 раза") + QLatin1Char('\n'),
+            prefix + CommandLine::tr("окно не помещается на экране при увеличении %1; "
+                                     "оно показано без увеличения") + QLatin1Char('\n')};
+}
+
+void applyScale(const QString &value, int argc, char *argv[], QSize client,
+                const QString &noScreen, const ScaleNotice &notice)
+{
+    // "fit": the largest factor at which the window fits its screen. A
+    // factor given is kept to that one, where there is a screen to ask: a
+    // web page has none, and scrolls what doesn't fit.
+    const bool fit = value == QLatin1String("fit");
+    std::optional<double> factor = fit ? std::optional(kMaxScale) : explicitScale(value);
+    if (!factor)
+        return;
+#ifdef Q_OS_WASM
+    const bool keptToScreen = fit;
+#else
+    const bool keptToScreen = *factor > kMinScale;
+#endif
+    if (keptToScreen) {
         // The factor counts from Qt's own scale of the screen: one the
         // environment set is replaced, not multiplied.
         qunsetenv(kScaleVariable);
-        factor = fittingScale(availableScreenArea(argc, argv, noScreen), client);
-    } else {
-        factor = explicitScale(value);
+        const double fitting = fittingScale(availableScreenArea(argc, argv, noScreen), client);
+        // Where a factor given doesn't fit, the program says so.
+        if (!fit && *factor > fitting) {
+            const QLocale locale;
+            const auto written = [&locale](double f) {
+                return locale.toString(f, 'g', QLocale::FloatingPointShortest);
+            };
+            showText(Channel::Notice,
+                     fitting > kMinScale ? notice.smaller.arg(written(*factor), written(fitting))
+                                         : notice.unscaled.arg(written(*factor)),
+                     QString());
+        }
+        factor = std::min(*factor, fitting);
     }
-    if (!factor)
-        return;
     qputenv(kScaleVariable, QByteArray::number(*factor, 'g', 6));
-    if (value == QLatin1String("fit")) {
+    if (fit) {
         fitted = applied = *factor;
         fittedClient = client;
     }

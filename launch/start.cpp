@@ -19,21 +19,24 @@ int run(int argc, char *argv[], const Program &program, const Loop &loop)
 {
     std::optional<QString> scale;
     QString noScreen;
+    ScaleNotice scaleTooLarge;
     {
         // The command line needs no display. It is read with an application
         // object of Qt Core alone, the translations installed, so that what
-        // it says is in the user's language; so is the message of a program
-        // that finds no screen, made now, as the application object that
-        // would need it can no longer translate it.
+        // it says is in the user's language; so are the messages of a
+        // program that finds no screen or a scale too large for it, made
+        // now, as the application objects that would need them can no
+        // longer translate them.
         int coreArgc = argc;
         const QCoreApplication core(coreArgc, argv);
         installTranslations();
         if (const std::optional<int> status = handleCommandLine(argc, argv, program, &scale))
             return *status;
         noScreen = noScreenMessage(program.name);
+        scaleTooLarge = scaleNotice(program.name);
     }
     if (scale)
-        applyScale(*scale, argc, argv, program.client, noScreen);
+        applyScale(*scale, argc, argv, program.client, noScreen, scaleTooLarge);
     chooseFontEngine();
     std::unique_ptr<QApplication> app;
     {

@@ -12,7 +12,7 @@ namespace launch {
 
 void showText(Channel channel, const QString &text, const QString &)
 {
-    std::fputs(text.toLocal8Bit().constData(), channel == Channel::Error ? stderr : stdout);
+    std::fputs(text.toLocal8Bit().constData(), channel == Channel::Output ? stdout : stderr);
 }
 
 #else
@@ -23,7 +23,7 @@ namespace {
 // null where there is neither.
 HANDLE standardHandle(Channel channel)
 {
-    const DWORD which = channel == Channel::Error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
+    const DWORD which = channel == Channel::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE;
     HANDLE handle = GetStdHandle(which);
     if (handle != nullptr && handle != INVALID_HANDLE_VALUE)
         return handle;
@@ -49,7 +49,7 @@ void showText(Channel channel, const QString &text, const QString &title)
         // A file or a pipe: UTF-8, as on Linux.
         const QByteArray bytes = text.toUtf8();
         WriteFile(handle, bytes.constData(), DWORD(bytes.size()), &written, nullptr);
-    } else {
+    } else if (channel != Channel::Notice) {
         MessageBoxW(nullptr, reinterpret_cast<LPCWSTR>(text.utf16()),
                     reinterpret_cast<LPCWSTR>(title.utf16()),
                     MB_OK | (channel == Channel::Error ? MB_ICONERROR : MB_ICONINFORMATION));

@@ -17,11 +17,14 @@ target_compile_definitions(commandline PRIVATE
 add_dependencies(commandline kalumet brivon xwindow)
 add_test(NAME commandline
          COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/with_xvfb.sh $<TARGET_FILE:commandline>)
-set_tests_properties(commandline PROPERTIES LABELS xvfb TIMEOUT 600)
+set_tests_properties(commandline PROPERTIES LABELS xvfb TIMEOUT 600
+                     ENVIRONMENT "XVFB_SCREEN=1280x1024x24")
 
 # The client area a scale gives, on an Xvfb screen of the given size: the
 # declared client area times the factor. --scale fit leaves 16 x 48 pixels
-# for a window manager's frame and rounds down to hundredths.
+# for a window manager's frame and rounds down to hundredths; a factor given
+# that is larger gives the same (tests/tst_commandline.cpp and the reach
+# tests below), one that fits is taken as it is.
 function(add_scale_test name program screen factor)
     add_test(NAME ${name}
              COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/xvfb_smoke.sh $<TARGET_FILE:${program}>
@@ -30,7 +33,8 @@ function(add_scale_test name program screen factor)
                          LABELS xvfb TIMEOUT 300)
 endfunction()
 
-add_scale_test(kalumet_scale_2 kalumet 1280x1024x24 2 --scale 2)
+# 2 fits: (1200 - 48) / 531 = 2.16...
+add_scale_test(kalumet_scale_2 kalumet 1920x1200x24 2 --scale 2)
 # 800 x 600 is too small even at 1: the window stays at 1.
 add_scale_test(kalumet_scale_fit_800x600 kalumet 800x600x24 1 --scale fit)
 # (1600 - 48) / 531 = 2.92...
@@ -38,15 +42,16 @@ add_scale_test(kalumet_scale_fit_2560x1600 kalumet 2560x1600x24 2.92 --scale fit
 # Room for 9 times brivon's window; no more than 4.
 add_scale_test(brivon_scale_fit_2560x1600 brivon 2560x1600x24 4 --scale fit)
 # The option wins over Qt's variable, which works without it.
-add_scale_test(kalumet_scale_over_variable kalumet 1280x1024x24 2 --scale 2)
+add_scale_test(kalumet_scale_over_variable kalumet 1920x1200x24 2 --scale 2)
 set_property(TEST kalumet_scale_over_variable APPEND PROPERTY ENVIRONMENT QT_SCALE_FACTOR=3)
 add_scale_test(brivon_scale_variable brivon 1280x1024x24 1.5)
 set_property(TEST brivon_scale_variable APPEND PROPERTY ENVIRONMENT QT_SCALE_FACTOR=1.5)
 
-# The window within reach under a window manager (openbox): scaled beyond
-# the screen (its title bar on the screen, to drag it by), and when the
-# screen shrinks in the middle of a run (the controls named must then stay
-# on the screen).
+# The window within reach under a window manager (openbox): larger than the
+# screen (its title bar on the screen, to drag it by), scaled as asked as far
+# as it fits (the controls named on the screen, the whole frame in the work
+# area), and when the screen shrinks in the middle of a run (the controls
+# named must then stay on the screen).
 function(add_reach_test name screen later controls)
     add_test(NAME ${name}
              COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/reachable_window.sh $<TARGET_FILE:kalumet>
@@ -54,7 +59,14 @@ function(add_reach_test name screen later controls)
     set_tests_properties(${name} PROPERTIES LABELS xvfb TIMEOUT 300)
 endfunction()
 
-add_reach_test(kalumet_reach_scale_3 1920x1080 "" "" --scale 3)
+# Even at 1 the window doesn't fit 640 x 480: --scale 3 gives 1.
+add_reach_test(kalumet_reach_scale_3 640x480 "" "" --scale 3)
+# 2 doesn't fit: (1024 - 16) / 788 = 1.27...; nor on a projector's 1920 x 1080:
+# (1080 - 48) / 531 = 1.94...
+set(reach_controls
+    "frame Text1 Text2 Text3 Command1 Lbl_Mem Lbl_MemX Check1 Cmd_Next Cmd_Goto Cmd_Stop Cmd_Reset Command3")
+add_reach_test(kalumet_reach_scale_2_1024x768 1024x768 "" "${reach_controls}" --scale 2)
+add_reach_test(kalumet_reach_scale_2_1920x1080 1920x1080 "" "${reach_controls}" --scale 2)
 add_reach_test(kalumet_reach_screen_shrinks 1024x768 800x600 "Text1 Text2 Text3 Cmd_Reset Command3")
 # Scaled to fit, the window is scaled anew as the screen shrinks.
 add_reach_test(kalumet_reach_fit_refits 1280x1024 1024x768 "Text1 Text2 Text3 Cmd_Reset Command3"

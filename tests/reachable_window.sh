@@ -5,7 +5,7 @@
 # once the window is shown and, given a second size, again after the screen
 # changes to it in the middle of an automatic run, which must go on.
 # Controls by their names: Text1 Text2 Text3 (the boxes), Cmd_Reset ("Сброс"),
-# Command3 ("Выход").
+# Command3 ("Выход"); "frame" among them: the whole frame in the work area.
 #
 # Xvfb resizes through RandR only below the size it started with: it starts
 # at 1920x1080 and each size is a mode added to its output and set with the
@@ -36,16 +36,23 @@ out_of_reach() {
     # left, right, top, bottom
     set -- $(xprop -id "$win" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,) 0 0 0 0
     fx=$((x - $1)) fy=$((y - $3))
+    fw=$((width + $1 + $2)) fh=$(($(get Height) + $3 + $4))
     # A scaled window is placed in whole logical pixels, its frame's border
-    # in device pixels: the corner may be out by 2 pixels of rounding.
+    # in device pixels: the frame may be out by 2 pixels of rounding.
     set -- $(xprop -root _NET_WORKAREA | sed -n 's/.*= //p' | tr -d ,)
     [ "$fx" -ge $(($1 - 2)) ] && [ "$fx" -lt $(($1 + $3)) ] && [ "$fy" -ge $(($2 - 2)) ] && [ "$fy" -lt $(($2 + $4)) ] \
         || echo "the frame's corner ($fx, $fy) is outside the work area $3x$4+$1+$2"
+    case " $controls " in
+        *" frame "*)
+            [ $((fx + fw)) -le $(($1 + $3 + 2)) ] && [ $((fy + fh)) -le $(($2 + $4 + 2)) ] \
+                || echo "the frame ${fw}x$fh+$fx+$fy is not all in the work area $3x$4+$1+$2" ;;
+    esac
     root=$(xwininfo -root)
     sw=$(echo "$root" | sed -n 's/^ *Width: *//p') sh=$(echo "$root" | sed -n 's/^ *Height: *//p')
     set -- $(fact client)
     client_width=$1
     for c in $controls; do
+        [ "$c" = frame ] && continue
         set -- $(fact "$c")
         cx=$((x + $1 * width / client_width)) cy=$((y + $2 * width / client_width)) # scaled as the window is
         [ "$cx" -ge 0 ] && [ "$cx" -lt "$sw" ] && [ "$cy" -ge 0 ] && [ "$cy" -lt "$sh" ] \
@@ -70,12 +77,12 @@ wait_until "openbox to start" wm_running
 start_program "$prog" "$@"
 find_window kalumet
 expect_reachable "shown on $size"
-echo "shown on $size within reach"
-[ -z "$later" ] && exit 0
-
 # Clicked where the controls are at the window's scale.
 set -- $(fact client)
 scale=$(xwininfo -id "$win" | awk -v w="$1" '/Width:/ { print $2 / w }')
+echo "shown on $size within reach, at scale $scale"
+[ -z "$later" ] && exit 0
+
 start_automatic_run
 wait_changing "the automatic run to start"
 wait_changing "the automatic run to go on"

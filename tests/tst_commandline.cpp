@@ -1,7 +1,8 @@
 // The command line of both programs, run as a user runs them. A window is
-// looked for on a private X server (the test runs under with_xvfb.sh);
-// whatever ends a program without a window is run with no display at all,
-// so a program that tried to open one would fail to connect instead.
+// looked for on a private X server (the test runs under with_xvfb.sh, its
+// screen 1280 x 1024); whatever ends a program without a window is run with
+// no display at all, so a program that tried to open one would fail to
+// connect instead.
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -59,7 +60,7 @@ void TestCommandLine::initTestCase()
 void TestCommandLine::options_data()
 {
     QTest::addColumn<QString>("program");
-    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("args"); // NAME=value first: the environment, as env(1) takes it
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out"); // patterns of standard output and error
     QTest::addColumn<QString>("err");
@@ -101,9 +102,19 @@ void TestCommandLine::options_data()
                                               << false;
 
     QTest::newRow("no options") << k << QStringList{} << 0 << nothing << nothing << true;
-    for (const char *value : {"1", "1.5", "1,5", "4", "fit"})
+    // kalumet's window and frame fit 1280 x 1024 up to (1280 - 16) / 788 = 1.60...;
+    // a larger factor gives 1.6, said in the user's locale.
+    for (const char *value : {"1", "1.5", "1,5", "1.6", "fit"})
         QTest::addRow("scale %s", value) << k << QStringList{"--scale", value} << 0 << nothing
                                          << nothing << true;
+    const QString tooLarge = QStringLiteral("\\Akalumet: окно не помещается на экране при увеличении "
+                                            "%1; увеличено в %2 раза\n\\z");
+    QTest::newRow("scale 4, Russian locale")
+        << k << QStringList{"LC_ALL=ru_RU.UTF-8", "--scale", "4"} << 0 << nothing
+        << tooLarge.arg("4", "1,6") << true;
+    QTest::newRow("scale 1,61, POSIX locale")
+        << k << QStringList{"LC_ALL=C", "--scale", "1,61"} << 0 << nothing
+        << tooLarge.arg("1\\.61", "1\\.6") << true;
     QTest::newRow("brivon scale=2") << b << QStringList{"--scale=2"} << 0 << nothing << nothing
                                     << true;
     QTest::newRow("brivon scale fit") << b << QStringList{"--scale", "fit"} << 0 << nothing
@@ -124,6 +135,11 @@ void TestCommandLine::options()
     QFETCH(bool, window);
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    while (!args.isEmpty() && !args.first().startsWith(QLatin1Char('-'))
+           && args.first().contains(QLatin1Char('='))) {
+        const QString setting = args.takeFirst();
+        env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+    }
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
     env.remove(QStringLiteral("QT_SCALE_FACTOR"));
