@@ -4,6 +4,7 @@
 #include "programicon.h"
 #include "reach.h"
 #include "scale.h"
+#include "windowgone.h"
 #include "wine.h"
 
 #include <QApplication>
@@ -61,6 +62,7 @@ std::unique_ptr<QWidget> showWindow(const Program &program)
 #else
     window->show();
     keepWithinReach(window.get());
+    endWhenDestroyed(window.get());
 #endif
     return window;
 }

@@ -9,13 +9,18 @@ set_tests_properties(soak PROPERTIES LABELS soak TIMEOUT 1800)
 # left open while the timer runs.
 add_gui_test(classroom SOURCES tst_classroom.cpp LIBS demotestsupport)
 
-# Ending the program mid-run, as a real X client: "Выход", and the window's
-# own close box (a WM_DELETE_WINDOW request).
+# Ending the program mid-run, as a real X client: "Выход", the window's own
+# close box (a WM_DELETE_WINDOW request), and the window destroyed by
+# another client; brivon's window destroyed too.
 if(TARGET xwindow)
-    foreach(how button closebox)
+    foreach(how button closebox destroyed)
         add_test(NAME kalumet_exit_midrun_${how}
                  COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/exit_midrun.sh $<TARGET_FILE:kalumet> ${how})
     endforeach()
+    add_test(NAME brivon_exit_destroyed
+             COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/exit_midrun.sh $<TARGET_FILE:brivon> destroyed)
+    set_tests_properties(kalumet_exit_midrun_destroyed brivon_exit_destroyed
+                         PROPERTIES LABELS xvfb TIMEOUT 300)
 endif()
 
 # A whole lesson as one script; tests/memcheck.sh also runs it under
