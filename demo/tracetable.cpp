@@ -262,11 +262,12 @@ void TraceTable::showLast()
     m_grid->scrollToItem(m_grid->item(last, StepColumn));
 }
 
+// The demonstrator's window keeps the keyboard: the teacher's remote goes
+// on stepping while the table is open.
 void TraceTable::open()
 {
     if (isVisible()) {
         raise();
-        activateWindow();
         return;
     }
     QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
@@ -311,8 +312,8 @@ void TraceTable::open()
         at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - frame.height())));
         move(at);
     }
+    setAttribute(Qt::WA_ShowWithoutActivating);
     show();
-    activateWindow();
 }
 
 QMimeData *TraceTable::mimeData() const

@@ -1,8 +1,9 @@
 // A random walk through the demonstrator's run controls. Each sequence
 // starts from a newly loaded window and takes random actions a user can
 // take (only with available controls; timer ticks only while the timer is
-// due to tick); after every action the window is compared with the model of
-// a demonstration. "Назад" right after a step must give back the whole window
+// due to tick; the pace, the trace table, «Проверь себя» and the class's
+// answers); after every action the window, its trace and the questions
+// asked are compared with the model of a demonstration. "Назад" right after a step must give back the whole window
 // as it was before that step (snapshot()).
 //
 // The walk is reproducible: RANDOMRUN_SEED picks another seed, and a
@@ -52,6 +53,7 @@ public:
         // Ticks come from the walk alone, never from the clock (the message
         // boxes run event loops).
         m_form.Timer1()->blockSignals(true);
+        answerQuestionsWith(QMessageBox::Cancel); // as the model has it
     }
 
     const QStringList &log() const { return m_log; }
@@ -67,6 +69,7 @@ public:
         const int refused = m_model.refusedBox();
         m_log << QStringLiteral("[counter %1] %2").arg(m_form.stepCounter()).arg(action);
         QString wrong;
+        int modelBoxes = 0;
         if (action == QLatin1Char('E')) {
             m_form.Form_KeyPress(27);
         } else if (action == QLatin1Char('Y')) {
@@ -77,6 +80,7 @@ public:
             if (step)
                 m_beforeStep = snapshot(m_form);
             wrong = play(m_form, QStringView(&action, 1), &m_model);
+            modelBoxes = m_model.messageBoxes;
             m_backs += action == QLatin1Char('B');
             if (backAfterStep && wrong.isEmpty()) {
                 ++m_backsAfterStep;
@@ -88,7 +92,9 @@ public:
         }
         const bool warned = action == QLatin1Char('S') && refused >= 0;
         const int boxesShown = int(m_closer.seen().size()) - boxesBefore;
-        if (boxesShown != int(warned || action == QLatin1Char('E')))
+        // Besides, a question of «Проверь себя» before each comparison, and
+        // the class's score at the end.
+        if (boxesShown - modelBoxes != int(warned || action == QLatin1Char('E')))
             return QStringLiteral("%1 message boxes after %2").arg(boxesShown).arg(action);
         const SeenBox *box = boxesShown ? &m_closer.seen().last() : nullptr;
         if (warned && !box->text.contains(QString::fromUtf8(kBoxLabels[refused])))
@@ -132,6 +138,15 @@ private:
         offer(m_rng.bounded(20) == 0, 'E', 1); // rare: the box is slow
         offer(m_form.Text1()->isEnabled(), 'Y', 6);
         offer(m_form.Timer1()->isTicking(), 'T', 30);
+        // The teacher's keys: the pace, the trace table, «Проверь себя»,
+        // and how the class answers its questions.
+        offer(true, '+', 2);
+        offer(true, '-', 2);
+        offer(true, 'F', 2);
+        offer(true, 'Q', 2);
+        offer(m_form.checkingYourself(), 'y', 3);
+        offer(m_form.checkingYourself(), 'n', 3);
+        offer(m_form.checkingYourself(), 'e', 1);
 
         int total = 0;
         for (const auto &c : choices)

@@ -44,6 +44,8 @@ private slots:
     void doubleClickMidRun();
     void keyboard_data();
     void keyboard();
+    void trace_data();
+    void trace();
     void esc_data();
     void esc();
     void exit_data();
@@ -264,6 +266,41 @@ void RunControlsTest::keyboard_data()
     row("Return held on Сброс mid-run", "SNN", "Cmd_Reset", Return, "R", "Command1", 30, true);
     row("Space held on Сброс mid-run", "SNN", "Cmd_Reset", Space, "R", "Command1", 30, true);
     row("Return held to the end of a run", lastStep, "Cmd_Next", Return, "N", "Text1", 10, true);
+
+    // A presenter's remote: PageDown and PageUp, or Right and Left where no
+    // box has the focus, are "Вперед" and "Назад" while those are offered.
+    const int PageDown = Qt::Key_PageDown, PageUp = Qt::Key_PageUp, Right = Qt::Key_Right,
+              Left = Qt::Key_Left;
+    row("PageDown", "S", "Cmd_Next", PageDown, "N", "");
+    row("PageDown, Сброс focused", "SN", "Cmd_Reset", PageDown, "N", "");
+    row("PageDown, the last step", lastStep, "Cmd_Reset", PageDown, "N", "Text1");
+    row("PageUp", "SNN", "Cmd_Reset", PageUp, "B", "");
+    row("Right", "SN", "Check1", Right, "N", "");
+    row("Left", "SNN", "Check1", Left, "B", "");
+    row("PageDown in automatic mode", "SNK", "Cmd_Goto", PageDown, "", "");
+    row("PageUp before a step", "S", "Cmd_Next", PageUp, "", "");
+    row("PageDown when idle", "", "Command1", PageDown, "", "");
+    row("Right in a box", "", "Text1", Right, "", "");
+    row("PageDown held", "S", "Cmd_Next", PageDown, "N", "", 30, true);
+    row("Right held", "SN", "Check1", Right, "N", "", 30, true);
+    row("PageUp held", "SNNNN", "Cmd_Reset", PageUp, "B", "", 30, true);
+    // The pace: + quicker, − slower, on the main keyboard and the keypad,
+    // at once in the middle of a run. (In a box they are typed: the random
+    // walk types "--1".)
+    const int Plus = Qt::Key_Plus, Minus = Qt::Key_Minus, Keypad = Qt::KeypadModifier;
+    row("+", "", "Command1", Plus, "+", "");
+    row("− while the timer runs", "SNKG", "Cmd_Stop", Minus, "-", "");
+    row("keypad +", "SN", "Cmd_Next", Plus | Keypad, "+", "");
+    row("keypad −", "", "Cmd_Reset", Minus | Keypad, "-", "");
+    row("+ at the quickest pace", "+", "Command1", Plus, "", "");
+    row("− at the slowest pace", "---", "Command1", Minus, "", "");
+    // F2 opens the trace table without taking the keyboard, F3 switches
+    // «Проверь себя».
+    row("F2", "SNN", "Cmd_Next", Qt::Key_F2, "F", "");
+    row("F2 when idle, in a box", "", "Text1", Qt::Key_F2, "F", "");
+    row("F2 held", "SN", "Cmd_Next", Qt::Key_F2, "F", "", 30, true);
+    row("F3", "", "Command1", Qt::Key_F3, "Q", "");
+    row("F2 then PageDown", "SNF", "Cmd_Next", PageDown, "N", "");
 }
 
 void RunControlsTest::keyboard()
@@ -303,17 +340,118 @@ void RunControlsTest::keyboard()
         if (!key)
             form.Timer1_Timer();
         else
-            QTest::keyClick(form.windowHandle(), Qt::Key(key));
+            QTest::keyClick(form.windowHandle(), Qt::Key(key & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
     }
 
     for (const QChar a : action)
         QVERIFY(model.act(a));
     QCOMPARE(differences(form, model), QStringList());
     QCOMPARE(took.join(QLatin1Char(' ')), gained);
-    QCOMPARE(QApplication::focusWidget()->objectName(),
+    QCOMPARE(form.focusWidget()->objectName(),
              gained.isEmpty() ? focused : gained.section(QLatin1Char(' '), -1));
     if (gained.endsWith(QLatin1String("Text1")))
         QCOMPARE(form.Text1()->selectedText(), form.Text1()->text());
+}
+
+void RunControlsTest::trace_data()
+{
+    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<QString>("actions"); // after typing the numbers
+    // Each row: the step, A, B, C and X after it ("-" before the program
+    // gave the variable a value, "*" where the step did), and «Условие».
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QStringList>("boxes"); // the questions asked, then the score
+
+    const QString stepped = QStringLiteral("S") + repeated('N', 24);
+    const QStringList inOrder = {"1 - - - -", "2 - - - -", "3 1* - - -", "4 1 2* - -",
+                                 "5 1 2 3* -", "6 1 2 3 - Нет", "10 1 2 3 -", "11 1 2 3 - Нет",
+                                 "15 1 2 3 -", "16 1 2 3 - Нет", "20 1 2 3 -", "21 1 2 3 -",
+                                 "22 1 2 3 -", "23 1 2 3 -", "24 1 2 3 -"};
+    QTest::newRow("5 4 3") << QStringList{"5", "4", "3"} << stepped
+                           << QStringList{"1 - - - -", "2 - - - -", "3 5* - - -",
+                                          "4 5 4* - -", "5 5 4 3* -", "6 5 4 3 - Да",
+                                          "7 5 4 3 5*", "8 4* 4 3 5", "9 4 5* 3 5",
+                                          "10 4 5 3 5", "11 4 5 3 5 Да", "12 4 5 3 3*",
+                                          "13 4 5 5* 3", "14 4 3* 5 3", "15 4 3 5 3",
+                                          "16 4 3 5 3 Да", "17 4 3 5 4*", "18 3* 3 5 4",
+                                          "19 3 4* 5 4", "20 3 4 5 4", "21 3 4 5 4",
+                                          "22 3 4 5 4", "23 3 4 5 4", "24 3 4 5 4"}
+                           << QStringList();
+    const QString skipping = QStringLiteral("S") + repeated('N', 15);
+    QTest::newRow("1 2 3") << QStringList{"1", "2", "3"} << skipping << inOrder << QStringList();
+    QTest::newRow("7 7 7") << QStringList{"7", "7", "7"} << skipping
+                           << QStringList{"1 - - - -", "2 - - - -", "3 7* - - -",
+                                          "4 7 7* - -", "5 7 7 7* -", "6 7 7 7 - Нет",
+                                          "10 7 7 7 -", "11 7 7 7 - Нет", "15 7 7 7 -",
+                                          "16 7 7 7 - Нет", "20 7 7 7 -", "21 7 7 7 -",
+                                          "22 7 7 7 -", "23 7 7 7 -", "24 7 7 7 -"}
+                           << QStringList();
+    // «Проверь себя»: right, wrong, Esc; "Назад" takes an answer back.
+    QTest::newRow("5 4 3, answered") << QStringList{"5", "4", "3"}
+                                     << QStringLiteral("QyS") + repeated('N', 10) + "n"
+                                            + repeated('N', 5) + "e" + repeated('N', 9)
+                                     << QStringList{"1 - - - -", "2 - - - -", "3 5* - - -",
+                                                    "4 5 4* - -", "5 5 4 3* -",
+                                                    "6 5 4 3 - Да (верно)", "7 5 4 3 5*",
+                                                    "8 4* 4 3 5", "9 4 5* 3 5", "10 4 5 3 5",
+                                                    "11 4 5 3 5 Да (ответ «Нет» — неверно)",
+                                                    "12 4 5 3 3*", "13 4 5 5* 3", "14 4 3* 5 3",
+                                                    "15 4 3 5 3", "16 4 3 5 3 Да", "17 4 3 5 4*",
+                                                    "18 3* 3 5 4", "19 3 4* 5 4", "20 3 4 5 4",
+                                                    "21 3 4 5 4", "22 3 4 5 4", "23 3 4 5 4",
+                                                    "24 3 4 5 4"}
+                                     << QStringList{"Шаг 6: If A > B Then — 5 > 4?",
+                                                    "Шаг 11: If B > C Then — 5 > 3?",
+                                                    "Шаг 16: If A > B Then — 4 > 3?",
+                                                    "Проверь себя: верно 1 из 2"};
+    QStringList rightEachTime = inOrder;
+    rightEachTime.replaceInStrings(QStringLiteral(" Нет"), QStringLiteral(" Нет (верно)"));
+    QTest::newRow("1 2 3, answers taken back")
+        << QStringList{"1", "2", "3"}
+        << QStringLiteral("QnS") + repeated('N', 6) + "ByNBnN" + repeated('N', 9)
+        << rightEachTime
+        << QStringList{"Шаг 6: If A > B Then — 1 > 2?", "Шаг 6: If A > B Then — 1 > 2?",
+                       "Шаг 6: If A > B Then — 1 > 2?", "Шаг 11: If B > C Then — 2 > 3?",
+                       "Шаг 16: If A > B Then — 1 > 2?", "Проверь себя: верно 3 из 3"};
+}
+
+// The trace of whole runs, row by row, and the questions of «Проверь себя».
+void RunControlsTest::trace()
+{
+    QFETCH(QStringList, numbers);
+    QFETCH(QString, actions);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, boxes);
+
+    FormDemo form;
+    DemoModel model;
+    form.Timer1()->blockSignals(true);
+    for (int i = 0; i < 3; ++i) {
+        inputBox(form, i)->setText(numbers[i]);
+        model.type(i, numbers[i], numbers[i].toDouble());
+    }
+    BoxCloser closer;
+    PLAY(form, actions, &model);
+    answerQuestionsWith(QMessageBox::Cancel);
+
+    QStringList traced;
+    for (const TraceRow &row : form.trace()) {
+        QString text = QString::number(row.step);
+        for (std::size_t v = 0; v < 4; ++v)
+            text += QLatin1Char(' ') + (row.values[v].isEmpty() ? QStringLiteral("-") : row.values[v])
+                    + (row.changed[v] ? QStringLiteral("*") : QString());
+        if (!row.condition.isEmpty())
+            text += QLatin1Char(' ') + row.condition;
+        traced << text;
+    }
+    QCOMPARE(traced, rows);
+    QStringList asked;
+    for (const SeenBox &box : closer.seen()) {
+        QCOMPARE(box.title, QStringLiteral("Проверь себя"));
+        asked << box.text;
+    }
+    QCOMPARE(asked, boxes);
 }
 
 void RunControlsTest::esc_data()
