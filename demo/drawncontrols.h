@@ -85,7 +85,6 @@ public:
     // In the highlight colour: the line or block of the step shown; to
     // assistive technology, selected.
     bool isLit() const { return m_fore == kHighlight; }
-    bool isTransparent() const { return m_transparent; }
     Qt::Alignment alignment() const { return m_alignment; }
     FontRole fontRole() const { return m_font; }
     QString tag() const { return m_tag; }
@@ -151,7 +150,6 @@ class Shape : public DrawnControl
 public:
     Shape(const QString &name, const QRect &twips, QWidget *surface);
 
-    bool isTransparent() const { return m_transparent; }
     void setTransparent(bool transparent) { m_transparent = transparent; }
     void setBackColor(const Colour &colour) { m_back = colour; }
 

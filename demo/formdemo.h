@@ -72,9 +72,6 @@ public:
     VariantNumber C() const { return m_C; }
     double X() const { return m_X; }
 
-    // True once "Выход" or the pictured close box has ended the program.
-    bool hasEnded() const { return m_ended; }
-
     // The automatic mode's pace: the milliseconds between two steps, one of
     // kPaces. A new pace applies at once, also to a running timer.
     int pace() const { return m_pace; }
@@ -259,6 +256,5 @@ private:
     VariantNumber m_A, m_B, m_C;
     double m_X = 0;
 
-    bool m_ended = false;
     bool m_stepWrites = false; // a step is running: it may write the boxes
 };

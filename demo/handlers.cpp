@@ -247,7 +247,6 @@ void FormDemo::Text3_Change() {}
 // or handler runs.
 void FormDemo::endProgram()
 {
-    m_ended = true;
     m_Timer1->setEnabled(false);
     emit programEnded();
     close();

@@ -12,7 +12,7 @@
 
 // One control of a window's table: its name, kind, place, text, font,
 // colours and initial state. Both windows describe their whole look in a
-// table of these and make their controls from it (forms::TableWindow).
+// table of these and make their controls from it (TableWindow).
 
 enum class ControlKind { Label, ImageBox, Shape, Line, TextBox, PushButton, CheckBox };
 

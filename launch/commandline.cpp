@@ -33,8 +33,8 @@ std::vector<OwnOption> ownOptions(const Program &program)
         {{QStringLiteral("v"), QStringLiteral("version")}, {},
          CommandLine::tr("показать версию программы и выйти")},
         {{QStringLiteral("scale")}, QStringLiteral("F|fit"),
-         CommandLine::tr("увеличить окно в F раз (от 1 до 4) — для проектора; "
-                         "fit — по размеру экрана")},
+         CommandLine::tr("увеличить окно в F раз (от 1 до 4, но не больше, чем помещается "
+                         "на экране) — для проектора; fit — по размеру экрана")},
     };
     for (const ProgramOption &option : program.options)
         options.push_back({{option.name}, option.valueName,

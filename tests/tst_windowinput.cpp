@@ -1,13 +1,15 @@
 // The demonstrator window under the mouse and the keyboard: the tab order,
 // who takes the mouse where, where a double click clears the displays, and
-// whose tooltip shows.
+// whose tooltip shows, and where a right click opens the teacher's menu.
 
 #include "demomodel.h"
 #include "driver.h"
 #include "formdemo.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolTip>
 #include <QtTest>
@@ -22,6 +24,9 @@ private slots:
     void doubleClick();
     void tooltips_data();
     void tooltips();
+    void contextMenu_data();
+    void contextMenu();
+    void editMenuInBoxes();
 };
 
 namespace {
@@ -165,6 +170,82 @@ void WindowTest::tooltips()
     restAt(point);
     QTRY_COMPARE(QToolTip::text(), tip);
     QToolTip::hideText();
+}
+
+void WindowTest::contextMenu_data()
+{
+    QTest::addColumn<QString>("on");     // a control, or "" for bare background
+    QTest::addColumn<QString>("choice"); // the item chosen, "Темп/n": the submenu's n-th
+    QTest::addColumn<QString>("done");   // what it did: letters of play()
+
+    QTest::newRow("background, a slower pace") << "" << "Темп/2" << "-";
+    QTest::newRow("a listing line, the quickest pace") << "Lbl_List(5)" << "Темп/0" << "+";
+    QTest::newRow("a button, the trace table") << "Cmd_Reset" << "Таблица трассировки" << "F";
+    QTest::newRow("the check box, «Проверь себя»") << "Check1" << "Проверь себя" << "Q";
+    QTest::newRow("an image box, the pace as it is") << "Image4" << "Темп/1" << "";
+}
+
+// A right click anywhere but in an input box opens the teacher's menu: the
+// paces with the one in use checked, the trace table, «Проверь себя».
+void WindowTest::contextMenu()
+{
+    QFETCH(QString, on);
+    QFETCH(QString, choice);
+    QFETCH(QString, done);
+
+    FormDemo form;
+    DemoModel model;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    PLAY(form, u"SN", &model);
+    QWidget *target = &form;
+    QPoint at = barePoint(form);
+    if (auto *widget = form.findChild<QWidget *>(on)) {
+        target = widget;
+        at = widget->rect().center();
+    } else if (!on.isEmpty()) {
+        at = form.drawn(on)->pixels().center();
+    }
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &click);
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+
+    QStringList items, paces;
+    for (QAction *action : menu->actions())
+        items << action->text();
+    QCOMPARE(items, QStringList({"Темп", "Таблица трассировки", "Проверь себя"}));
+    QMenu *paceMenu = menu->actions().first()->menu();
+    for (QAction *pace : paceMenu->actions())
+        paces << pace->text() + (pace->isChecked() ? QStringLiteral(" *") : QString());
+    const auto seconds = [](double s) { return numberText(s) + QStringLiteral(" с на шаг"); };
+    QCOMPARE(paces, QStringList({seconds(0.25), seconds(0.5) + " *", seconds(1), seconds(2),
+                                 seconds(4)}));
+
+    if (choice.startsWith(QStringLiteral("Темп/")))
+        paceMenu->actions().at(choice.section(QLatin1Char('/'), -1).toInt())->trigger();
+    for (QAction *action : menu->actions())
+        if (action->text() == choice)
+            action->trigger();
+    menu->close();
+    QVERIFY(model.play(done));
+    QCOMPARE(differences(form, model).join("; "), QString());
+}
+
+// An input box keeps its own edit menu.
+void WindowTest::editMenuInBoxes()
+{
+    FormDemo form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QPoint at = form.Text2()->rect().center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, form.Text2()->mapToGlobal(at));
+    QApplication::sendEvent(form.Text2(), &click);
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+    for (QAction *action : menu->actions())
+        QVERIFY2(action->text() != QStringLiteral("Темп"), "the teacher's menu in a box");
+    menu->close();
 }
 
 QTEST_MAIN(WindowTest)

@@ -12,10 +12,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>увеличить окно в F раз (от 1 до 4) — для проектора; fit — по размеру экрана</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Использование: %1 [параметры]
 %2
 
@@ -47,6 +43,26 @@
     </message>
     <message>
         <source>неверный масштаб «%1»: нужно число от 1 до 4 или fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неверный темп «%1»: нужно число секунд на шаг — 0,25; 0,5; 1; 2 или 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>темп автоматического режима: S секунд на шаг (0,25; 0,5; 1; 2 или 4), по умолчанию 0,5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>увеличить окно в F раз (от 1 до 4, но не больше, чем помещается на экране) — для проектора; fit — по размеру экрана</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>окно не помещается на экране при увеличении %1; увеличено в %2 раза</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>окно не помещается на экране при увеличении %1; оно показано без увеличения</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -246,6 +262,85 @@
     </message>
     <message>
         <source>Готово: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показ приостановлен: пошаговый режим, «Вперед» — следующий шаг</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Темп: %1 на шаг</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Темп</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 на шаг</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Таблица трассировки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверь себя</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверь себя: включено</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверь себя: выключено</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (верно)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (ответ «%2» — неверно)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Шаг %1: %2 — %3 &gt; %4?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверь себя: верно %1 из %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TraceTable</name>
+    <message>
+        <source>Таблица трассировки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Шаг</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Условие</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>новое значение</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -19,7 +19,8 @@ void dropOffscreenBoxWarnings()
     static QtMessageHandler previous = nullptr;
     previous = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
-            if (!message.contains(QLatin1String("does not support propagateSizeHints")))
+            if (!message.contains(QLatin1String("does not support propagateSizeHints"))
+                && !message.contains(QLatin1String("does not support raise()")))
                 previous(type, context, message);
         });
 }

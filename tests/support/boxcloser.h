@@ -8,8 +8,8 @@
 #include <QString>
 #include <QTimer>
 
-// The offscreen platform warns about every message box it shows; only that
-// warning is dropped.
+// The offscreen platform warns about every message box it shows, and every
+// window raised (the trace table); only those warnings are dropped.
 void dropOffscreenBoxWarnings();
 
 // How every BoxCloser answers a box that asks (with Yes and No): with that
