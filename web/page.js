@@ -5,6 +5,9 @@
 // program's --scale does: ?scale=fit, the largest factor at which the
 // window fits the screen (the browser in full screen, F11), or ?scale=1,5.
 //
+// kalumet's page may ask for the automatic mode's pace, as its --pace does:
+// ?pace=1, ?pace=0,25.
+//
 // Served from a site, the module is fetched as emscripten does. A page
 // opened from disk (file://) may not fetch files; there the module's code
 // comes as a script, name.wasm.js, that holds it in base64.
@@ -22,6 +25,19 @@ function requestedScale(width, height) {
     else
         factor = Number(asked.replace(",", "."));
     return factor >= 1 ? Math.min(factor, 4) : 1;
+}
+
+// The program's own options from the page's address: kalumet's pace.
+// Returns the arguments, or a Russian refusal for a pace it doesn't take.
+const kPaces = ["0.25", "0.5", "1", "2", "4"];
+function requestedOptions(name) {
+    const pace = new URLSearchParams(location.search).get("pace");
+    if (name !== "kalumet" || pace === null)
+        return { args: [] };
+    if (!kPaces.includes(pace.replace(",", ".")))
+        return { refused: "Неверный темп «" + pace + "»: нужно число секунд на шаг — " +
+                          "0,25; 0,5; 1; 2 или 4, например kalumet.html?pace=1." };
+    return { args: ["--pace", pace] };
 }
 
 function addScript(src) {
@@ -57,6 +73,11 @@ function startProgram(name, width, height, args) {
         fail("Этот браузер не может запустить программу: ему нужны WebAssembly и WebGL.");
         return;
     }
+    const options = requestedOptions(name);
+    if (options.refused) {
+        fail(options.refused);
+        return;
+    }
     const scale = requestedScale(width, height);
     // Scaled beyond the browser's window (before F11), the page scrolls.
     canvas.style.minWidth = Math.ceil(width * scale) + "px";
@@ -81,7 +102,8 @@ function startProgram(name, width, height, args) {
         qtContainerElements: [canvas],
         qtFontDpi: 96,
         // The scale goes on the command line, as on the desktop.
-        arguments: (args || []).concat(scale !== 1 ? ["--scale", String(scale)] : []),
+        arguments: (args || []).concat(scale !== 1 ? ["--scale", String(scale)] : [],
+                                       options.args),
         print: function (text) { console.log(text); },
         printErr: function (text) { console.warn(text); },
         onAbort: function () {
