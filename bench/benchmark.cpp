@@ -129,7 +129,7 @@ std::optional<std::vector<Figures>> measureInside(const std::vector<Platform> &p
 {
     std::vector<Figures> inside;
     for (const Platform &platform : platforms) {
-        std::fprintf(stderr, "kalumet from inside on %s (about 50 s)\n", platform.title.c_str());
+        std::fprintf(stderr, "kalumet from inside on %s (about 100 s)\n", platform.title.c_str());
         const Finished f = run({BENCH_ENGINE}, platform.env, kEngineTimeoutMs);
         if (!f.ok)
             return std::nullopt;

@@ -1,10 +1,12 @@
 // kalumet measured from inside: the cost of one step of the demonstration
-// and of the resets, the beat of the automatic mode on the real timer, and
-// the timer events that reach the program while its window stands idle.
+// and of the resets, the beat of the automatic mode on the real timer at
+// three paces (beat.h), and the timer events that reach the program while
+// its window stands idle.
 // The window is the program's own, made and shown by its start sequence.
 // Writes one "key<TAB>value" line per figure, for the benchmark driver.
 // usage: bench-engine [repeats]
 
+#include "beat.h"
 #include "demoprogram.h"
 #include "formdemo.h"
 #include "statistics.h"
@@ -19,6 +21,7 @@
 
 #include <cstdio>
 #include <map>
+#include <string>
 
 using benchstats::maximum;
 using benchstats::median;
@@ -193,34 +196,43 @@ void resets(FormDemo &form, int repeats)
     put("reset.max", maximum(reset));
 }
 
-// Three whole automatic runs, started as the user starts them: the sort
-// button, the check box off, "Продолжить".
-void beat(FormDemo &form)
+// The automatic mode at one pace, started as the user starts it: the sort
+// button, the check box off, "Продолжить"; a run cut short is ended as the
+// user ends it, "Стоп" and "Сброс". Each interval between two steps is
+// held against the pace.
+void beat(FormDemo &form, const beatbench::Pace &pace)
 {
+    form.setPace(pace.ms);
+    const std::size_t ticksWanted =
+        pace.intervals > 0 ? std::size_t(pace.intervals) + 1 : std::size_t(-1);
     std::vector<double> deviation;
     QElapsedTimer clock;
     clock.start();
-    for (int run = 0; run < 3; ++run) {
+    for (int run = 0; run < pace.runs; ++run) {
         startRun(form);
         form.Check1()->click();
         std::vector<qint64> ticks;
         QEventLoop loop;
         const auto tick = QObject::connect(form.Timer1(), &IntervalTimer::Timer, &loop, [&] {
             ticks.push_back(clock.nsecsElapsed());
-            if (form.stepCounter() == 0)
+            if (form.stepCounter() == 0 || ticks.size() == ticksWanted)
                 loop.quit();
         });
         form.Cmd_Goto()->click(); // the first tick comes one interval later
         loop.exec();
         QObject::disconnect(tick);
-        const double interval = form.Timer1()->interval();
+        if (form.stepCounter() != 0) {
+            form.Cmd_Stop()->click();
+            form.Cmd_Reset_Click();
+        }
         for (std::size_t i = 1; i < ticks.size(); ++i)
-            deviation.push_back(std::abs(double(ticks[i] - ticks[i - 1]) / 1e6 - interval));
+            deviation.push_back(std::abs(double(ticks[i] - ticks[i - 1]) / 1e6 - pace.ms));
     }
-    put("beat.intervals", int(deviation.size()));
-    put("beat.median", median(deviation));
-    put("beat.p95", percentile(deviation, 95));
-    put("beat.max", maximum(deviation));
+    const std::string key = pace.key;
+    put((key + ".intervals").c_str(), int(deviation.size()));
+    put((key + ".median").c_str(), median(deviation));
+    put((key + ".p95").c_str(), percentile(deviation, 95));
+    put((key + ".max").c_str(), maximum(deviation));
 }
 
 } // namespace
@@ -239,7 +251,8 @@ int main(int argc, char *argv[])
     idle(*form);
     steps(*form, repeats);
     resets(*form, repeats);
-    beat(*form);
+    for (const beatbench::Pace &pace : beatbench::kPaces)
+        beat(*form, pace);
     std::fflush(stdout);
     return 0;
 }
