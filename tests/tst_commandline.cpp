@@ -27,11 +27,15 @@ QString refused(const QString &program, const QString &fault)
         + QStringLiteral("\n\nИспользование: ") + program + QStringLiteral(" \\[параметры\\]\n");
 }
 
+// kalumet lists its --pace too.
 QString help(const QString &program)
 {
     return QStringLiteral("\\AИспользование: %1 \\[параметры\\]\n.*\n  -h, --help .*\n"
-                          "  -v, --version .*\n  --scale <F\\|fit> .*-platform, -style")
-        .arg(program);
+                          "  -v, --version .*\n  --scale <F\\|fit> [^\n]*\n%2\n"
+                          "Принимаются также стандартные параметры Qt: -platform, -style")
+        .arg(program, program == QLatin1String("kalumet")
+                          ? QStringLiteral("  --pace <S> [^\n]*0,25; 0,5; 1; 2 или 4[^\n]*\n")
+                          : QString());
 }
 
 const QString nothing = QStringLiteral("\\A\\z");
@@ -115,6 +119,19 @@ void TestCommandLine::options_data()
     QTest::newRow("scale 1,61, POSIX locale")
         << k << QStringList{"LC_ALL=C", "--scale", "1,61"} << 0 << nothing
         << tooLarge.arg("1\\.61", "1\\.6") << true;
+    // kalumet's pace: one of five, with a point or a comma; brivon has none.
+    for (const char *value : {"0.25", "0,25", "0.5", "1", "2", "4"})
+        QTest::addRow("pace %s", value) << k << QStringList{"--pace", value} << 0 << nothing
+                                        << nothing << true;
+    for (const char *value : {"3", "0.3", "1.0.0", "", "abc", "-1", "nan", "0,250001"})
+        QTest::addRow("pace \"%s\"", value)
+            << k << QStringList{"--pace", value} << 2 << nothing
+            << refused(k, QStringLiteral("неверный темп «%1»: нужно число секунд на шаг — "
+                                         "0,25; 0,5; 1; 2 или 4")
+                              .arg(value))
+            << false;
+    QTest::newRow("brivon has no pace") << b << QStringList{"--pace", "1"} << 2 << nothing
+                                        << refused(b, "неизвестный параметр «--pace»") << false;
     QTest::newRow("brivon scale=2") << b << QStringList{"--scale=2"} << 0 << nothing << nothing
                                     << true;
     QTest::newRow("brivon scale fit") << b << QStringList{"--scale", "fit"} << 0 << nothing
