@@ -78,4 +78,9 @@ std::optional<int> handleCommandLine(int argc, char *argv[], const Program &prog
 // the application object exists, before the window is made.
 QString installTranslations();
 
+// The language the programs' texts are shown in, "ru" (the source
+// language) or "en", as installTranslations() chose it; "ru" before that
+// ran. What else follows the language (the pictures) asks here.
+QString uiLanguage();
+
 } // namespace launch

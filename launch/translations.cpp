@@ -13,6 +13,13 @@ namespace {
 // The language the programs' texts are written in.
 const char kSourceLanguage[] = "ru";
 
+// The language installTranslations() chose last.
+QString &chosenLanguage()
+{
+    static QString language = QString::fromLatin1(kSourceLanguage);
+    return language;
+}
+
 // Installs the translation file `name` from the first of `folders` that
 // has it; returns whether one was installed.
 bool installed(const QString &name, const QStringList &folders)
@@ -41,6 +48,7 @@ QString installTranslations()
         language = QLocale(own->language()).name().section(QLatin1Char('_'), 0, 0);
     else
         delete own;
+    chosenLanguage() = language;
 
     // Qt's own texts (context menus, dialog buttons) in the same language,
     // whatever the system's; Debian ships them in qt6-translations-l10n.
@@ -50,6 +58,11 @@ QString installTranslations()
     if (!installed(QStringLiteral("qtbase_") + language, qtFolders))
         return QString();
     return language;
+}
+
+QString uiLanguage()
+{
+    return chosenLanguage();
 }
 
 } // namespace launch
