@@ -71,16 +71,24 @@ std::optional<int> handleCommandLine(int argc, char *argv[], const Program &prog
 
 // Installs the translations of the programs' texts and of Qt's own texts
 // (context menus, dialog buttons) into the language the programs' texts are
-// shown in: the first of the user's languages that the programs have a
-// translation into, or Russian, the language they are written in. Returns
-// that language where Qt's texts were found in it; where they are missing
-// Qt's texts stay English, silently, and it returns nothing. Call it once
-// the application object exists, before the window is made.
+// shown in: the first of the user's languages that the programs are
+// written in (Russian) or have a translation into, or else Russian. The
+// user's languages are, on Linux, those gettext reads (LANGUAGE, unless
+// the locale is C, then LC_ALL, LC_MESSAGES, LANG); on Windows the display
+// languages of the account (after LANGUAGE, where it is set); in a web page
+// the page's language first (web/page.js). Numbers keep following the
+// regional settings, whatever the language. Returns that language where
+// Qt's texts are in it: always for English, Qt's own language, and for
+// the others where Qt's translation was found; where it is missing Qt's
+// texts stay English, silently, and it returns nothing. Call it once the
+// application object exists, before the window is made.
 QString installTranslations();
 
-// The language the programs' texts are shown in, "ru" (the source
-// language) or "en", as installTranslations() chose it; "ru" before that
-// ran. What else follows the language (the pictures) asks here.
+// The language the programs' texts are shown in, as installTranslations()
+// chose it: "ru" (the source language, also where the user's languages
+// have no translation) or that of the translation, "en"; "ru" before
+// installTranslations() ran. What else follows the language (the
+// pictures) asks here.
 QString uiLanguage();
 
 } // namespace launch
