@@ -4,7 +4,7 @@ add_gui_test(stepengine SOURCES tst_stepengine.cpp LIBS demotestsupport)
 if(WIN32 OR EMSCRIPTEN)
     return()
 endif()
-add_gui_test(window SOURCES tst_window.cpp LIBS demotestsupport)
+add_gui_test(window SOURCES tst_window.cpp LIBS demotestsupport brivon_sorter)
 add_gui_test(windowinput SOURCES tst_windowinput.cpp LIBS demotestsupport)
 add_gui_test(windowstate SOURCES tst_windowstate.cpp LIBS demotestsupport)
 add_gui_test(tracetable SOURCES tst_tracetable.cpp LIBS demotestsupport)
@@ -19,6 +19,13 @@ foreach(factor 1.5 2 3)
     set_tests_properties(window_scale_${factor} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${factor};QT_ACCESSIBILITY=0")
 endforeach()
+
+# Under the English translation every caption of both windows fits its
+# control.
+add_test(NAME window_english COMMAND window englishCaptionsFit)
+add_dependencies(window kalumet_qm)
+set_tests_properties(window_english PROPERTIES ENVIRONMENT
+    "QT_QPA_PLATFORM=offscreen;QT_ACCESSIBILITY=0;KALUMET_ENGLISH=${CMAKE_BINARY_DIR}/translations/kalumet_en.qm")
 
 # What a screen reader hears, as a client on the bus (Debian's Python with
 # libatspi's bindings) and through Orca: the reading order, each step of two

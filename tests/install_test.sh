@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks that both programs
 # arrive with their desktop entries (each with its projector action),
-# icons, metainfo, manual pages and licence files, and start from there.
+# icons, metainfo, manual pages, licence files and English translation, and
+# start from there, in Russian or, asked for it, in English.
 # usage: install_test.sh <build folder> <tests source folder>
 set -eu
 build=$1 here=$2
@@ -16,7 +17,7 @@ done
 
 fail=0
 for f in bin/kalumet bin/brivon share/doc/kalumet/copyright share/doc/kalumet/changelog.gz \
-         share/licenses/kalumet/LICENSE; do
+         share/licenses/kalumet/LICENSE share/kalumet/translations/kalumet_en.qm; do
     [ -s "$prefix/$f" ] || { echo "missing $f"; fail=1; }
 done
 for app in kalumet brivon; do
@@ -48,7 +49,16 @@ grep -qxF "Name[ru]=$brivon_title" "$prefix/share/applications/$brivon_id.deskto
     || { echo "brivon entry: Name"; fail=1; }
 [ $fail -eq 0 ] || exit 1
 
-# The installed programs run from the prefix.
+# The installed programs find their translation: English where it is asked
+# for, numbers as the locale writes them.
+for app in kalumet brivon; do
+    LANGUAGE=en LANG=ru_RU.UTF-8 LC_ALL= "$prefix/bin/$app" --help | grep -qx "Usage: $app \[options\]" \
+        || { echo "$app: --help is not in English under LANGUAGE=en"; exit 1; }
+done
+
+# The installed programs run from the prefix, with the Russian titles the
+# smoke test checks, whatever the language of the test's environment.
+export LANGUAGE=ru
 sh "$here/xvfb_smoke.sh" "$prefix/bin/kalumet" kalumet 1
 sh "$here/xvfb_smoke.sh" "$prefix/bin/brivon" brivon 1
 echo "install test passed"

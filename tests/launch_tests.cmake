@@ -1,8 +1,14 @@
-# Tests of the command line, the projector scale and Qt's texts in Russian,
+# Tests of the command line, the projector scale and the programs' language,
 # for both programs.
 
+# The language chosen, with Qt's texts: the test program lies beside the
+# English translation, as a Windows program does, and starts in a Russian
+# locale for its numbers.
 add_gui_test(qttexts SOURCES tst_qttexts.cpp LIBS kalumet_demo brivon_sorter testsupport)
-set_property(TEST qttexts APPEND PROPERTY ENVIRONMENT "LANG=en_US.UTF-8" "LANGUAGE=en")
+set_target_properties(qttexts PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/translations")
+add_dependencies(qttexts kalumet_qm)
+set_property(TEST qttexts APPEND PROPERTY ENVIRONMENT "LANG=ru_RU.UTF-8")
+set_property(TEST qttexts PROPERTY ENVIRONMENT_MODIFICATION "LC_ALL=unset:" "LC_NUMERIC=unset:")
 
 if(NOT XWINDOW)
     return()

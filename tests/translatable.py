@@ -4,7 +4,7 @@ left in Russian, the source language. Checked: --help, a refused option,
 the message of a program that finds no screen, and (through the qttexts
 test) both windows, the refusal of a box and the about box.
 
-usage: /usr/bin/python3 translatable.py <catalogue .ts> <lrelease> <build folder>
+usage: /usr/bin/python3 translatable.py <catalogue .ts> <lrelease> <build folder> <qttexts>
 The translation goes where the build's programs look for theirs
 (<build>/share/kalumet/translations), as kalumet_eo.qm, for the language
 "eo", and is taken away at the end.
@@ -43,10 +43,10 @@ def pseudo_translation(catalogue, lrelease, qm):
 
 
 def main():
-    if len(sys.argv) != 4:
+    if len(sys.argv) != 5:
         print(__doc__)
         return 2
-    catalogue, lrelease, build = sys.argv[1:]
+    catalogue, lrelease, build, qttexts = sys.argv[1:]
     folder = os.path.join(build, "share", "kalumet", "translations")
     os.makedirs(folder, exist_ok=True)
     qm = os.path.join(folder, "kalumet_eo.qm")
@@ -68,7 +68,7 @@ def main():
                 if not said.strip():
                     problems.append(f"{program}, {what}: nothing said")
                 problems += [f"{program}, {what}: {line}" for line in untranslated(said)]
-        windows = subprocess.run([os.path.join(build, "tests", "qttexts"), "translated"],
+        windows = subprocess.run([qttexts, "translated"],
                                  env=env, capture_output=True, text=True, timeout=300)
         if windows.returncode != 0 or "SKIP" in windows.stdout:
             problems.append("the windows:\n" + windows.stdout + windows.stderr)

@@ -1,10 +1,11 @@
 // The demonstrator window as it opens: its controls at their stated
 // places, with their stated texts and fonts, stacked as they must be, the
 // labels on the blocks of its pictures and the listing on the rows of the
-// flowchart, captions that don't fit, and the pictures drawn in their
-// places at any scale factor.
+// flowchart, captions that don't fit, the pictures drawn in their places
+// at any scale factor, and the English captions within their controls.
 
 #include "fixtures.h"
+#include "form1.h"
 #include "formdemo.h"
 #include "inventory.h"
 #include "pixelrules.h"
@@ -13,11 +14,14 @@
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyleOptionButton>
+#include <QTranslator>
 #include <QtTest>
 
 #include <algorithm>
@@ -46,6 +50,7 @@ private slots:
     void captionAsQtDrawsIt();
     void picturesInWindow();
     void scaledText();
+    void englishCaptionsFit();
 };
 
 namespace {
@@ -550,6 +555,64 @@ void WindowTest::scaledText()
     const int width = QFontMetrics(classicFont(FontRole::Text)).horizontalAdvance(text);
     // The listing's longest line fits its label at every scale.
     QVERIFY2(width <= form.Lbl_List(0)->pixels().width(), qPrintable(QString::number(width)));
+}
+
+// Under the English translation (its .qm given in KALUMET_ENGLISH, as the
+// test window_english gives it) every caption of both windows, longer than
+// the Russian or not, fits its control at scale 1: a label's rows within
+// its rectangle, a button's or the check box's text within the room the
+// style leaves it. Tooltips lay themselves out.
+void WindowTest::englishCaptionsFit()
+{
+    const QString file = qEnvironmentVariable("KALUMET_ENGLISH");
+    if (file.isEmpty())
+        QSKIP("run as window_english, with the English translation");
+    QTranslator english;
+    QVERIFY2(english.load(file), qPrintable(file));
+    QCoreApplication::installTranslator(&english);
+    FormDemo demo;
+    Form1 sorter;
+    QCoreApplication::removeTranslator(&english);
+
+    QStringList overflows;
+    const QRegularExpression russian(QStringLiteral("[А-яЁё]"));
+    // A text that needs more pixels across (or down) than its control has.
+    const auto check = [&](const QString &name, const QString &text, int needs, int has,
+                           const char *across = "across") {
+        if (text.contains(russian))
+            overflows << name + QStringLiteral(": untranslated \"") + text + u'"';
+        else if (needs > has)
+            overflows << QStringLiteral("%1: \"%2\" needs %3 px %4, has %5")
+                             .arg(name, text).arg(needs).arg(QLatin1String(across)).arg(has);
+    };
+    const TableWindow *const windows[] = {&demo, &sorter};
+    for (const TableWindow *window : windows)
+        for (const QObject *control : window->controls()) {
+            const QString name =
+                QLatin1String(window->metaObject()->className()) + u'.' + control->objectName();
+            if (const auto *label = qobject_cast<const Label *>(control)) {
+                const QFontMetrics metrics(classicFont(label->fontRole()));
+                const QRect r = label->pixels();
+                const QStringList rows = label->captionRows();
+                for (const QString &row : rows)
+                    check(label->fullName(), row, metrics.horizontalAdvance(row), r.width());
+                check(label->fullName(), label->caption(), int(rows.size()) * metrics.lineSpacing(),
+                      r.height(), "down");
+            } else if (const auto *label = qobject_cast<const QLabel *>(control)) {
+                check(name, label->text(), label->fontMetrics().horizontalAdvance(label->text()),
+                      label->contentsRect().width());
+            } else if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                option.text = button->text();
+                const bool box = qobject_cast<const QCheckBox *>(button);
+                const QRect room = button->style()->subElementRect(
+                    box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
+                check(name, button->text(), button->fontMetrics().horizontalAdvance(button->text()),
+                      room.width());
+            }
+        }
+    QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(u'\n')));
 }
 
 QTEST_MAIN(WindowTest)

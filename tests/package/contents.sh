@@ -36,7 +36,8 @@ for format in deb rpm; do
     check ".$format lacks: $missing" test -z "$missing"
 done
 
-owned=$(rpm_entries d | grep -vx /usr/share/licenses/kalumet)
+owned=$(rpm_entries d | grep -vx -e /usr/share/licenses/kalumet -e /usr/share/kalumet \
+    -e /usr/share/kalumet/translations)
 check ".rpm owns folders of the system: $owned" test -z "$owned"
 check ".rpm marks its licence files" test "$(rpm -qpL "$rpm" | sort | tr '\n' ' ')" = \
     "/usr/share/licenses/kalumet/LICENSE /usr/share/licenses/kalumet/NOTICE "

@@ -36,4 +36,5 @@ key_files() {
         echo "/usr/share/man/man1/$app.1.gz"
         echo "/usr/share/man/ru/man1/$app.1.gz"
     done
+    echo /usr/share/kalumet/translations/kalumet_en.qm
 }
