@@ -25,9 +25,9 @@ set(CPACK_RESOURCE_FILE_LICENSE "${CMAKE_BINARY_DIR}/packaging/GPL-3.txt")
 install(FILES "${CMAKE_BINARY_DIR}/packaging/GPL-3.txt" DESTINATION . RENAME LICENSE.txt)
 install(FILES "${PROJECT_SOURCE_DIR}/packaging/NOTICE" DESTINATION . RENAME NOTICE.txt)
 
-# NSIS: a 64-bit program under Program Files for all users, in Russian
-# only, from the project's own installer script (windows/nsis), which cpack
-# fills in.
+# NSIS: a 64-bit program under Program Files for all users, in the user's
+# display language where that is English and in Russian otherwise, from the
+# project's own installer script (windows/nsis), which cpack fills in.
 list(PREPEND CPACK_MODULE_PATH "${CMAKE_CURRENT_LIST_DIR}/nsis")
 
 set(CPACK_NSIS_PACKAGE_NAME "${PROJECT_NAME}")

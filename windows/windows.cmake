@@ -78,6 +78,10 @@ if(NOT EXISTS "${KALUMET_QTBASE_RU}")
     message(FATAL_ERROR "${KALUMET_QTBASE_RU} is missing: install qt6-translations-l10n")
 endif()
 install(FILES "${KALUMET_QTBASE_RU}" DESTINATION .)
+# The programs' own translations (English) beside them too, compiled by the
+# build machine's lrelease.
+include("${PROJECT_SOURCE_DIR}/translations/qm.cmake")
+install(FILES ${KALUMET_QM_FILES} DESTINATION .)
 # The libraries come with their symbols (the MinGW runtime as Debian ships
 # it, Qt as built); the release carries them stripped, as it does the
 # programs, which halves the download.
