@@ -8,6 +8,13 @@
 // kalumet's page may ask for the automatic mode's pace, as its --pace does:
 // ?pace=1, ?pace=0,25.
 //
+// The page speaks the browser's language where the programs have it
+// (Russian, English), Russian otherwise, or the language its address asks
+// for: ?lang=en, ?lang=ru. The program takes the page's language (the
+// setting pageLanguage of its module, which it reads before the
+// environment's LANG, the browser's first language); its numbers keep the
+// browser's regional settings.
+//
 // Served from a site, the module is fetched as emscripten does. A page
 // opened from disk (file://) may not fetch files; there the module's code
 // comes as a script, name.wasm.js, that holds it in base64.
@@ -27,17 +34,76 @@ function requestedScale(width, height) {
     return factor >= 1 ? Math.min(factor, 4) : 1;
 }
 
+// The page's own texts in the languages the programs speak.
+const kTexts = {
+    ru: {
+        loading: "Программа загружается…",
+        ended: "Программа завершена.",
+        again: "Запустить снова",
+        contents: "Оглавление",
+        noWebAssembly: "Этот браузер не может запустить программу: ему нужны WebAssembly и WebGL.",
+        aborted: "Программа остановилась из-за ошибки. Обновите страницу, чтобы запустить ее снова.",
+        notLoaded: function (why) { return "Не удалось загрузить программу (" + why + ")."; },
+        wrongPace: function (pace) {
+            return "Неверный темп «" + pace + "»: нужно число секунд на шаг — " +
+                   "0,25; 0,5; 1; 2 или 4, например kalumet.html?pace=1.";
+        },
+    },
+    en: {
+        loading: "The program is loading…",
+        ended: "The program has ended.",
+        again: "Start it again",
+        contents: "Contents",
+        noWebAssembly: "This browser can't run the program: it needs WebAssembly and WebGL.",
+        aborted: "The program stopped because of an error. Reload the page to start it again.",
+        notLoaded: function (why) { return "Could not load the program (" + why + ")."; },
+        wrongPace: function (pace) {
+            return "Invalid pace “" + pace + "”: give the seconds a step takes: " +
+                   "0.25, 0.5, 1, 2 or 4, for example kalumet.html?pace=1.";
+        },
+    },
+};
+
+// The page's language: the one its address asks for, or else the first of
+// the browser's that the programs speak; Russian, the language they are
+// written in, where there is none.
+function pageLanguage() {
+    const asked = new URLSearchParams(location.search).get("lang");
+    const wanted = asked !== null ? [asked] : (navigator.languages || [navigator.language]);
+    for (const tag of wanted) {
+        const language = String(tag).toLowerCase().split(/[-_]/)[0];
+        if (Object.prototype.hasOwnProperty.call(kTexts, language))
+            return language;
+    }
+    return "ru";
+}
+
 // The program's own options from the page's address: kalumet's pace.
-// Returns the arguments, or a Russian refusal for a pace it doesn't take.
+// Returns the arguments, or a refusal for a pace it doesn't take.
 const kPaces = ["0.25", "0.5", "1", "2", "4"];
-function requestedOptions(name) {
+function requestedOptions(name, texts) {
     const pace = new URLSearchParams(location.search).get("pace");
     if (name !== "kalumet" || pace === null)
         return { args: [] };
     if (!kPaces.includes(pace.replace(",", ".")))
-        return { refused: "Неверный темп «" + pace + "»: нужно число секунд на шаг — " +
-                          "0,25; 0,5; 1; 2 или 4, например kalumet.html?pace=1." };
+        return { refused: texts.wrongPace(pace) };
     return { args: ["--pace", pace] };
+}
+
+// The page's texts in its language: its title (the window's), the notes
+// around the canvas.
+function showLanguage(language, texts) {
+    const html = document.documentElement;
+    html.lang = language;
+    if (language === "en" && html.dataset.titleEn)
+        document.title = html.dataset.titleEn;
+    const shown = { "loading": texts.loading, "ended-text": texts.ended, "again": texts.again,
+                    "contents": texts.contents };
+    for (const id in shown) {
+        const element = document.getElementById(id);
+        if (element)
+            element.textContent = shown[id];
+    }
 }
 
 function addScript(src) {
@@ -69,11 +135,14 @@ function startProgram(name, width, height, args) {
         status.hidden = false;
         canvas.hidden = true;
     };
+    const language = pageLanguage();
+    const texts = kTexts[language];
+    showLanguage(language, texts);
     if (typeof WebAssembly !== "object" || !webGLWorks()) {
-        fail("Этот браузер не может запустить программу: ему нужны WebAssembly и WebGL.");
+        fail(texts.noWebAssembly);
         return;
     }
-    const options = requestedOptions(name);
+    const options = requestedOptions(name, texts);
     if (options.refused) {
         fail(options.refused);
         return;
@@ -104,10 +173,12 @@ function startProgram(name, width, height, args) {
         // The scale goes on the command line, as on the desktop.
         arguments: (args || []).concat(scale !== 1 ? ["--scale", String(scale)] : [],
                                        options.args),
+        // The program's language is the page's (launch/translations.cpp).
+        pageLanguage: language,
         print: function (text) { console.log(text); },
         printErr: function (text) { console.warn(text); },
         onAbort: function () {
-            fail("Программа остановилась из-за ошибки. Обновите страницу, чтобы запустить ее снова.");
+            fail(texts.aborted);
         },
     };
     const fromDisk = location.protocol === "file:";
@@ -125,6 +196,6 @@ function startProgram(name, width, height, args) {
         })
         .catch(function (error) {
             console.error(error);
-            fail("Не удалось загрузить программу (" + error.message + ").");
+            fail(texts.notLoaded(error.message));
         });
 }

@@ -37,11 +37,12 @@ set(KALUMET_WEB_FOLDER "${CMAKE_BINARY_DIR}/${PROJECT_NAME}-${PROJECT_VERSION}-w
 # The QtTest programs run in headless Chromium (web/run_suite.py).
 set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/python3 "${CMAKE_CURRENT_LIST_DIR}/run_suite.py")
 
-# The classic faces, from the build machine's fonts-wine, and Qt's Russian
-# texts, from its qt6-translations-l10n (the same Qt version), go into each
-# program as files of its memory file system, where the desktop program
-# finds them: the faces under share/wine/fonts of the system's data folders,
-# Qt's texts beside the program.
+# The classic faces, from the build machine's fonts-wine, Qt's Russian
+# texts, from its qt6-translations-l10n (the same Qt version), and the
+# programs' English go into each program as files of its memory file
+# system, where the desktop program finds them: the faces under
+# share/wine/fonts of the system's data folders, the texts beside the
+# program.
 set(KALUMET_WINE_FONTS "/usr/share/wine/fonts" CACHE PATH
     "The folder of fonts-wine's faces, built into the web pages")
 set(KALUMET_QTBASE_RU "/usr/share/qt6/translations/qtbase_ru.qm"
@@ -57,6 +58,13 @@ if(NOT EXISTS "${KALUMET_QTBASE_RU}")
     message(FATAL_ERROR "${KALUMET_QTBASE_RU} is missing: install qt6-translations-l10n")
 endif()
 list(APPEND web_files "${KALUMET_QTBASE_RU}@/qtbase_ru.qm")
+# The programs' own translations (English) beside them too, compiled by the
+# build machine's lrelease (translations/qm.cmake).
+include("${PROJECT_SOURCE_DIR}/translations/qm.cmake")
+foreach(qm IN LISTS KALUMET_QM_FILES)
+    get_filename_component(name "${qm}" NAME)
+    list(APPEND web_files "${qm}@/${name}")
+endforeach()
 
 # What the programs need of the page: their window shown in it.
 add_library(webpage STATIC "${CMAKE_CURRENT_LIST_DIR}/page.cpp" "${CMAKE_CURRENT_LIST_DIR}/page.h")
@@ -65,6 +73,8 @@ target_link_libraries(webpage PUBLIC Qt6::Widgets)
 foreach(file IN LISTS web_files)
     target_link_options(webpage INTERFACE "SHELL:--embed-file ${file}")
 endforeach()
+# The translations are compiled before a program that embeds them is linked.
+add_dependencies(webpage kalumet_qm)
 
 # How the programs are linked: for size. A message box in a page is opened,
 # not exec()'d (web::openInPage()); the test programs, whose QtTest
