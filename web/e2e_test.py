@@ -6,16 +6,22 @@ actions (webcompare):
   kalumet: the sort button, then "Вперед" nine times; then Esc brings up
     the about box over the page, and Enter takes it away again;
   brivon: three numbers typed, then the sort button; then Russian text
-    typed into the first box.
+    typed into the first box;
+  kalumet.html?pace=1: an automatic run steps no quicker than once a
+    second; F2 opens the trace table and closes it again, and its
+    «Копировать» puts the table on the clipboard.
 The controls are clicked at their centres, as the windows' tables have
 them (the desktop build's programs/controls.env).
     e2e_test.py <release folder> <webcompare> <controls.env> [folder for the screenshots]
 """
 
 import os
+import struct
 import subprocess
 import sys
 import tempfile
+import time
+import zlib
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
@@ -85,6 +91,123 @@ def about_box(page, shot):
     return True
 
 
+def pixels(path):
+    """A screenshot's width, height and rows of RGBA bytes (the PNG that
+    Chromium writes: 8 bits, RGBA, not interlaced)."""
+    data = open(path, "rb").read()
+    chunks, at = {}, 8
+    while at < len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        chunks.setdefault(kind, []).append(data[at + 8:at + 8 + length])
+        at += 12 + length
+    width, height, depth, colour = struct.unpack(">IIBB", chunks[b"IHDR"][0][:10])
+    assert depth == 8 and colour == 6, "not an RGBA screenshot"
+    raw, stride, rows, previous = zlib.decompress(b"".join(chunks[b"IDAT"])), width * 4, [], None
+    for y in range(height):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        prior = previous or bytearray(stride)
+        for x in range(stride):
+            left = line[x - 4] if x >= 4 else 0
+            up, corner = prior[x], prior[x - 4] if x >= 4 else 0
+            if kind == 1:
+                line[x] = (line[x] + left) & 255
+            elif kind == 2:
+                line[x] = (line[x] + up) & 255
+            elif kind == 3:
+                line[x] = (line[x] + (left + up) // 2) & 255
+            elif kind == 4:
+                p = left + up - corner
+                pa, pb, pc = abs(p - left), abs(p - up), abs(p - corner)
+                line[x] = (line[x] + (left if pa <= pb and pa <= pc else up if pb <= pc else corner)) & 255
+        rows.append(line)
+        previous = line
+    return width, height, rows
+
+
+def changed_area(before, after):
+    """The rectangle (left, top, right, bottom) in which two screenshots
+    differ, or None."""
+    (width, height, a), (_, _, b) = pixels(before), pixels(after)
+    ys = [y for y in range(height) if a[y] != b[y]]
+    if not ys:
+        return None
+    xs = [x for y in ys for x in range(width) if a[y][x * 4:x * 4 + 4] != b[y][x * 4:x * 4 + 4]]
+    return min(xs), ys[0], max(xs), ys[-1]
+
+
+def pace_and_table(page, server, origin_of):
+    """kalumet.html?pace=1: an automatic run's steps come a second apart,
+    not half a second; F2 shows the trace table beside the window, F2
+    again takes it away; its «Копировать» copies the table as text."""
+    page.open(server.url("kalumet.html?pace=1"))
+    page.wait_for("document.documentElement.dataset.state === 'running'", 60, "kalumet?pace=1")
+    origin = origin_of()
+    play(page, origin, "kalumet", ["click:Command1", "click:Check1", "click:Cmd_Goto"])
+    shot = os.path.join(shots, "pace.png")
+    page.screenshot(shot)
+    last, changes = open(shot, "rb").read(), []
+    try:
+        for _ in browser.deadline_loop(60, "four steps of the automatic run"):
+            page.pump(0.02)
+            page.screenshot(shot)
+            now = open(shot, "rb").read()
+            if now != last:
+                changes.append(time.monotonic())
+                last = now
+            if len(changes) >= 5:
+                break
+    except TimeoutError as error:
+        print(error)
+        return False
+    # The first change may still be the click's; a step at 0,5 s would
+    # bring two changes within 0,8 s.
+    gaps = [b - a for a, b in zip(changes[1:], changes[2:])]
+    print("kalumet?pace=1: steps %s s apart" % ", ".join("%.2f" % g for g in gaps))
+    if min(gaps) < 0.8:
+        return False
+    play(page, origin, "kalumet", ["click:Cmd_Stop"])
+    before = shot + ".stopped.png"
+    for _ in browser.deadline_loop(30, "the run to stop"):
+        page.pump(0.6)
+        page.screenshot(before)
+        page.pump(0.6)
+        page.screenshot(shot)
+        if open(before, "rb").read() == open(shot, "rb").read():
+            break
+    opened = shot + ".table.png"
+    page.key("F2", "F2", 113)
+    area = None
+    for _ in browser.deadline_loop(30, "the trace table after F2"):
+        page.pump()
+        page.screenshot(opened)
+        area = changed_area(before, opened)
+        if area and area[2] - area[0] > 200 and area[3] - area[1] > 150:
+            break
+    print("kalumet: F2 showed the trace table at", area)
+    # «Копировать», at the bottom right of the table's window.
+    page.call("Browser.grantPermissions", permissions=["clipboardReadWrite", "clipboardSanitizedWrite"],
+              origin=server.url("")[:-1])
+    page.click(area[2] - 50, area[3] - 24)
+    text = ""
+    for _ in browser.deadline_loop(30, "the table on the clipboard"):
+        page.pump()
+        text = page.call("Runtime.evaluate", expression="navigator.clipboard.readText()",
+                         awaitPromise=True, returnByValue=True).get("result", {}).get("value") or ""
+        if text.startswith("Шаг\t"):
+            break
+    print("kalumet: «Копировать» copied %d lines" % len(text.splitlines()))
+    if len(text.splitlines()) < 2:
+        return False
+    page.key("F2", "F2", 113)
+    for _ in browser.deadline_loop(30, "the trace table gone after F2"):
+        page.pump()
+        page.screenshot(shot)
+        if changed_area(before, shot) is None:
+            break
+    print("kalumet: F2 closed the trace table")
+    return True
+
+
 failed = False
 with browser.Server(folder) as server, browser.Browser(lang="ru-RU") as chromium:
     page = chromium.page()
@@ -120,5 +243,12 @@ with browser.Server(folder) as server, browser.Browser(lang="ru-RU") as chromium
         if errors:
             print("\n".join(errors))
             failed = True
+    try:
+        failed |= not pace_and_table(
+            page, server,
+            lambda: [int(v) for v in page.evaluate("document.documentElement.dataset.client").split(",")])
+    except TimeoutError as error:
+        print(error)
+        failed = True
 print("screenshots in", shots)
 sys.exit(1 if failed else 0)
