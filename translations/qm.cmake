@@ -22,6 +22,7 @@ foreach(ts IN LISTS KALUMET_TS_FILES)
     get_filename_component(stem "${ts}" NAME_WE)
     set(qm "${CMAKE_BINARY_DIR}/translations/${stem}.qm")
     add_custom_command(OUTPUT "${qm}"
+        COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/translations"
         COMMAND "${KALUMET_LRELEASE}" -silent "${ts}" -qm "${qm}"
         DEPENDS "${ts}"
         COMMENT "Compiling the translation ${stem}"
