@@ -22,10 +22,16 @@ const QRect SorterFrame(68, 56, 248, 148);
 // ---------------------------------------------------------------------------
 // Desktop icons: 32 x 32 pictograms, painted smooth.
 
+struct Caption
+{
+    const char *line1;
+    const char *line2;
+};
+
 struct DesktopIcon
 {
-    const char *line1; // the caption's two lines
-    const char *line2;
+    Caption russian; // the caption's two lines
+    Caption english; // the same in as little room
     Pictogram draw;
 };
 
@@ -33,31 +39,31 @@ QList<DesktopIcon> desktopIcons()
 {
     using namespace pictogram;
     return {
-        {"Компьютер", "класса", monitor()},
-        {"Документы", "ученика", folder(QColor(240, 200, 70))},
-        {"Удалённые", "файлы", bin()},
-        {"Общие", "папки", globe()},
-        {"Сортировка", "чисел", programIcon()},
-        {"Алгоритмы", "сортировки", folder(QColor(120, 180, 240))},
-        {"Блок-схемы", "уроков", document(QColor(40, 80, 200))},
-        {"Задачи", "9 класса", document(QColor(200, 60, 60))},
-        {"Текстовый", "редактор", notepad()},
-        {"Графический", "редактор", pictogram::palette()},
-        {"Таблицы", "расчётов", chart()},
-        {"Инженерный", "калькулятор", calculator()},
-        {"Справочник", "по языку", book(QColor(170, 30, 40))},
-        {"Словарь", "терминов", book(QColor(30, 110, 60))},
-        {"Журнал", "оценок", chart()},
-        {"Архив", "работ", box()},
-        {"Фото", "класса", photo()},
-        {"Запись", "урока", music()},
-        {"Часы и", "будильник", clock()},
-        {"Тесты", "по теме", document(QColor(30, 140, 140))},
+        {{"Компьютер", "класса"}, {"Class", "computer"}, monitor()},
+        {{"Документы", "ученика"}, {"Student", "documents"}, folder(QColor(240, 200, 70))},
+        {{"Удалённые", "файлы"}, {"Deleted", "files"}, bin()},
+        {{"Общие", "папки"}, {"Shared", "folders"}, globe()},
+        {{"Сортировка", "чисел"}, {"Sort", "numbers"}, programIcon()},
+        {{"Алгоритмы", "сортировки"}, {"Sorting", "algorithms"}, folder(QColor(120, 180, 240))},
+        {{"Блок-схемы", "уроков"}, {"Lesson", "flowcharts"}, document(QColor(40, 80, 200))},
+        {{"Задачи", "9 класса"}, {"Grade 9", "problems"}, document(QColor(200, 60, 60))},
+        {{"Текстовый", "редактор"}, {"Text", "editor"}, notepad()},
+        {{"Графический", "редактор"}, {"Graphics", "editor"}, pictogram::palette()},
+        {{"Таблицы", "расчётов"}, {"Calculation", "sheets"}, chart()},
+        {{"Инженерный", "калькулятор"}, {"Scientific", "calculator"}, calculator()},
+        {{"Справочник", "по языку"}, {"Language", "reference"}, book(QColor(170, 30, 40))},
+        {{"Словарь", "терминов"}, {"Glossary", "of terms"}, book(QColor(30, 110, 60))},
+        {{"Журнал", "оценок"}, {"Grade", "book"}, chart()},
+        {{"Архив", "работ"}, {"Work", "archive"}, box()},
+        {{"Фото", "класса"}, {"Class", "photo"}, photo()},
+        {{"Запись", "урока"}, {"Lesson", "recording"}, music()},
+        {{"Часы и", "будильник"}, {"Clock and", "alarm"}, clock()},
+        {{"Тесты", "по теме"}, {"Topic", "tests"}, document(QColor(30, 140, 140))},
     };
 }
 
 // Icons stand in columns from the top-left corner, five to a column.
-void drawDesktopIcons(QPainter &p)
+void drawDesktopIcons(QPainter &p, Language language)
 {
     const int columnPitch = 67;
     const int rowPitch = 76;
@@ -71,8 +77,10 @@ void drawDesktopIcons(QPainter &p)
         p.setFont(smoothed(textFont()));
         p.setPen(Qt::white);
         const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip;
-        p.drawText(QRect(cellX, cellY + 37, columnPitch, 13), flags, QString::fromUtf8(icons[i].line1));
-        p.drawText(QRect(cellX, cellY + 50, columnPitch, 13), flags, QString::fromUtf8(icons[i].line2));
+        const Caption &caption =
+            language == Language::English ? icons[i].english : icons[i].russian;
+        p.drawText(QRect(cellX, cellY + 37, columnPitch, 13), flags, QString::fromUtf8(caption.line1));
+        p.drawText(QRect(cellX, cellY + 50, columnPitch, 13), flags, QString::fromUtf8(caption.line2));
     }
 }
 
@@ -80,29 +88,30 @@ void drawDesktopIcons(QPainter &p)
 // The sorter's window as it stands on the screen: the sorter's own controls,
 // laid out in its client area at the scale of this screen.
 
-void drawSorterControl(QPainter &p, const ControlRow &row, const QRect &place)
+void drawSorterControl(QPainter &p, const ControlRow &row, const QRect &place, Language language)
 {
+    const QString text = sorterText(row.text, language);
     const int align = (row.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter;
     switch (row.kind) {
     case ControlKind::Label:
-        p.drawText(place, align, row.text);
+        p.drawText(place, align, text);
         break;
     case ControlKind::TextBox:
         drawSunkenBox(p, place);
-        p.drawText(place.adjusted(6, 0, -2, 0), align, row.text);
+        p.drawText(place.adjusted(6, 0, -2, 0), align, text);
         break;
     case ControlKind::PushButton:
         drawRaisedBox(p, place);
-        p.drawText(place, align, row.text);
+        p.drawText(place, align, text);
         break;
     default: // the sorter's window has no other kind of control
         break;
     }
 }
 
-void drawSorterWindow(QPainter &p)
+void drawSorterWindow(QPainter &p, Language language)
 {
-    drawClassicWindow(p, SorterFrame, QString::fromUtf8(form1::kCaption));
+    drawClassicWindow(p, SorterFrame, sorterText(QString::fromUtf8(form1::kCaption), language));
 
     // The client area of the window on this screen, and the sorter's own
     // client area scaled to fit it.
@@ -117,22 +126,23 @@ void drawSorterWindow(QPainter &p)
         drawSorterControl(p, row,
                           QRect(client.left() + qRound(r.left() * sx),
                                 client.top() + qRound(r.top() * sy), qRound(r.width() * sx),
-                                qRound(r.height() * sy)));
+                                qRound(r.height() * sy)),
+                          language);
     }
 }
 
 } // namespace
 
-QImage desktopPicture()
+QImage desktopPicture(Language language)
 {
     QImage screen(GridWidth * PaintScale, GridHeight * PaintScale, QImage::Format_RGB32);
     screen.fill(classic::Teal);
     {
         QPainter p(&screen);
         p.scale(PaintScale, PaintScale);
-        drawDesktopIcons(p);
-        drawSorterWindow(p);
-        drawTaskbar(p);
+        drawDesktopIcons(p, language);
+        drawSorterWindow(p, language);
+        drawTaskbar(p, language);
     }
     return screen
         .scaled(PictureWidth, PictureHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)

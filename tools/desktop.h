@@ -9,6 +9,8 @@
 // rows 212..221.
 #pragma once
 
+#include "pictures.h"
+
 #include <QPainter>
 
 namespace picturekit {
@@ -19,7 +21,8 @@ constexpr int PaintScale = 2;
 constexpr int TaskbarTop = 424;
 constexpr int TaskbarHeight = 20;
 
-// The taskbar across the bottom of the screen, in grid units.
-void drawTaskbar(QPainter &p);
+// The taskbar across the bottom of the screen, in grid units, its texts in
+// `language`.
+void drawTaskbar(QPainter &p, Language language);
 
 } // namespace picturekit

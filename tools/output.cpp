@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QList>
 
@@ -66,7 +67,8 @@ int writeOrCheck(const char *tool, int argc, char *argv[], QList<OutputFile> (*g
                              qPrintable(file.fileName()));
                 ++failures;
             }
-        } else if (!file.open(QIODevice::WriteOnly) || file.write(f.bytes) != f.bytes.size()) {
+        } else if (!QDir().mkpath(QFileInfo(file).absolutePath())
+                   || !file.open(QIODevice::WriteOnly) || file.write(f.bytes) != f.bytes.size()) {
             std::fprintf(stderr, "%s: cannot write %s\n", tool, qPrintable(file.fileName()));
             ++failures;
         }

@@ -21,7 +21,8 @@ QByteArray encodedImage(const QImage &image, const char *format);
 // pictures are stored.
 QByteArray bmpFile(const QImage &image);
 
-// Command line: <tool> <folder> writes the files into folder;
+// Command line: <tool> <folder> writes the files into folder (a name may
+// hold a subfolder, made where missing);
 // <tool> --check <folder> compares them with the files there and reports
 // each one that differs. Returns the process exit code.
 int writeOrCheck(const char *tool, int argc, char *argv[],

@@ -4,11 +4,23 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 namespace picturekit {
 
-QImage flowchartPicture();     // 266 x 531
-QImage sorterWindowPicture();  // 243 x 163
-QImage desktopPicture();       // 296 x 222
+// The language of the texts in a picture: Russian, the programs' own, or
+// English. Only the texts differ; every position and size is the same.
+enum class Language { Russian, English };
+
+QImage flowchartPicture();                       // 266 x 531, no text
+QImage sorterWindowPicture(Language language);   // 243 x 163
+QImage desktopPicture(Language language);        // 296 x 222
+
+// A text of the sorter's window (its title, labels, button, input boxes)
+// as the sorter shows it in `language`: in English as the English
+// translation (translations/kalumet_en.ts) has it. Throws
+// std::runtime_error for a text that it has no English for, so that no
+// English picture keeps a Russian word.
+QString sorterText(const QString &source, Language language);
 
 } // namespace picturekit

@@ -24,7 +24,7 @@ void etchedSeparator(QPainter &p, int x, int top, int bottom)
 }
 
 // The start button with a small round emblem.
-void drawStartButton(QPainter &p, int buttonTop)
+void drawStartButton(QPainter &p, int buttonTop, Language language)
 {
     drawRaisedBox(p, QRect(2, buttonTop, 52, ButtonHeight));
     {
@@ -41,7 +41,7 @@ void drawStartButton(QPainter &p, int buttonTop)
     p.setFont(smoothed(captionFont()));
     p.setPen(Qt::black);
     p.drawText(QRect(17, buttonTop, 36, ButtonHeight), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Пуск"));
+               language == Language::English ? QStringLiteral("Start") : QStringLiteral("Пуск"));
 }
 
 void drawQuickLaunch(QPainter &p, int top)
@@ -58,7 +58,7 @@ void drawQuickLaunch(QPainter &p, int top)
 
 // The sorter's task button, pressed (its window is the active one): sunken
 // edges and a checkered face.
-void drawTaskButton(QPainter &p, int buttonTop)
+void drawTaskButton(QPainter &p, int buttonTop, Language language)
 {
     const QRect task(124, buttonTop, 160, ButtonHeight);
     drawPressedBox(p, task);
@@ -77,7 +77,8 @@ void drawTaskButton(QPainter &p, int buttonTop)
     p.drawText(QRect(task.left() + 20, task.top() + 1, textWidth, task.height()),
                Qt::AlignLeft | Qt::AlignVCenter,
                QFontMetrics(captionFont())
-                   .elidedText(QString::fromUtf8(form1::kCaption), Qt::ElideRight, textWidth));
+                   .elidedText(sorterText(QString::fromUtf8(form1::kCaption), language),
+                               Qt::ElideRight, textWidth));
 }
 
 // The notification area: two small icons and the clock.
@@ -95,7 +96,7 @@ void drawNotificationArea(QPainter &p, int buttonTop)
 
 } // namespace
 
-void drawTaskbar(QPainter &p)
+void drawTaskbar(QPainter &p, Language language)
 {
     const int top = TaskbarTop;
     p.fillRect(QRect(0, top, GridWidth, TaskbarHeight), classic::Face);
@@ -103,9 +104,9 @@ void drawTaskbar(QPainter &p)
     p.fillRect(QRectF(0, top + 1.0 / PaintScale, GridWidth, 1.0 / PaintScale), classic::Light);
 
     const int buttonTop = top + ButtonOffset;
-    drawStartButton(p, buttonTop);
+    drawStartButton(p, buttonTop, language);
     drawQuickLaunch(p, top);
-    drawTaskButton(p, buttonTop);
+    drawTaskButton(p, buttonTop, language);
     drawNotificationArea(p, buttonTop);
 }
 
