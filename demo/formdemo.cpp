@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "builtinimages.h"
 #include "inventory.h"
+#include "launch.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -70,8 +71,10 @@ DrawnControl *FormDemo::makeDrawn(const ControlRow &row)
         made = l;
     } else if (row.kind == ControlKind::ImageBox) {
         auto *img = new ImageBox(row.name, row.twips, this);
+        // The pictures' texts in the language of the window's.
         if (row.picture)
-            img->setPicture(builtInPixmap(*row.picture));
+            img->setPicture(
+                builtInPixmap(formdemo::pictureIn(*row.picture, launch::uiLanguage())));
         img->setToolTip(shown(row.toolTip));
         img->setAccessibleName(shown(row.accessibleName));
         made = img;

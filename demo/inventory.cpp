@@ -219,3 +219,14 @@ const std::vector<ControlRow> &controlInventory()
     static const std::vector<ControlRow> rows = Inventory::rows();
     return rows;
 }
+
+const RawImage &formdemo::pictureIn(const RawImage &picture, const QString &language)
+{
+    if (language != QLatin1String("en"))
+        return picture;
+    if (&picture == &kSorterWindowPicture)
+        return kSorterWindowPictureEn;
+    if (&picture == &kDesktopPicture)
+        return kDesktopPictureEn;
+    return picture;
+}

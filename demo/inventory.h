@@ -26,6 +26,11 @@ constexpr const char *kCaption =
     QT_TRANSLATE_NOOP("FormDemo", "Демонстрация алгоритма сортировки трех чисел");
 inline const RawImage &kBackgroundPicture = kFlowchartPicture;
 
+// The picture an image box of the table shows where the window's texts are
+// in `language` ("ru" or "en"): the pictures with texts in them have an
+// English twin, drawn alike; the others serve both.
+const RawImage &pictureIn(const RawImage &picture, const QString &language);
+
 // The flowchart labels lbl_alg(0) to lbl_alg(26) and the listing lines
 // Lbl_List(0) to Lbl_List(23), one for each step of a demonstration.
 constexpr int kFlowchartLabels = 27;

@@ -1,7 +1,8 @@
 // Both programs' start sequences, and the pictures and icon built into
-// them.
+// them, in the language of the programs' texts.
 
 #include "builtinimages.h"
+#include "drawncontrols.h"
 #include "programicon.h"
 #include "brivon_program.h"
 #include "demoprogram.h"
@@ -26,6 +27,8 @@ private slots:
     void start();
     void builtInPictures_data();
     void builtInPictures();
+    void picturesInLanguage_data();
+    void picturesInLanguage();
     void windowIcon();
 };
 
@@ -64,6 +67,9 @@ void StartupTest::builtInPictures_data()
     QTest::newRow("flowchart") << &kFlowchartPicture << "demo/pictures/flowchart.bmp";
     QTest::newRow("sorter window") << &kSorterWindowPicture << "demo/pictures/sorter_window.bmp";
     QTest::newRow("desktop") << &kDesktopPicture << "demo/pictures/desktop.bmp";
+    QTest::newRow("sorter window, English")
+        << &kSorterWindowPictureEn << "demo/pictures/en/sorter_window.bmp";
+    QTest::newRow("desktop, English") << &kDesktopPictureEn << "demo/pictures/en/desktop.bmp";
     QTest::newRow("icon 16") << &kProgramIcon16 << "icon/program-16.png";
     QTest::newRow("icon 32") << &kProgramIcon32 << "icon/program-32.png";
     QTest::newRow("icon 48") << &kProgramIcon48 << "icon/program-48.png";
@@ -83,6 +89,34 @@ void StartupTest::builtInPictures()
              committed.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     QCOMPARE(built.constBits(), static_cast<const uchar *>(raw->bits));
     QCOMPARE(builtInPixmap(*raw).toImage().constBits(), built.constBits());
+}
+
+void StartupTest::picturesInLanguage_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<const RawImage *>("russian");
+    QTest::addColumn<const RawImage *>("english");
+
+    QTest::newRow("desktop") << "Image1" << &kDesktopPicture << &kDesktopPictureEn;
+    QTest::newRow("sorter window") << "Image2" << &kSorterWindowPicture << &kSorterWindowPictureEn;
+}
+
+// The pictures with texts in them speak the language of the window's
+// texts: Russian as the test startup runs this program, beside the English
+// translation, in no language; English as startup_english runs it, in an
+// English locale (and says so in KALUMET_EXPECTED_LANGUAGE).
+void StartupTest::picturesInLanguage()
+{
+    QFETCH(QString, box);
+    QFETCH(const RawImage *, russian);
+    QFETCH(const RawImage *, english);
+
+    launch::installTranslations();
+    QCOMPARE(launch::uiLanguage(), qEnvironmentVariable("KALUMET_EXPECTED_LANGUAGE", "ru"));
+    const FormDemo form;
+    const auto *shown = static_cast<const ImageBox *>(form.drawn(box));
+    const RawImage *wanted = launch::uiLanguage() == QLatin1String("en") ? english : russian;
+    QCOMPARE(shown->picture().toImage(), builtInImage(*wanted));
 }
 
 void StartupTest::windowIcon()
