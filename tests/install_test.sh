@@ -52,7 +52,7 @@ grep -qxF "Name[ru]=$brivon_title" "$prefix/share/applications/$brivon_id.deskto
 # The installed programs find their translation: English where it is asked
 # for, numbers as the locale writes them.
 for app in kalumet brivon; do
-    LANGUAGE=en LANG=ru_RU.UTF-8 LC_ALL= "$prefix/bin/$app" --help | grep -qx "Usage: $app \[options\]" \
+    LANGUAGE=en LANG=ru_RU.UTF-8 LC_ALL= LC_MESSAGES= "$prefix/bin/$app" --help | grep -qx "Usage: $app \[options\]" \
         || { echo "$app: --help is not in English under LANGUAGE=en"; exit 1; }
 done
 
