@@ -23,12 +23,12 @@ case "${1:-}" in
     *) echo "usage: $0 run|test|windows|web" >&2; exit 2 ;;
 esac
 
-packages="cmake make g++ qt6-base-dev qt6-base-private-dev qt6-base-dev-tools libgl-dev libx11-dev fonts-wine
+packages="cmake make g++ qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev libx11-dev fonts-wine
           fonts-dejavu-core qt6-translations-l10n xvfb xauth xdotool x11-utils desktop-file-utils"
 # The tests (and the accessibility bus they start), and the packages' tools:
 # building, linting, validating.
 [ "$1" = test ] && packages="$packages valgrind dpkg-dev file rpm cpio lintian rpmlint blhc appstream
-                                  man-db qt6-l10n-tools dbus-daemon at-spi2-core python3-gi
+                                  man-db dbus-daemon at-spi2-core python3-gi
                                   gir1.2-atspi-2.0 orca openbox x11-xserver-utils"
 # The Windows release: Qt's source (apt-get source needs dpkg-dev), the
 # cross compiler, the installer's maker, Wine (with the X libraries its

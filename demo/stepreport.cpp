@@ -73,9 +73,9 @@ QString FormDemo::stepReport(qint16 step, const State &before) const
     QStringList blocks;
     for (const int label : what.labels)
         if (label >= 0)
-            blocks << QStringLiteral("«%1»").arg(lbl_alg(label)->caption());
+            blocks << tr("«%1»").arg(lbl_alg(label)->caption());
     if (what.action == steptable::Action::Compare && m_step == what.noStep)
-        blocks << QStringLiteral("«%1»").arg(lbl_alg(what.noLabel)->caption());
+        blocks << tr("«%1»").arg(lbl_alg(what.noLabel)->caption());
     if (!blocks.isEmpty())
         said << tr("блок %1").arg(blocks.join(QStringLiteral(", ")));
 

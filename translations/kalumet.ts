@@ -316,6 +316,10 @@
         <source>Проверь себя: верно %1 из %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>«%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TraceTable</name>

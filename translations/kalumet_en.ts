@@ -324,6 +324,10 @@ Qt&apos;s standard options are accepted too: -platform, -style, -reverse and oth
         <source>Проверь себя: верно %1 из %2</source>
         <translation>Test yourself: %1 of %2 correct</translation>
     </message>
+    <message>
+        <source>«%1»</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>TraceTable</name>

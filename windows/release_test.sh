@@ -35,6 +35,9 @@ done
 # Wine reads its arguments and names files in the locale's encoding: the
 # Cyrillic folders need UTF-8, whatever the locale the test is run in.
 export LC_ALL=C.UTF-8
+# Russian, the programs' own language: Wine's display language under this
+# locale is English, which would choose the English translation.
+export LANGUAGE=ru
 scratch=$(mktemp -d)
 fail() { echo "$*"; exit 1; }
 cache() { sed -n "s/^$1:[A-Z]*=//p" "$packages/CMakeCache.txt"; }
