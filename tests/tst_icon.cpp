@@ -246,7 +246,9 @@ private slots:
         QTest::newRow("48") << 48 << 2;
         QTest::newRow("64") << 64 << 1;
         QTest::newRow("128") << 128 << 1;
+        QTest::newRow("192") << 192 << 1;
         QTest::newRow("256") << 256 << 1;
+        QTest::newRow("512") << 512 << 1;
     }
 
     // Each PNG is a colour image of the .ico, enlarged without smoothing,
