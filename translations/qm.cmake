@@ -30,3 +30,5 @@ foreach(ts IN LISTS KALUMET_TS_FILES)
     list(APPEND KALUMET_QM_FILES "${qm}")
 endforeach()
 add_custom_target(kalumet_qm ALL DEPENDS ${KALUMET_QM_FILES})
+# The packages hold them (packaging/release.cmake makes "packaged" first).
+add_dependencies(packaged kalumet_qm)
