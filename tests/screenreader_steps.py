@@ -11,6 +11,11 @@ accessibility bus (libatspi), with the screen reader Orca listening:
   none within 1.5 s of one said in full, and the run's result the last
   thing Orca says (its speech off, what it would say read from its debug
   log);
+- a run of 5, 4, 3 with «Проверь себя» on (F3), keyed by PageDown: the
+  question at step 6 an alert with two answers showing, said before «Да» is
+  pressed; the trace table (F2) read through the table interface, its last
+  row holding the verdict, closed by Esc; the run then made automatic at a
+  slower pace (−) and paused by ticking "Пошаговый режим", the pause said;
 - a double click's clearing said, "Сброс" leaving no notification showing,
   and the pictured close box pressed through its action, which ends the
   program.
@@ -97,6 +102,9 @@ TAB_ORDER = ["Сортировать числа по возраствнию", "�
              "Пошаговый режим", "Назад", "Вперед", "Стоп", "Продолжить", "Сброс", "Выход"]
 CHART = "Блок-схема алгоритма сортировки трех чисел"
 CODE = "Программый код, реализующий сортировку трех чисел."
+QUIZ, TRACE = "Проверь себя", "Таблица трассировки"
+QUESTION = "Шаг 6: If A > B Then — 5 > 4?"
+PAUSED = "Показ приостановлен: пошаговый режим, «Вперед» — следующий шаг"
 DESKTOP = "Рабочий стол компьютера"  # the sorter's picture, around its window
 S = Atspi.StateType
 ctx = GLib.MainContext.default()
@@ -374,6 +382,7 @@ def listen(program, orca, verbose):
         if not step_by_step(window, run, sort, forward, boxes, lines, verbose):
             return
     automatic(window, orca, sort, lines, xwin, verbose)
+    teaching(app, window, orca, sort, boxes, lines, program, xwin)
     cleared(window, program)
 
 
@@ -539,6 +548,93 @@ def transcript(orca, start, verbose):
     if not run or RESULT not in run[-1][1]:
         problems.append(f"Orca's last words in the automatic run: {run[-1:]}, want «{RESULT}»")
     print("Orca in the automatic run:", " | ".join(text for _, text in run))
+
+
+def tree(acc):
+    """acc and everything below it."""
+    yield acc
+    for i in range(acc.get_child_count()):
+        yield from tree(acc.get_child_at_index(i))
+
+
+def teaching(app, window, orca, sort, boxes, lines, program, xwin):
+    """A run of 5, 4, 3 by PageDown with «Проверь себя» on: step 6 asked and
+    «Да» answered; the trace table of the six steps (F2), closed by Esc; the
+    run then automatic, 1 s a step (−), paused by ticking the mode box."""
+    start = len(orca.said())
+    def heard(text):  # by Orca since the start, a line beginning so
+        if not wait_for(lambda: any(t.startswith(text) for _, t in orca.said()[start:]), 30):
+            problems.append(f"Orca did not say «{text}»: {[t for _, t in orca.said()[start:]]}")
+    def key(name, says):  # the notification it shows
+        events.clear()
+        xdotool("key", name)
+        if not wait_for(lambda: says in [t for _, t in said(events)], 30):
+            problems.append(f"{name} said {said(events)}, not «{says}»")
+    def shown(name):  # a window by its name (it comes before its parts)
+        return next((w for w in tree(app) if w.get_name() == name and has_state(w, S.SHOWING)), None)
+    def focus(xid, acc):  # no window manager: the keyboard goes where a desktop would give it
+        xdotool("windowfocus", "--sync", xid)
+        wait_for(lambda: has_state(acc, S.ACTIVE))
+    for box, text in zip(boxes, "543"):
+        Atspi.EditableText.set_text_contents(box, text)
+    click(sort)
+    forward, stop = window.control("Вперед"), window.control("Стоп")
+    wait_for(lambda: has_state(forward, S.FOCUSED))
+    key("F3", "Проверь себя: включено")
+    for step in range(1, 7):
+        xdotool("key", "Next")
+        if step == 6:
+            box = wait_for(lambda: shown(QUIZ)) and shown(QUIZ)
+            answers = [a.get_name() for a in tree(box) if a.get_role_name() == "push button"
+                       and has_state(a, S.SHOWING)] if box else []
+            if answers != ["Да", "Нет"] or box.get_role_name() not in ("alert", "dialog"):
+                problems.append(f"«{QUIZ}» at step 6: {box and box.get_role_name()}, answers {answers}")
+                return
+            heard(QUESTION)
+            xdotool("key", "Return")  # «Да», the default
+        if not wait_for(lambda: has_state(lines[step - 1], S.SELECTED)):
+            problems.append(f"«{QUIZ}»: step {step} did not come")
+            return
+    focus(xwin, window.frame)
+    xdotool("key", "F2")
+    trace = wait_for(lambda: shown(TRACE)) and shown(TRACE)
+    table = next((a for a in tree(trace) if a.get_role_name() == "table"), None) if trace else None
+    if not table or table.get_name() != TRACE:
+        problems.append(f"F2: no table «{TRACE}» on the bus")
+        return
+    T = Atspi.Table
+    headers = [T.get_column_header(table, c).get_name() for c in range(T.get_n_columns(table))]
+    rows = [[T.get_accessible_at(table, r, c).get_name() for c in range(len(headers))]
+            for r in range(T.get_n_rows(table))]
+    if headers != ["Шаг", "Строка", "A", "B", "C", "X", "Условие"] or len(rows) != 6 \
+            or rows[2] != ["3", "A = CDbl(Text1.Text)", "5", "", "", "", ""] or rows[5][6] != "Да (верно)":
+        problems.append(f"the trace table reads {headers}, {rows}")
+    def others():
+        return [w for w in xdotool("search", "--onlyvisible", "--pid", str(program.pid)) if w != xwin]
+    wait_for(others)
+    focus(others()[0], trace)
+    xdotool("key", "Escape")
+    if not wait_for(lambda: not shown(TRACE)):
+        problems.append("Esc left the trace table open")
+    focus(xwin, window.frame)
+    key("F3", "Проверь себя: выключено")  # for the timer not to ask
+    key("minus", "Темп: 1 с на шаг")
+    if not window.focus_on("Пошаговый режим", "shift+Tab"):
+        return
+    xdotool("key", "space")
+    if not window.focus_on("Продолжить", "Tab"):
+        return
+    # Space: the release of the Enter that closed a box went to no window,
+    # and the program takes Enter as still held.
+    xdotool("key", "space")
+    if not (wait_for(lambda: has_state(stop, S.FOCUSED)) and window.focus_on("Пошаговый режим", "shift+Tab")):
+        problems.append("«Продолжить» did not start the timer")
+        return
+    xdotool("key", "space")
+    heard(PAUSED)
+    if has_state(stop, S.ENABLED) or not has_state(forward, S.ENABLED):
+        problems.append("paused: 'Стоп' enabled or 'Вперед' not")
+    print("Orca, «Проверь себя» and the pause:", " | ".join(t for _, t in orca.said()[start:]))
 
 
 def cleared(window, program):
