@@ -71,6 +71,15 @@ public:
             // Keys released while another program had the keyboard.
             m_down.clear();
             return false;
+        case QEvent::WindowBlocked:
+        case QEvent::WindowUnblocked:
+            // Keys released while a modal box opened or closed: the key
+            // that opened a box lets go over the blocked window, the one
+            // that closed it over a window that is gone, and neither
+            // release comes here. A key still held goes on repeating, and
+            // its repeats are told apart as above.
+            m_down.clear();
+            return false;
         default:
             return false;
         }

@@ -559,7 +559,8 @@ def tree(acc):
 
 def teaching(app, window, orca, sort, boxes, lines, program, xwin):
     """A run of 5, 4, 3 by PageDown with «Проверь себя» on: step 6 asked and
-    «Да» answered; the trace table of the six steps (F2), closed by Esc; the
+    «Да» answered, step 7 by the next PageDown; the trace table of the seven
+    steps (F2), closed by Esc; the
     run then automatic, 1 s a step (−), paused by ticking the mode box."""
     start = len(orca.said())
     def heard(text):  # by Orca since the start, a line beginning so
@@ -581,7 +582,9 @@ def teaching(app, window, orca, sort, boxes, lines, program, xwin):
     forward, stop = window.control("Вперед"), window.control("Стоп")
     wait_for(lambda: has_state(forward, S.FOCUSED))
     key("F3", "Проверь себя: включено")
-    for step in range(1, 7):
+    # Step 7 right after the answer: the PageDown that opened the box let
+    # go over the blocked window, and the next one still steps.
+    for step in range(1, 8):
         xdotool("key", "Next")
         if step == 6:
             box = wait_for(lambda: shown(QUIZ)) and shown(QUIZ)
@@ -606,7 +609,7 @@ def teaching(app, window, orca, sort, boxes, lines, program, xwin):
     headers = [T.get_column_header(table, c).get_name() for c in range(T.get_n_columns(table))]
     rows = [[T.get_accessible_at(table, r, c).get_name() for c in range(len(headers))]
             for r in range(T.get_n_rows(table))]
-    if headers != ["Шаг", "Строка", "A", "B", "C", "X", "Условие"] or len(rows) != 6 \
+    if headers != ["Шаг", "Строка", "A", "B", "C", "X", "Условие"] or len(rows) != 7 \
             or rows[2] != ["3", "A = CDbl(Text1.Text)", "5", "", "", "", ""] or rows[5][6] != "Да (верно)":
         problems.append(f"the trace table reads {headers}, {rows}")
     def others():
@@ -624,9 +627,8 @@ def teaching(app, window, orca, sort, boxes, lines, program, xwin):
     xdotool("key", "space")
     if not window.focus_on("Продолжить", "Tab"):
         return
-    # Space: the release of the Enter that closed a box went to no window,
-    # and the program takes Enter as still held.
-    xdotool("key", "space")
+    # Return, just after the Enter that closed a box let go over no window.
+    xdotool("key", "Return")
     if not (wait_for(lambda: has_state(stop, S.FOCUSED)) and window.focus_on("Пошаговый режим", "shift+Tab")):
         problems.append("«Продолжить» did not start the timer")
         return
