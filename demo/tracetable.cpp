@@ -118,7 +118,7 @@ QString plainCell(QString text)
 } // namespace
 
 TraceTable::TraceTable(QWidget *owner)
-    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                          | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(tr("Таблица трассировки"));
@@ -174,6 +174,7 @@ TraceTable::TraceTable(QWidget *owner)
                                   + kVisibleRows * m_grid->verticalHeader()->defaultSectionSize());
 
     m_copy = new QPushButton(tr("Копировать"), this);
+    m_copy->setAutoDefault(false); // Enter in the table copies nothing
     connect(m_copy, &QPushButton::clicked, this, &TraceTable::copy);
     // Ctrl+C copies the whole table wherever the focus is in the window,
     // not just the current cell as the table itself would.
@@ -370,5 +371,5 @@ void TraceTable::keyPressEvent(QKeyEvent *event)
         close();
         return;
     }
-    QWidget::keyPressEvent(event);
+    QDialog::keyPressEvent(event);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QDialog>
 #include <QString>
-#include <QWidget>
 
 #include <array>
 #include <bitset>
@@ -33,7 +33,8 @@ struct TraceRow
 // in a window of its own that the demonstrator's window owns. Not modal: the
 // demonstration goes on under it. F2 and Esc close it; «Копировать» and
 // Ctrl+C put the whole table on the clipboard.
-class TraceTable : public QWidget
+// A dialog that is never modal: assistive technology presents it as one.
+class TraceTable : public QDialog
 {
     Q_OBJECT
 public:
