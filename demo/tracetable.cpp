@@ -340,7 +340,10 @@ QMimeData *TraceTable::mimeData() const
         for (std::size_t i = 0; i < row.values.size(); ++i) {
             cells << row.values[i];
             const QString value = row.values[i].toHtmlEscaped();
-            htmlCells << (row.changed[i] ? QStringLiteral("<b>%1</b>").arg(value) : value);
+            // Bold and red, as the table shows it, in word processors and
+            // spreadsheets alike.
+            htmlCells << (row.changed[i] ? QStringLiteral("<b><font color=\"#ff0000\">%1</font></b>").arg(value)
+                                         : value);
         }
         cells << row.condition;
         htmlCells << row.condition.toHtmlEscaped();

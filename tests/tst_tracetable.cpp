@@ -128,7 +128,7 @@ void TraceTableTest::copies()
     QVERIFY(html.contains(QStringLiteral("If A &gt; B &amp; A &lt; C Then")));
     // Changed: A and B at step 3, X at step 8.
     QCOMPARE(html.count(QStringLiteral("<b>")), 3);
-    QVERIFY(html.contains(QStringLiteral("<b>-2,5</b>")));
+    QVERIFY(html.contains(QStringLiteral("<b><font color=\"#ff0000\">-2,5</font></b>")));
     QTextDocument document;
     document.setHtml(html);
     auto *parsed = qobject_cast<QTextTable *>(document.rootFrame()->childFrames().value(0));
