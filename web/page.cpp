@@ -2,8 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
+#include <QPushButton>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
@@ -23,8 +26,8 @@ void tellPage(const char *name)
 }
 
 // Centres the window, with the title bar Qt draws, on the canvas, and
-// notes where its client area is, in Qt's pixels, as the page's attribute
-// data-client="x,y" (for the end-to-end test).
+// notes where its client area is and its size, in Qt's pixels, as the
+// page's attribute data-client="x,y,width,height" (for the end-to-end test).
 void centre(QWidget *window)
 {
     QRect placed(QPoint(), window->frameGeometry().size());
@@ -32,7 +35,45 @@ void centre(QWidget *window)
     window->move(placed.topLeft());
     const QPoint client = window->mapToGlobal(QPoint(0, 0));
     emscripten::val::global("document")["documentElement"]["dataset"].set(
-        "client", QStringLiteral("%1,%2").arg(client.x()).arg(client.y()).toStdString());
+        "client", QStringLiteral("%1,%2,%3,%4")
+                      .arg(client.x())
+                      .arg(client.y())
+                      .arg(window->width())
+                      .arg(window->height())
+                      .toStdString());
+}
+
+// Qt 6.4 writes data with HTML to the browser's clipboard as one
+// ClipboardItem for each of its formats, each typed text/html; Chromium
+// takes a single item and refuses the whole write ("Support for multiple
+// ClipboardItems is not implemented"), so such a copy (the trace table's
+// «Копировать») copied nothing. The page writes it itself, as one item
+// with the plain text and the HTML; Qt's own write, just after, is refused
+// as before and changes nothing.
+void copyToBrowser()
+{
+    using emscripten::val;
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    const val clipboard = val::global("navigator")["clipboard"];
+    if (!data || !data->hasHtml() || data->formats().size() < 2 || clipboard.isUndefined()
+        || val::global("ClipboardItem").isUndefined())
+        return;
+    const auto blob = [](const QString &text, const char *type) {
+        val parts = val::array();
+        parts.call<void>("push", val(text.toStdString())); // UTF-8, as embind takes it
+        val options = val::object();
+        options.set("type", val(type));
+        return val::global("Blob").new_(parts, options);
+    };
+    val formats = val::object();
+    formats.set("text/html", blob(data->html(), "text/html"));
+    if (data->hasText())
+        formats.set("text/plain", blob(data->text(), "text/plain"));
+    val items = val::array();
+    items.call<void>("push", val::global("ClipboardItem").new_(formats));
+    const val console = val::global("console");
+    clipboard.call<val>("write", items)
+        .call<val>("catch", console["warn"].call<val>("bind", console));
 }
 
 } // namespace
@@ -45,6 +86,7 @@ void showInPage(QWidget *window)
     QObject::connect(window->screen(), &QScreen::geometryChanged, window,
                      [window] { centre(window); });
     QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, [] { tellPage("programended"); });
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &copyToBrowser);
     tellPage("programshown");
 }
 
