@@ -37,9 +37,9 @@ packages="cmake make g++ qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt
                                   mingw-w64-tools nsis wine wine64 libxrender1 libxrandr2
                                   libxi6 libxcursor1 libxfixes3 libxcomposite1 libxinerama1
                                   xclip unzip"
-# The web release: Qt's source, Debian's emscripten, and the browser and
-# DevTools client its tests use.
-[ "$1" = web ] && packages="$packages dpkg-dev ninja-build emscripten chromium python3-websocket"
+# The web release: Qt's source, Debian's emscripten, brotli for its
+# precompressed files, and the browser and DevTools client its tests use.
+[ "$1" = web ] && packages="$packages dpkg-dev ninja-build emscripten brotli chromium python3-websocket"
 missing=""
 for p in $packages; do
     dpkg-query -W -f '${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \

@@ -16,6 +16,7 @@ import json
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 import threading
 import time
@@ -25,26 +26,75 @@ import websocket
 
 
 class Server:
-    """Serves `folder` on 127.0.0.1 at a free port, in a thread."""
+    """Serves `folder` on 127.0.0.1 at a free port, in a thread, as a site
+    set up as the README says does: a file's precompressed twin
+    (<file>.br, <file>.gz) where the request accepts its encoding, the
+    module as application/wasm. `served` lists what it answered:
+    (path, Content-Encoding or None)."""
 
     def __init__(self, folder):
-        handler = functools.partial(_QuietHandler, directory=folder)
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.served = []
+        handler = functools.partial(_Handler, self.served, directory=folder)
+        self.httpd = _Site(("127.0.0.1", 0), handler)
+        self.port = self.httpd.server_address[1]
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
+        self.running = False
 
     def url(self, path):
-        return "http://127.0.0.1:%d/%s" % (self.httpd.server_address[1], path)
+        return "http://127.0.0.1:%d/%s" % (self.port, path)
+
+    def stop(self):
+        """Stops serving: the site is gone, as a network is."""
+        if self.running:
+            self.httpd.shutdown()
+            self.httpd.server_close()
+            self.running = False
 
     def __enter__(self):
         self.thread.start()
+        self.running = True
         return self
 
     def __exit__(self, *exc):
-        self.httpd.shutdown()
-        self.httpd.server_close()
+        self.stop()
 
 
-class _QuietHandler(http.server.SimpleHTTPRequestHandler):
+class _Site(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        # A download the browser gave up, as it does: nothing to report.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
+class _Handler(http.server.SimpleHTTPRequestHandler):
+    # Whatever the machine's /etc/mime.types says: the browser compiles a
+    # module while it downloads only when it comes as application/wasm.
+    extensions_map = dict(http.server.SimpleHTTPRequestHandler.extensions_map, **{
+        ".wasm": "application/wasm", ".js": "text/javascript",
+        ".webmanifest": "application/manifest+json"})
+
+    def __init__(self, served, *args, **kwargs):
+        self.served = served
+        super().__init__(*args, **kwargs)
+
+    def send_head(self):
+        path = self.translate_path(self.path)
+        accepted = [part.split(";")[0].strip()
+                    for part in self.headers.get("Accept-Encoding", "").split(",")]
+        for encoding, suffix in (("br", ".br"), ("gzip", ".gz")):
+            if encoding in accepted and os.path.isfile(path) and os.path.isfile(path + suffix):
+                encoded = open(path + suffix, "rb")
+                self.send_response(200)
+                self.send_header("Content-Type", self.guess_type(path))
+                self.send_header("Content-Encoding", encoding)
+                self.send_header("Content-Length", str(os.fstat(encoded.fileno()).st_size))
+                self.send_header("Vary", "Accept-Encoding")
+                self.end_headers()
+                self.served.append((self.path, encoding))
+                return encoded
+        self.served.append((self.path, None))
+        return super().send_head()
+
     def log_message(self, *args):
         pass
 
@@ -157,8 +207,10 @@ class Page:
         finally:
             self.ws.settimeout(120)
 
-    def evaluate(self, expression):
-        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True)
+    def evaluate(self, expression, promise=False):
+        """The page's `expression`, or what the promise it makes resolves to."""
+        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True,
+                           awaitPromise=promise)
         return result.get("result", {}).get("value")
 
     def size(self, width, height, scale=1):

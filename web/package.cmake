@@ -8,6 +8,7 @@
 if(EXISTS "${KALUMET_GPL_TEXT}")
     configure_file("${KALUMET_GPL_TEXT}" "${KALUMET_WEB_FOLDER}/LICENSE.txt" COPYONLY)
     install(FILES "${KALUMET_WEB_FOLDER}/LICENSE.txt" DESTINATION .)
+    web_precompress(web-licence-precompressed LICENSE.txt)
 endif()
 
 set(CPACK_GENERATOR ZIP)

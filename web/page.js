@@ -18,7 +18,22 @@
 // Served from a site, the module is fetched as emscripten does. A page
 // opened from disk (file://) may not fetch files; there the module's code
 // comes as a script, name.wasm.js, that holds it in base64.
+//
+// Served from a site, the release's pages (those that link its manifest)
+// register its service worker, serviceworker.js, which keeps them for use
+// without the network; a program's page once its window is shown, so that
+// what the worker fetches doesn't delay the program's start. A page opened
+// from disk has no service worker.
 "use strict";
+
+function keepForOffline() {
+    if (location.protocol === "file:" || !("serviceWorker" in navigator)
+        || !document.querySelector("link[rel=manifest]"))
+        return;
+    navigator.serviceWorker.register("serviceworker.js").catch(function (error) {
+        console.warn("serviceworker.js: " + error);
+    });
+}
 
 // The factor the window is drawn at, from 1 to 4, as the desktop program's
 // --scale takes it.
@@ -156,6 +171,7 @@ function startProgram(name, width, height, args) {
     // ended ("Выход"); then the page offers to start it again.
     window.addEventListener("programshown", function () {
         document.documentElement.dataset.state = "running";
+        keepForOffline();
     });
     window.addEventListener("programended", function () {
         document.documentElement.dataset.state = "ended";

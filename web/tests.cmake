@@ -14,7 +14,16 @@ foreach(suite IN LISTS suites)
 endforeach()
 
 # Both pages served from a loopback server, driven with the mouse and keys,
-# and compared with the desktop programs after the same actions.
+# and compared with the desktop programs after the same actions; in
+# English too, for which webcompare finds the programs' translations
+# beside it, as a program on Windows does (launch/translations.cpp).
+get_filename_component(webcompare_folder "${WEBCOMPARE}" DIRECTORY)
+add_custom_target(webcompare-translations ALL
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${webcompare_folder}"
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${KALUMET_QM_FILES} "${webcompare_folder}"
+    COMMENT "The translations beside webcompare"
+    VERBATIM)
+add_dependencies(webcompare-translations kalumet_qm hosttools)
 add_test(NAME web_end_to_end
          COMMAND /usr/bin/python3 "${PROJECT_SOURCE_DIR}/web/e2e_test.py"
                  "${KALUMET_WEB_FOLDER}" "${WEBCOMPARE}" "${KALUMET_WEB_CONTROLS}")
