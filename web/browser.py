@@ -10,6 +10,7 @@ would reach the network turned off (the tests' machines have none, and
 Chromium waits on connections that never come)."""
 
 import base64
+import email.utils
 import functools
 import http.server
 import json
@@ -29,8 +30,9 @@ class Server:
     """Serves `folder` on 127.0.0.1 at a free port, in a thread, as a site
     set up as the README says does: a file's precompressed twin
     (<file>.br, <file>.gz) where the request accepts its encoding, the
-    module as application/wasm. `served` lists what it answered:
-    (path, Content-Encoding or None)."""
+    module as application/wasm; "not modified" to a browser that holds a
+    file already. `served` lists what it answered: (path, Content-Encoding
+    or None, bytes of the body)."""
 
     def __init__(self, folder):
         self.served = []
@@ -83,17 +85,37 @@ class _Handler(http.server.SimpleHTTPRequestHandler):
                     for part in self.headers.get("Accept-Encoding", "").split(",")]
         for encoding, suffix in (("br", ".br"), ("gzip", ".gz")):
             if encoding in accepted and os.path.isfile(path) and os.path.isfile(path + suffix):
+                if self._unchanged(path + suffix):
+                    return None
                 encoded = open(path + suffix, "rb")
+                size = os.fstat(encoded.fileno()).st_size
                 self.send_response(200)
                 self.send_header("Content-Type", self.guess_type(path))
                 self.send_header("Content-Encoding", encoding)
-                self.send_header("Content-Length", str(os.fstat(encoded.fileno()).st_size))
+                self.send_header("Content-Length", str(size))
+                self.send_header("Last-Modified", self.date_time_string(os.path.getmtime(path + suffix)))
                 self.send_header("Vary", "Accept-Encoding")
                 self.end_headers()
-                self.served.append((self.path, encoding))
+                self.served.append((self.path, encoding, size))
                 return encoded
-        self.served.append((self.path, None))
+        if os.path.isfile(path) and self._unchanged(path):
+            return None
+        self.served.append((self.path, None, os.path.getsize(path) if os.path.isfile(path) else 0))
         return super().send_head()
+
+    def _unchanged(self, path):
+        """Answers "not modified" where the browser holds the file as it is."""
+        since = self.headers.get("If-Modified-Since")
+        try:
+            unchanged = since is not None and \
+                int(os.path.getmtime(path)) <= email.utils.parsedate_to_datetime(since).timestamp()
+        except (TypeError, ValueError):
+            unchanged = False
+        if unchanged:
+            self.send_response(304)
+            self.end_headers()
+            self.served.append((self.path, None, 0))
+        return unchanged
 
     def log_message(self, *args):
         pass

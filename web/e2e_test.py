@@ -311,7 +311,8 @@ def streamed(page, server):
     """What the pages loaded came encoded, the modules as application/wasm,
     which Chromium compiles while they download (emscripten falls back to
     compiling a downloaded copy otherwise, and says so)."""
-    modules = [(path, encoding) for path, encoding in server.served if path.endswith(".wasm")]
+    modules = [(path, encoding) for path, encoding, size in server.served
+               if path.endswith(".wasm") and size]
     print("modules served to Chromium:", ", ".join("%s as %s" % m for m in modules))
     fallen = [line for line in page.console if "streaming compile failed" in line]
     if fallen:

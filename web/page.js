@@ -171,6 +171,7 @@ function startProgram(name, width, height, args) {
     // ended ("Выход"); then the page offers to start it again.
     window.addEventListener("programshown", function () {
         document.documentElement.dataset.state = "running";
+        performance.mark("programshown"); // for bench/web/run.sh
         keepForOffline();
     });
     window.addEventListener("programended", function () {

@@ -1,8 +1,8 @@
 """The web pages' benchmark (bench/web/run.sh):
     start.py <web build folder> <starts>
 1. What kalumet's page loads from a site (the page, its script and style,
-   the icon, kalumet.js and kalumet.wasm with the faces in it), in bytes
-   and after gzip -9: at most 6 MiB together.
+   the icon, kalumet.js and kalumet.wasm with the faces in it), in bytes,
+   after gzip -9 (at most 6 MiB together) and as the release's .br.
 2. The time from navigation to the first painted frame in headless
    Chromium, of kalumet's start-up host and of the bare window with one
    label (bench/host_*.cpp built for the web), both windows shown at their
@@ -10,7 +10,14 @@
    server with the browser's cache off: medians, and kalumet's against the
    bare window's, at most 1.10, with the range it may take on another run
    (a 90 % bootstrap interval over the rounds of starts); also the median of
-   the ratios of starts made one beside the other."""
+   the ratios of starts made one beside the other.
+3. The release from a loopback site as a class meets it, in rounds of a
+   fresh browser each: kalumet.html on a first visit (nothing kept; the
+   service worker then fetches the rest of the release) and on the next
+   (the page from the worker's cache): the time from navigation to the
+   window shown, medians; the bytes the site sends each browser, with the
+   precompressed files as Chromium accepts them (br), and for a class of
+   30."""
 
 import gzip
 import os
@@ -30,16 +37,47 @@ release = next(os.path.join(build, d) for d in os.listdir(build) if d.endswith("
                and os.path.isdir(os.path.join(build, d)))
 
 MiB = 1024 * 1024
-print("What kalumet's page loads            bytes     gzip -9")
-total = total_gz = 0
+print("What kalumet's page loads            bytes     gzip -9      .br")
+total = total_gz = total_br = 0
 for name in ("kalumet.html", "page.js", "page.css", "icon.png", "kalumet.js", "kalumet.wasm"):
     data = open(os.path.join(release, name), "rb").read()
     packed = len(gzip.compress(data, 9))
+    # The release's precompressed twin, where it has one (not the icon).
+    brotli = os.path.join(release, name + ".br")
+    packed_br = os.path.getsize(brotli) if os.path.exists(brotli) else len(data)
     total += len(data)
     total_gz += packed
-    print("  %-30s %10d  %10d" % (name, len(data), packed))
-print("  %-30s %10d  %10d  (%.2f MiB; target at most 6 MiB)"
-      % ("together", total, total_gz, total_gz / MiB))
+    total_br += packed_br
+    print("  %-30s %10d  %10d  %10d" % (name, len(data), packed, packed_br))
+print("  %-30s %10d  %10d  %10d  (%.2f MiB after gzip -9; target at most 6 MiB)"
+      % ("together", total, total_gz, total_br, total_gz / MiB))
+
+# The release as a class meets it: first and next visit.
+visits = {"first visit": [], "next visit": []}
+sent = {"first visit": [], "next visit": []}
+rounds = min(starts, 10)
+with browser.Server(release) as server:
+    for _ in range(rounds):
+        with browser.Browser() as chromium:
+            page = chromium.page()
+            page.size(1000, 700)
+            for visit in visits:
+                server.served.clear()
+                page.open(server.url("kalumet.html"))
+                page.wait_for("performance.getEntriesByName('programshown').length", 60,
+                              "kalumet's window")
+                visits[visit].append(page.evaluate(
+                    "performance.getEntriesByName('programshown')[0].startTime"))
+                # All the worker keeps, fetched once it is in charge.
+                page.wait_for("navigator.serviceWorker.controller !== null", 120,
+                              "the service worker in charge")
+                sent[visit].append(sum(size for _, _, size in server.served))
+print("\nThe release from a site, kalumet.html, %d fresh browsers" % rounds)
+for visit in visits:
+    print("  %-12s window shown after %6.0f ms (median), the site sent %10d bytes;"
+          " a class of 30: %.1f MiB" % (visit, statistics.median(visits[visit]),
+                                      statistics.median(sent[visit]),
+                                      30 * statistics.median(sent[visit]) / MiB))
 
 # The hosts' pages, beside the release's script and style.
 folder = tempfile.mkdtemp(prefix="kalumet-bench-")
