@@ -47,7 +47,7 @@ public:
 
     // Opens beside its owner where the screen has room, else where it fits
     // best, always whole on the owner's screen; raised if it is open.
-    void open();
+    void open() override;
     // The whole table: an HTML table (text/html) and tab-separated lines
     // (text/plain), each with the header row first.
     QMimeData *mimeData() const;
