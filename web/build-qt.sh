@@ -27,6 +27,20 @@ emcc_version=$(emcc --version | sed -n '1s/.* \([0-9][0-9.]*\) .*/\1/p')
 # for, and builds it all the same. Emscripten implements EGL in JavaScript
 # and ships no libEGL, while the wasm platform's OpenGL context is compiled
 # against EGL's headers: an empty libEGL.a stands in for the library.
+#
+# A page downloads all of a program, so Qt is compiled for size (-Os) and
+# without what the programs and their tests never use: besides modules and
+# image formats, the widgets, dialogs and styles that no window of theirs
+# shows (graphics view, text edit, list and tree views, combo and spin
+# boxes, calendars, the Windows and style sheet styles, ...), QTextDocument's
+# Markdown and ODF, QPicture, QMovie, PDF, undo, What's This, MIME types,
+# gestures and two calendars. Each is one of Qt's own features, which Qt's
+# code leaves out where it is off; a feature that others need (the item
+# views of the trace table, the Fusion style, the message box, the menu,
+# accessibility, the clipboard, drag and drop, rich text) stays. Two that
+# Qt 6.4 doesn't build without stay too: the main window (its removed API
+# still includes the tool bar's header) and the tab bar (the dock widgets
+# need it). web/qt-trim.sh leaves out what no feature covers.
 options="-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
  -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DQT_AUTODETECT_WASM_IS_DONE=TRUE
@@ -36,9 +50,27 @@ options="-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
  -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF
  -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
  -DFEATURE_vulkan=OFF
- -DFEATURE_imageformatplugin=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF"
+ -DFEATURE_imageformatplugin=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
+ -DFEATURE_optimize_size=ON
+ -DFEATURE_style_windows=OFF -DFEATURE_style_stylesheet=OFF
+ -DFEATURE_graphicsview=OFF -DFEATURE_mdiarea=OFF
+ -DFEATURE_textedit=OFF -DFEATURE_listview=OFF -DFEATURE_treeview=OFF
+ -DFEATURE_combobox=OFF -DFEATURE_completer=OFF -DFEATURE_spinbox=OFF
+ -DFEATURE_calendarwidget=OFF -DFEATURE_colordialog=OFF -DFEATURE_progressdialog=OFF
+ -DFEATURE_wizard=OFF -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF
+ -DFEATURE_splashscreen=OFF -DFEATURE_commandlinkbutton=OFF
+ -DFEATURE_keysequenceedit=OFF -DFEATURE_toolbox=OFF -DFEATURE_datawidgetmapper=OFF
+ -DFEATURE_scroller=OFF -DFEATURE_splitter=OFF
+ -DFEATURE_textodfwriter=OFF -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
+ -DFEATURE_picture=OFF -DFEATURE_movie=OFF -DFEATURE_pdf=OFF
+ -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF
+ -DFEATURE_undocommand=OFF -DFEATURE_whatsthis=OFF -DFEATURE_standarditemmodel=OFF
+ -DFEATURE_filesystemmodel=OFF -DFEATURE_systemtrayicon=OFF
+ -DFEATURE_mimetype=OFF -DFEATURE_gestures=OFF -DFEATURE_sha3_fast=OFF
+ -DFEATURE_jalalicalendar=OFF -DFEATURE_islamiccivilcalendar=OFF"
 stamp="qtbase $debversion
 $options
+$(cat "$here/qt-trim.sh")
 $toolchain
 $(emcc --version | head -n 1)"
 
@@ -46,6 +78,7 @@ $(emcc --version | head -n 1)"
 . "$here/../tools/qt-cache.sh"
 qt_cache_begin "Qt for WebAssembly"
 src="$work/qt6-base-$version+dfsg"
+sh "$here/qt-trim.sh" "$src"
 
 . "$here/emsdk.sh"
 emsdk_layout "$work/emsdk"
