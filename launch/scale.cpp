@@ -11,6 +11,10 @@
 #include <QWidget>
 #include <private/qhighdpiscaling_p.h>
 
+#ifdef Q_OS_WASM
+#include <emscripten/val.h>
+#endif
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -54,6 +58,21 @@ std::optional<double> explicitScale(QString value)
     return factor;
 }
 
+#ifdef Q_OS_WASM
+// In a web page the program's screen is the element it is drawn in, the
+// page's canvas, which fills the browser's window: its area in the page's
+// pixels, which are Qt's at its own scale there. The window then fits the
+// browser's window, its title bar included.
+QSize availableScreenArea(int, char *[], const QString &)
+{
+    using emscripten::val;
+    const val containers = val::module_property("qtContainerElements");
+    if (containers.isUndefined() || containers["length"].as<int>() == 0)
+        return {};
+    const val element = containers[0];
+    return QSize(element["clientWidth"].as<int>(), element["clientHeight"].as<int>());
+}
+#else
 // The screen's available area, in Qt's pixels at its own scale, of the
 // screen a new window opens on.
 //
@@ -101,6 +120,7 @@ QSize availableScreenArea(int argc, char *argv[], const QString &noScreen)
             qputenv(kept[i], *saved[i]);
     return area;
 }
+#endif
 
 // The largest factor, in hundredths, at which `client` and the frame fit
 // `area`; from 1 to 4.
@@ -132,9 +152,9 @@ ScaleNotice scaleNotice(const QString &program)
 void applyScale(const QString &value, int argc, char *argv[], QSize client,
                 const QString &noScreen, const ScaleNotice &notice)
 {
-    // "fit": the largest factor at which the window fits its screen. A
-    // factor given is kept to that one, where there is a screen to ask: a
-    // web page has none, and scrolls what doesn't fit.
+    // "fit": the largest factor at which the window fits its screen (in a
+    // web page the browser's window). A factor given is kept to that one on
+    // the desktop; a web page scrolls what doesn't fit.
     const bool fit = value == QLatin1String("fit");
     std::optional<double> factor = fit ? std::optional(kMaxScale) : explicitScale(value);
     if (!factor)
@@ -179,8 +199,21 @@ void refit(QWidget *window)
     QScreen *screen = window->screen();
     if (fitted == 0 || !screen)
         return;
+#ifdef Q_OS_WASM
+    // The page's canvas, as at the start: Qt's screen in the page takes its
+    // new geometry only after the change it is told of.
+    const QSize area = availableScreenArea(0, nullptr, QString());
+#else
     const QSize area = screen->availableGeometry().size() * applied; // at Qt's own scale
+#endif
     const double factor = fittingScale(area, fittedClient);
+#ifdef Q_OS_WASM
+    // Qt's screen in a page takes each change of its geometry converted at
+    // the factor of the moment the change was sent, and one sent before a
+    // new factor may arrive after it: the geometry is worked out anew at the
+    // factor in force.
+    QHighDpiScaling::setScreenFactor(screen, factor / fitted);
+#endif
     if (factor == applied)
         return;
     // Where the window stands on the screen stays; Qt's pixels there change.

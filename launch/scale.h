@@ -24,16 +24,16 @@ ScaleNotice scaleNotice(const QString &program);
 
 // Applies a scale before the application object is made: for "fit" the
 // largest factor at which the window, `client` pixels inside a frame, fits
-// the screen it opens on (from 1 to 4); a factor given, as it is where it
-// fits, and otherwise that largest one, saying so (`notice`); in a web page,
-// which has no screen to ask, a factor given as it is. Where there is no
-// screen to ask, says `noScreen` (DisplayGuard).
+// the screen it opens on, in a web page the browser's window (from 1 to 4);
+// a factor given, as it is where it fits, and otherwise that largest one,
+// saying so (`notice`); in a web page, which scrolls, a factor given as it
+// is. Where there is no screen to ask, says `noScreen` (DisplayGuard).
 void applyScale(const QString &value, int argc, char *argv[], QSize client,
                 const QString &noScreen, const ScaleNotice &notice);
 
 // Where "fit" was applied: the window scaled anew to fit its screen's
 // available area as it is now (a projector plugged in or out, the
-// resolution switched), from 1 to 4.
+// resolution switched, the browser's window made full screen), from 1 to 4.
 void refit(QWidget *window);
 
 } // namespace launch

@@ -8,6 +8,7 @@
 #include "wine.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QWidget>
 
 #ifdef Q_OS_WASM
@@ -58,7 +59,12 @@ std::unique_ptr<QWidget> showWindow(const Program &program)
     std::unique_ptr<QWidget> window = program.makeWindow();
 #ifdef Q_OS_WASM
     // In a web page the window fills no screen of its own (web/page.cpp).
-    web::showInPage(window.get());
+    // Where ?scale=fit asked for it, a browser window that changes size
+    // (full screen for the projector) scales the window anew, before the
+    // page centres it.
+    QWidget *const shown = window.get();
+    QObject::connect(shown->screen(), &QScreen::geometryChanged, shown, [shown] { refit(shown); });
+    web::showInPage(shown);
 #else
     window->show();
     keepWithinReach(window.get());

@@ -321,6 +321,38 @@ def streamed(page, server):
     return bool(modules) and all(encoding for _, encoding in modules) and not fallen
 
 
+def projector_fit(page, server):
+    """?scale=fit scales kalumet's window by the factor the desktop's
+    --scale fit gives for the same area, with its title bar inside the
+    browser's window: 1.27 in 1024 x 768 ((1024 - 16) / 788) and 1.94 in
+    1920 x 1080 ((1080 - 48) / 531), and 1.94 again when the first browser
+    window grows to the second, as for full screen."""
+    right = True
+    scale = "Number(document.documentElement.dataset.scale)"
+    for (width, height), grown in (((1024, 768), None), ((1024, 768), (1920, 1080)),
+                                   ((1920, 1080), None)):
+        page.size(width, height)
+        open_program(page, server.url("kalumet.html?scale=fit"), "kalumet fitted")
+        if grown:
+            page.size(*grown)
+            width, height = grown
+        factor = 1.27 if width == 1024 else 1.94
+        try:
+            page.wait_for(f"Math.abs({scale} - {factor}) < 0.001", 30,
+                          f"the scale {factor} in {width} x {height}")
+        except TimeoutError as error:
+            print(error)
+            right = False
+        x, y, w, h = [int(v) for v in page.evaluate("document.documentElement.dataset.frame").split(",")]
+        shown = page.evaluate(scale)
+        inside = x >= 0 and y >= 0 and (x + w) * shown <= width and (y + h) * shown <= height
+        print(f"fit in {width} x {height}{' grown' if grown else ''}: {shown:.2f}, frame {x},{y} {w} x {h}"
+              f"{'' if inside else ' beyond the browser window'}")
+        right &= inside
+    page.size(*VIEW)
+    return right
+
+
 def installable(page, server):
     """The index, with its service worker in charge, has nothing that keeps
     Chromium from installing the release as an application."""
@@ -393,7 +425,7 @@ with browser.Server(folder) as server, browser.Browser(lang="ru-RU") as chromium
             print(error)
             failed = True
     failed |= not streamed(page, server)
-    for scenario in (pace_and_table, english, from_disk, installable, offline):
+    for scenario in (pace_and_table, english, projector_fit, from_disk, installable, offline):
         try:
             failed |= not scenario(page, server)
         except TimeoutError as error:

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRect>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <emscripten/emscripten.h>
@@ -26,21 +27,21 @@ void tellPage(const char *name)
 }
 
 // Centres the window, with the title bar Qt draws, on the canvas, and
-// notes where its client area is and its size, in Qt's pixels, as the
-// page's attribute data-client="x,y,width,height" (for the end-to-end test).
+// notes where its client area and its frame are, in Qt's pixels, as the
+// page's attributes data-client and data-frame ("x,y,width,height"), and
+// the device pixels of one of Qt's as data-scale (for the end-to-end test).
 void centre(QWidget *window)
 {
     QRect placed(QPoint(), window->frameGeometry().size());
     placed.moveCenter(window->screen()->geometry().center());
     window->move(placed.topLeft());
-    const QPoint client = window->mapToGlobal(QPoint(0, 0));
-    emscripten::val::global("document")["documentElement"]["dataset"].set(
-        "client", QStringLiteral("%1,%2,%3,%4")
-                      .arg(client.x())
-                      .arg(client.y())
-                      .arg(window->width())
-                      .arg(window->height())
-                      .toStdString());
+    const auto written = [](const QRect &r) {
+        return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+    };
+    emscripten::val dataset = emscripten::val::global("document")["documentElement"]["dataset"];
+    dataset.set("client", written(QRect(window->mapToGlobal(QPoint(0, 0)), window->size())));
+    dataset.set("frame", written(window->frameGeometry()));
+    dataset.set("scale", QString::number(window->devicePixelRatio()).toStdString());
 }
 
 // Qt 6.4 writes data with HTML to the browser's clipboard as one
@@ -83,8 +84,11 @@ void showInPage(QWidget *window)
     // Qt for WebAssembly would show it full screen.
     window->showNormal();
     centre(window);
-    QObject::connect(window->screen(), &QScreen::geometryChanged, window,
-                     [window] { centre(window); });
+    // Once the change has settled: the window may be scaled anew for it
+    // (launch/scale.cpp), and Qt's screen takes its new geometry after.
+    QObject::connect(window->screen(), &QScreen::geometryChanged, window, [window] {
+        QTimer::singleShot(0, window, [window] { centre(window); });
+    });
     QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, [] { tellPage("programended"); });
     QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &copyToBrowser);
     tellPage("programshown");

@@ -3,7 +3,10 @@
 //
 // The page's address may ask for the projector's scale, as the desktop
 // program's --scale does: ?scale=fit, the largest factor at which the
-// window fits the screen (the browser in full screen, F11), or ?scale=1,5.
+// window, its title bar included, fits the browser's window, which the
+// program works out as on the desktop, and again when the browser's window
+// changes size (full screen, F11); or ?scale=1,5, where the page scrolls
+// what doesn't fit.
 //
 // kalumet's page may ask for the automatic mode's pace, as its --pace does:
 // ?pace=1, ?pace=0,25.
@@ -35,17 +38,15 @@ function keepForOffline() {
     });
 }
 
-// The factor the window is drawn at, from 1 to 4, as the desktop program's
-// --scale takes it.
-function requestedScale(width, height) {
+// The factor the window is drawn at: "fit", which the program works out,
+// or a number from 1 to 4, as the desktop program's --scale takes it.
+function requestedScale() {
     const asked = new URLSearchParams(location.search).get("scale");
     if (asked === null)
         return 1;
-    let factor;
     if (asked === "fit")
-        factor = Math.floor(Math.min(screen.width / width, screen.height / height) * 100) / 100;
-    else
-        factor = Number(asked.replace(",", "."));
+        return asked;
+    const factor = Number(asked.replace(",", "."));
     return factor >= 1 ? Math.min(factor, 4) : 1;
 }
 
@@ -162,10 +163,12 @@ function startProgram(name, width, height, args) {
         fail(options.refused);
         return;
     }
-    const scale = requestedScale(width, height);
-    // Scaled beyond the browser's window (before F11), the page scrolls.
-    canvas.style.minWidth = Math.ceil(width * scale) + "px";
-    canvas.style.minHeight = Math.ceil(height * scale) + "px";
+    const scale = requestedScale();
+    // Scaled beyond the browser's window, the page scrolls.
+    if (scale !== "fit") {
+        canvas.style.minWidth = Math.ceil(width * scale) + "px";
+        canvas.style.minHeight = Math.ceil(height * scale) + "px";
+    }
 
     // The program tells the page when its window is shown and when it has
     // ended ("Выход"); then the page offers to start it again.
