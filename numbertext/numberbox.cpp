@@ -4,9 +4,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#ifdef Q_OS_WASM
-#include "page.h"
-#endif
+#include "messagebox.h"
 
 namespace numberbox {
 
@@ -44,16 +42,10 @@ std::optional<double> read(QLineEdit *box, const QString &boxLabel, QWidget *win
     QMessageBox warning(QMessageBox::Warning, window->windowTitle(), refusal(boxLabel, reading),
                         QMessageBox::Ok, window);
     warning.setTextFormat(Qt::PlainText); // what was typed is shown as typed
-    const auto backToBox = [box] {
+    openBox(warning, [box](int) {
         box->setFocus(Qt::OtherFocusReason);
         box->selectAll();
-    };
-#ifdef Q_OS_WASM
-    web::openInPage(warning, backToBox);
-#else
-    warning.exec();
-    backToBox();
-#endif
+    });
     return std::nullopt;
 }
 
