@@ -140,11 +140,11 @@ void idle(FormDemo &form)
 void steps(FormDemo &form, int repeats)
 {
     std::vector<double> step, stepPaint;
-    std::vector<std::vector<double>> byStep(formdemo::kSteps);
+    std::vector<std::vector<double>> byStep(lesson::kSteps);
     QElapsedTimer clock;
     for (int r = 0; r < repeats; ++r) {
         startRun(form);
-        for (int s = 0; s < formdemo::kSteps; ++s) {
+        for (int s = 0; s < lesson::kSteps; ++s) {
             clock.start();
             form.DemoAl();
             const qint64 stepped = clock.nsecsElapsed();
@@ -157,7 +157,7 @@ void steps(FormDemo &form, int repeats)
     }
     double worst = 0;
     int worstStep = 0;
-    for (int s = 0; s < formdemo::kSteps; ++s) {
+    for (int s = 0; s < lesson::kSteps; ++s) {
         const double m = median(byStep[std::size_t(s)]);
         if (m > worst) {
             worst = m;
@@ -179,7 +179,7 @@ void resets(FormDemo &form, int repeats)
     QElapsedTimer clock;
     for (int r = 0; r < 2 * repeats; ++r) {
         startRun(form);
-        for (int s = 0; s < formdemo::kSteps / 2; ++s)
+        for (int s = 0; s < lesson::kSteps / 2; ++s)
             form.DemoAl();
         settle();
         clock.start();

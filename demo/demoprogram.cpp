@@ -9,25 +9,27 @@
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 
 namespace {
 
 // --pace SECONDS: the automatic mode's pace from the start, one of the
-// window's paces, written with a point or a comma ("0.25", "0,25").
-std::optional<QString> takePace(const QString &value)
+// lesson's paces, written with a point or a comma ("0.25", "0,25"), into
+// `pace`.
+std::optional<QString> takePace(const QString &value, int &pace)
 {
     QString number = value;
     number.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double seconds = QLocale::c().toDouble(number, &ok);
-    const auto *const pace = std::find_if(std::begin(formdemo::kPaces), std::end(formdemo::kPaces),
-                                          [seconds](int ms) { return ms == seconds * 1000; });
-    if (!ok || pace == std::end(formdemo::kPaces))
+    const auto *const taken = std::find_if(std::begin(lesson::kPaces), std::end(lesson::kPaces),
+                                           [seconds](int ms) { return ms == seconds * 1000; });
+    if (!ok || taken == std::end(lesson::kPaces))
         return QCoreApplication::translate("CommandLine",
                                            "неверный темп «%1»: нужно число секунд на шаг — "
                                            "0,25; 0,5; 1; 2 или 4")
             .arg(value);
-    FormDemo::setInitialPace(*pace);
+    pace = *taken;
     return std::nullopt;
 }
 
@@ -36,12 +38,14 @@ std::optional<QString> takePace(const QString &value)
 launch::Program demoProgram()
 {
     using namespace kalumet_program;
+    // The pace the command line chooses, for the window made after it.
+    const auto pace = std::make_shared<int>(lesson::kDefaultPace);
     return {QString::fromUtf8(kName), QString::fromUtf8(kVersion),
             QT_TRANSLATE_NOOP("kalumet", "Показывает по шагам, как выполняется сортировка трех чисел."),
             QSize(toPixels(kClientWidthTwips), toPixels(kClientHeightTwips)),
-            QString::fromUtf8(kAppId), [] { return std::make_unique<FormDemo>(); },
+            QString::fromUtf8(kAppId), [pace] { return std::make_unique<FormDemo>(*pace); },
             {{QStringLiteral("pace"), QStringLiteral("S"),
               QT_TRANSLATE_NOOP("CommandLine", "темп автоматического режима: S секунд на шаг "
                                                "(0,25; 0,5; 1; 2 или 4), по умолчанию 0,5"),
-              takePace}}};
+              [pace](const QString &value) { return takePace(value, *pace); }}}};
 }

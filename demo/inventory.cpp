@@ -167,9 +167,9 @@ std::vector<ControlRow> Inventory::rows()
         // sort button comes first in the tab order, so before the boxes.
         //     name      stack Left   Top   Width Height
         shape("Shape1",  70,  7080,  120,  4695, 3615).opaque().withBack(Colour::rgb(224, 224, 224)),
-        image("Image1",  69,  7200,  240,  4440, 3330).withPicture(kDesktopPicture)
+        image("Image1",  69,  7200,  240,  4440, 3330).withPicture(kDesktopPicture, kDesktopPictureEn)
             .announcedAs(QT_TR_NOOP("Рабочий стол компьютера")),
-        image("Image2",  68,  7800,  840,  3645, 2445).withPicture(kSorterWindowPicture)
+        image("Image2",  68,  7800,  840,  3645, 2445).withPicture(kSorterWindowPicture, kSorterWindowPictureEn)
             .announcedAs(QT_TR_NOOP("Окно программы сортировки трех чисел")),
         image("Image3",  0,   11160, 960,  135,  135).announcedAs(QT_TR_NOOP("Закрыть")),
         image("Image6",  1,   7800,  1200, 3555, 2055)
@@ -218,15 +218,4 @@ const std::vector<ControlRow> &controlInventory()
 {
     static const std::vector<ControlRow> rows = Inventory::rows();
     return rows;
-}
-
-const RawImage &formdemo::pictureIn(const RawImage &picture, const QString &language)
-{
-    if (language != QLatin1String("en"))
-        return picture;
-    if (&picture == &kSorterWindowPicture)
-        return kSorterWindowPictureEn;
-    if (&picture == &kDesktopPicture)
-        return kDesktopPictureEn;
-    return picture;
 }

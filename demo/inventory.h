@@ -3,6 +3,7 @@
 #include "controlrow.h"
 #include "demopictures.h"
 #include "kalumet_program.h"
+#include "program.h"
 
 #include <QCoreApplication>
 
@@ -26,18 +27,9 @@ constexpr const char *kCaption =
     QT_TRANSLATE_NOOP("FormDemo", "Демонстрация алгоритма сортировки трех чисел");
 inline const RawImage &kBackgroundPicture = kFlowchartPicture;
 
-// The picture an image box of the table shows where the window's texts are
-// in `language` ("ru" or "en"): the pictures with texts in them have an
-// English twin, drawn alike; the others serve both.
-const RawImage &pictureIn(const RawImage &picture, const QString &language);
-
 // The flowchart labels lbl_alg(0) to lbl_alg(26) and the listing lines
-// Lbl_List(0) to Lbl_List(23), one for each step of a demonstration.
-constexpr int kFlowchartLabels = 27;
-constexpr int kSteps = 24;
-constexpr int kListingLines = kSteps;
-// The beat of the automatic mode: a step every half second, unless the
-// teacher chooses another of the paces.
-constexpr int kStepIntervalMs = 500;
-constexpr int kPaces[] = {250, 500, 1000, 2000, 4000};
+// Lbl_List(0) to Lbl_List(23): a block and a line for each of the
+// program's steps.
+constexpr int kFlowchartLabels = lesson::kBlocks;
+constexpr int kListingLines = lesson::kSteps;
 } // namespace formdemo

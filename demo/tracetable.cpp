@@ -2,8 +2,9 @@
 
 #include "classicfont.h"
 #include "colour.h"
-#include "inventory.h"
+#include "trace.h"
 
+#include <QAbstractTableModel>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -18,7 +19,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -38,14 +39,14 @@ constexpr int kVisibleRows = 15;
 
 // The table with a size to open at: every column whole and about fifteen
 // rows, the listing's column as wide as its widest line.
-class Grid : public QTableWidget
+class Grid : public QTableView
 {
 public:
-    using QTableWidget::QTableWidget;
+    using QTableView::QTableView;
     QSize plannedSize;
     QSize sizeHint() const override
     {
-        return plannedSize.isValid() ? plannedSize : QTableWidget::sizeHint();
+        return plannedSize.isValid() ? plannedSize : QTableView::sizeHint();
     }
     // Widens a column whose texts have outgrown it; by how much.
     int fit(int column)
@@ -96,17 +97,6 @@ protected:
     }
 };
 
-// The widest line of the demonstrated program's listing.
-QString widestListingLine(const QFontMetrics &metrics)
-{
-    QString widest;
-    for (const ControlRow &row : controlInventory())
-        if (row.name == QLatin1String("Lbl_List")
-            && metrics.horizontalAdvance(row.text) > metrics.horizontalAdvance(widest))
-            widest = row.text;
-    return widest;
-}
-
 // A cell's text on one line of the tab-separated copy.
 QString plainCell(QString text)
 {
@@ -115,11 +105,97 @@ QString plainCell(QString text)
         .replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
+// The trace as the table's model: a row a step, read from the trace as
+// it is. The rows it has told the view of follow the trace's signals.
+class TraceModel : public QAbstractTableModel
+{
+public:
+    TraceModel(const lesson::Trace &trace, QObject *parent) : QAbstractTableModel(parent), m_trace(trace)
+    {
+        m_shown = int(trace.rows().size());
+        connect(&trace, &lesson::Trace::appended, this, [this] {
+            beginInsertRows({}, m_shown, m_shown);
+            ++m_shown;
+            endInsertRows();
+        });
+        connect(&trace, &lesson::Trace::droppedLast, this, [this] {
+            beginRemoveRows({}, m_shown - 1, m_shown - 1);
+            --m_shown;
+            endRemoveRows();
+        });
+        connect(&trace, &lesson::Trace::reset, this, [this] {
+            beginResetModel();
+            m_shown = int(m_trace.rows().size());
+            endResetModel();
+        });
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : m_shown; }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : Columns; }
+    Qt::ItemFlags flags(const QModelIndex &) const override
+    {
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= Columns)
+            return QAbstractTableModel::headerData(section, orientation, role);
+        return header()[std::size_t(section)];
+    }
+
+    static QStringList header()
+    {
+        return {TraceTable::tr("Шаг"), TraceTable::tr("Строка"), QStringLiteral("A"), QStringLiteral("B"),
+                QStringLiteral("C"), QStringLiteral("X"), TraceTable::tr("Условие")};
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= int(m_trace.rows().size()))
+            return {};
+        const lesson::TraceRow &row = m_trace.rows()[std::size_t(index.row())];
+        const int column = index.column();
+        const bool value = column >= FirstValueColumn && column < ConditionColumn;
+        const bool changed = value && row.changed[std::size_t(column - FirstValueColumn)];
+        switch (role) {
+        case Qt::DisplayRole:
+            return text(row, column);
+        case Qt::TextAlignmentRole:
+            return int((column == LineColumn || column == ConditionColumn ? Qt::AlignLeft : Qt::AlignRight)
+                       | Qt::AlignVCenter);
+        case Qt::FontRole:
+            return changed ? QVariant(classicFont(FontRole::Bold)) : QVariant();
+        case Qt::ForegroundRole:
+            return changed ? QVariant(QBrush(kHighlight.resolve(QPalette()))) : QVariant();
+        case Qt::AccessibleDescriptionRole:
+            return changed ? QVariant(TraceTable::tr("новое значение")) : QVariant();
+        default:
+            return {};
+        }
+    }
+
+    static QString text(const lesson::TraceRow &row, int column)
+    {
+        switch (column) {
+        case StepColumn: return QString::number(row.step);
+        case LineColumn: return row.line;
+        case ConditionColumn: return row.condition;
+        default: return row.values[std::size_t(column - FirstValueColumn)];
+        }
+    }
+
+private:
+    const lesson::Trace &m_trace;
+    int m_shown = 0;
+};
+
 } // namespace
 
-TraceTable::TraceTable(QWidget *owner)
+TraceTable::TraceTable(const lesson::Trace &trace, const QStringList &lines, QWidget *owner)
     : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                         | Qt::WindowCloseButtonHint)
+                         | Qt::WindowCloseButtonHint),
+      m_trace(trace)
 {
     setWindowTitle(tr("Таблица трассировки"));
     // The standard colour scheme and the classic face, as in the window
@@ -127,12 +203,11 @@ TraceTable::TraceTable(QWidget *owner)
     setPalette(style()->standardPalette());
     setFont(classicFont(FontRole::Text));
 
-    auto *grid = new Grid(0, Columns, this);
+    auto *grid = new Grid(this);
     m_grid = grid;
+    auto *model = new TraceModel(trace, m_grid);
+    m_grid->setModel(model);
     m_grid->setAccessibleName(windowTitle());
-    m_grid->setHorizontalHeaderLabels({tr("Шаг"), tr("Строка"), QStringLiteral("A"),
-                                       QStringLiteral("B"), QStringLiteral("C"),
-                                       QStringLiteral("X"), tr("Условие")});
     m_grid->verticalHeader()->hide(); // the step column numbers the rows
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -163,8 +238,12 @@ TraceTable::TraceTable(QWidget *owner)
         m_grid->setColumnWidth(column, planned);
         width += planned;
     };
+    QString widest;
+    for (const QString &line : lines)
+        if (text.horizontalAdvance(line) > text.horizontalAdvance(widest))
+            widest = line;
     plan(StepColumn, QStringLiteral("24"));
-    plan(LineColumn, widestListingLine(text));
+    plan(LineColumn, widest);
     for (int c = FirstValueColumn; c < ConditionColumn; ++c)
         plan(c, QStringLiteral("-000,00"));
     plan(ConditionColumn, QString()); // «Да» and «Нет» are narrower than the header
@@ -191,55 +270,26 @@ TraceTable::TraceTable(QWidget *owner)
     layout->addWidget(m_grid);
     layout->addLayout(buttons);
     resize(sizeHint());
-}
 
-void TraceTable::append(const TraceRow &row)
-{
-    m_rows.push_back(row);
-    const int index = int(m_rows.size()) - 1;
-    m_grid->insertRow(index);
-    fill(index, row);
+    // A row shown anew: the last one selected and in sight, and a column
+    // its texts have outgrown widened.
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this] {
+        fitColumns();
+        showLast();
+    });
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &TraceTable::showLast);
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        fitColumns();
+        showLast();
+    });
+    fitColumns();
     showLast();
 }
 
-void TraceTable::removeLast()
+// A long number or answer widens its column, and the window with it as far
+// as the screen allows, so that the listing's lines stay whole.
+void TraceTable::fitColumns()
 {
-    if (m_rows.empty())
-        return;
-    m_rows.pop_back();
-    m_grid->removeRow(int(m_rows.size()));
-    showLast();
-}
-
-void TraceTable::clear()
-{
-    m_rows.clear();
-    m_grid->setRowCount(0);
-}
-
-void TraceTable::fill(int index, const TraceRow &row)
-{
-    const auto put = [&](int column, const QString &text, Qt::Alignment alignment) {
-        auto *item = new QTableWidgetItem(text);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        item->setTextAlignment(alignment | Qt::AlignVCenter);
-        m_grid->setItem(index, column, item);
-        return item;
-    };
-    put(StepColumn, QString::number(row.step), Qt::AlignRight);
-    put(LineColumn, row.line, Qt::AlignLeft);
-    for (std::size_t i = 0; i < row.values.size(); ++i) {
-        QTableWidgetItem *item = put(FirstValueColumn + int(i), row.values[i], Qt::AlignRight);
-        if (row.changed[i]) {
-            item->setFont(classicFont(FontRole::Bold));
-            item->setForeground(kHighlight.resolve(palette()));
-            item->setData(Qt::AccessibleDescriptionRole, tr("новое значение"));
-        }
-    }
-    put(ConditionColumn, row.condition, Qt::AlignLeft);
-
-    // A long number or answer widens its column, and the window with it as
-    // far as the screen allows, so that the listing's lines stay whole.
     int grown = 0;
     for (int c = 0; c < Columns; ++c)
         if (c != LineColumn)
@@ -255,12 +305,13 @@ void TraceTable::fill(int index, const TraceRow &row)
 
 void TraceTable::showLast()
 {
-    if (m_rows.empty())
+    const int last = m_grid->model()->rowCount() - 1;
+    if (last < 0)
         return;
-    const int last = int(m_rows.size()) - 1;
-    m_grid->setCurrentCell(last, StepColumn,
-                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    m_grid->scrollToItem(m_grid->item(last, StepColumn));
+    const QModelIndex index = m_grid->model()->index(last, StepColumn);
+    m_grid->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_grid->scrollTo(index);
 }
 
 // The demonstrator's window keeps the keyboard: the teacher's remote goes
@@ -319,9 +370,7 @@ void TraceTable::open()
 
 QMimeData *TraceTable::mimeData() const
 {
-    QStringList header;
-    for (int c = 0; c < Columns; ++c)
-        header << m_grid->horizontalHeaderItem(c)->text();
+    const QStringList header = TraceModel::header();
 
     QString plain = header.join(QLatin1Char('\t')) + QLatin1Char('\n');
     // The fragment markers tell a Windows clipboard reader where the table
@@ -334,7 +383,7 @@ QMimeData *TraceTable::mimeData() const
         html += QStringLiteral("<th>%1</th>").arg(title.toHtmlEscaped());
     html += QStringLiteral("</tr>\n");
 
-    for (const TraceRow &row : m_rows) {
+    for (const lesson::TraceRow &row : m_trace.rows()) {
         QStringList cells{QString::number(row.step), row.line};
         QStringList htmlCells{cells[0], row.line.toHtmlEscaped()};
         for (std::size_t i = 0; i < row.values.size(); ++i) {

@@ -37,6 +37,7 @@ struct ControlRow
     QString tag;
     QString toolTip;
     const RawImage *picture = nullptr; // an image box's bitmap
+    const RawImage *pictureEn = nullptr; // the same with its texts in English, where it has texts
     QString accessibleName;   // for assistive technology, where no text names the control
     QString labelOf;          // labels: the box the label names
     bool enabled = true;
@@ -52,6 +53,13 @@ struct ControlRow
     {
         return kind == ControlKind::Label || kind == ControlKind::ImageBox
                || kind == ControlKind::Shape || kind == ControlKind::Line;
+    }
+
+    // The bitmap an image box shows where the window's texts are in
+    // `language` ("ru" or "en").
+    const RawImage *pictureIn(const QString &language) const
+    {
+        return language == QLatin1String("en") && pictureEn ? pictureEn : picture;
     }
 
     QString fullName() const
@@ -72,6 +80,12 @@ struct ControlRow
     ControlRow withTag(const char *t) const { ControlRow r = *this; r.tag = QString::fromUtf8(t); return r; }
     ControlRow withTip(const char *t) const { ControlRow r = *this; r.toolTip = QString::fromUtf8(t); return r; }
     ControlRow withPicture(const RawImage &p) const { ControlRow r = *this; r.picture = &p; return r; }
+    ControlRow withPicture(const RawImage &p, const RawImage &en) const
+    {
+        ControlRow r = withPicture(p);
+        r.pictureEn = &en;
+        return r;
+    }
     ControlRow withTab(int i) const { ControlRow r = *this; r.tabIndex = i; return r; }
     ControlRow announcedAs(const char *n) const { ControlRow r = *this; r.accessibleName = QString::fromUtf8(n); return r; }
     ControlRow naming(const char *box) const { ControlRow r = *this; r.labelOf = QString::fromUtf8(box); return r; }

@@ -1,5 +1,10 @@
 # Tests of the demonstrator kalumet.
 
+# The lesson below the window, with Qt Core alone: built against nothing of
+# Qt Gui or Widgets, its suite is the proof that the lesson needs neither.
+add_executable(lesson tst_lesson.cpp)
+target_link_libraries(lesson PRIVATE Qt6::Test lessontestsupport kalumet_warnings)
+add_test(NAME lesson COMMAND lesson)
 add_gui_test(stepengine SOURCES tst_stepengine.cpp LIBS demotestsupport)
 if(WIN32 OR EMSCRIPTEN)
     return()

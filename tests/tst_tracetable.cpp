@@ -1,6 +1,7 @@
 // The trace table window: its grid follows the rows and marks the changed
 // values, it copies itself whole, closes by key and opens beside its owner.
 
+#include "trace.h"
 #include "tracetable.h"
 
 #include <QAccessible>
@@ -8,18 +9,20 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTextDocument>
 #include <QTextTable>
 #include <QtTest>
 
 // A step with A = 5, B = 4, C without a value and X = -2,5; the step's
 // number, in binary, names the values it changed (5: A and C).
-static TraceRow traceRow(int step, const QString &line)
+static lesson::TraceRow traceRow(int step, const QString &line)
 {
     return {step, line, {QStringLiteral("5"), QStringLiteral("4"), {}, QStringLiteral("-2,5")},
             std::bitset<4>(unsigned(step)), {}};
 }
+
+static const QStringList kLines = {QStringLiteral("Private Sub Command1_Click()")};
 
 class TraceTableTest : public QObject
 {
@@ -49,33 +52,36 @@ void TraceTableTest::followsRows()
 {
     QFETCH(QString, actions);
     QWidget owner;
-    TraceTable table(&owner);
+    lesson::Trace trace;
+    TraceTable table(trace, kLines, &owner);
     table.open();
     QVERIFY(QTest::qWaitForWindowExposed(&table));
     int step = 0;
     for (const QChar action : actions) {
         if (action == QLatin1Char('a')) {
             ++step;
-            table.append(traceRow(step, QStringLiteral("Строка %1").arg(step)));
+            trace.append(traceRow(step, QStringLiteral("Строка %1").arg(step)));
         }
         if (action == QLatin1Char('r'))
-            table.removeLast();
+            trace.dropLast();
         if (action == QLatin1Char('c'))
-            table.clear();
+            trace.clear();
     }
-    QTableWidget *grid = table.grid();
-    const int count = int(table.rows().size());
-    QCOMPARE(grid->rowCount(), count);
+    QTableView *grid = table.grid();
+    const QAbstractItemModel *model = grid->model();
+    const int count = int(trace.rows().size());
+    QCOMPARE(model->rowCount(), count);
     for (int r = 0; r < count; ++r) {
-        const TraceRow &row = table.rows()[std::size_t(r)];
-        QCOMPARE(grid->item(r, 0)->text(), QString::number(row.step));
-        QCOMPARE(grid->item(r, 1)->text(), row.line);
+        const lesson::TraceRow &row = trace.rows()[std::size_t(r)];
+        QCOMPARE(model->index(r, 0).data().toString(), QString::number(row.step));
+        QCOMPARE(model->index(r, 1).data().toString(), row.line);
         for (int v = 0; v < 4; ++v) {
-            const QTableWidgetItem *value = grid->item(r, 2 + v);
-            QCOMPARE(value->text(), row.values[std::size_t(v)]);
-            QCOMPARE(value->font().bold(), row.changed[std::size_t(v)]);
-            QCOMPARE(value->foreground().color() == QColor(255, 0, 0), row.changed[std::size_t(v)]);
-            QVERIFY(!(value->flags() & Qt::ItemIsEditable));
+            const QModelIndex value = model->index(r, 2 + v);
+            QCOMPARE(value.data().toString(), row.values[std::size_t(v)]);
+            QCOMPARE(value.data(Qt::FontRole).value<QFont>().bold(), row.changed[std::size_t(v)]);
+            QCOMPARE(value.data(Qt::ForegroundRole).value<QBrush>().color() == QColor(255, 0, 0),
+                     row.changed[std::size_t(v)]);
+            QVERIFY(!(model->flags(value) & Qt::ItemIsEditable));
         }
     }
 
@@ -91,7 +97,7 @@ void TraceTableTest::followsRows()
         const auto headers = accessible->tableInterface()->cellAt(0, c)->tableCellInterface()
                                  ->columnHeaderCells();
         QCOMPARE(headers.size(), 1);
-        QCOMPARE(headers.first()->text(QAccessible::Name), grid->horizontalHeaderItem(c)->text());
+        QCOMPARE(headers.first()->text(QAccessible::Name), model->headerData(c, Qt::Horizontal).toString());
         // Qt makes the header cell anew for each caller, who owns it.
         QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(headers.first()));
     }
@@ -99,15 +105,16 @@ void TraceTableTest::followsRows()
     const QModelIndexList selected = grid->selectionModel()->selectedRows();
     QCOMPARE(selected.size(), 1);
     QCOMPARE(selected.first().row(), count - 1);
-    QTRY_VERIFY(grid->viewport()->rect().contains(grid->visualItemRect(grid->item(count - 1, 0))));
+    QTRY_VERIFY(grid->viewport()->rect().contains(grid->visualRect(model->index(count - 1, 0))));
 }
 
 void TraceTableTest::copies()
 {
     QWidget owner;
-    TraceTable table(&owner);
-    table.append(traceRow(3, QStringLiteral("If A > B & A < C Then")));
-    table.append(traceRow(8, QStringLiteral("A = B")));
+    lesson::Trace trace;
+    TraceTable table(trace, kLines, &owner);
+    trace.append(traceRow(3, QStringLiteral("If A > B & A < C Then")));
+    trace.append(traceRow(8, QStringLiteral("A = B")));
     table.open();
     QVERIFY(QTest::qWaitForWindowActive(&table));
     const QString plain = QStringLiteral("Шаг\tСтрока\tA\tB\tC\tX\tУсловие\n"
@@ -155,8 +162,9 @@ void TraceTableTest::closes()
     QFETCH(Qt::Key, key);
     QFETCH(bool, onButton);
     QWidget owner;
-    TraceTable table(&owner);
-    table.append(traceRow(1, QStringLiteral("Private Sub Command1_Click()")));
+    lesson::Trace trace;
+    TraceTable table(trace, kLines, &owner);
+    trace.append(traceRow(1, QStringLiteral("Private Sub Command1_Click()")));
     table.open();
     QVERIFY(QTest::qWaitForWindowActive(&table));
     QWidget *focused = onButton ? static_cast<QWidget *>(table.copyButton()) : table.grid();
@@ -192,7 +200,8 @@ void TraceTableTest::opensBeside()
                            .toRect());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    TraceTable table(&window);
+    const lesson::Trace trace;
+    TraceTable table(trace, kLines, &window);
     table.open();
     QVERIFY(QTest::qWaitForWindowExposed(&table));
     const QRect frame = table.frameGeometry();

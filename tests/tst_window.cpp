@@ -38,6 +38,7 @@ private slots:
     void checkBoxBackground();
     void statedPlaces();
     void statedTexts();
+    void tagsAsTheLessonLights();
     void flowchartLabelsOnBlocks();
     void controlsOnPicturedWindow();
     void listingSharesRowsWithFlowchart();
@@ -177,6 +178,19 @@ void WindowTest::statedTexts()
     }
     for (int i = 0; i < 3; ++i)
         QCOMPARE(row(QStringLiteral("Label%1").arg(25 + i))->text, QString::fromUtf8(kBoxLabels[i]));
+}
+
+// The step each flowchart label's Tag names is the step the lesson lights
+// it at (0: none lights it as its own, as the «Нет» of a comparison).
+void WindowTest::tagsAsTheLessonLights()
+{
+    int labels = 0;
+    for (const ControlRow &r : controlInventory())
+        if (r.name == QLatin1String("lbl_alg")) {
+            ++labels;
+            QVERIFY2(r.tag.toShort() == lesson::stepLighting(r.index), qPrintable(r.fullName()));
+        }
+    QCOMPARE(labels, lesson::kBlocks);
 }
 
 // Every flowchart label on its block of the flowchart picture, drawn at the

@@ -229,7 +229,58 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Выделение и память очищены</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показ приостановлен: пошаговый режим, «Вперед» — следующий шаг</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверь себя</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>%1 с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Шаг %1: %2 — %3 &gt; %4?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Назад. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ни один шаг еще не показан.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверь себя: верно %1 из %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Темп: %1 на шаг</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверь себя: включено</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверь себя: выключено</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Шаг %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>«%1»</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -249,33 +300,28 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Назад. %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ни один шаг еще не показан.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Выделение и память очищены</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Готово: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Показ приостановлен: пошаговый режим, «Вперед» — следующий шаг</source>
+        <source>Да</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 с</source>
+        <source>Нет</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Темп: %1 на шаг</source>
+        <source>%1 (верно)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 (ответ «%2» — неверно)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Teacher</name>
     <message>
         <source>Темп</source>
         <translation type="unfinished"></translation>
@@ -290,34 +336,6 @@
     </message>
     <message>
         <source>Проверь себя</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Проверь себя: включено</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Проверь себя: выключено</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (верно)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (ответ «%2» — неверно)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Шаг %1: %2 — %3 &gt; %4?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Проверь себя: верно %1 из %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>«%1»</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

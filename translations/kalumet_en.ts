@@ -237,8 +237,59 @@ Qt&apos;s standard options are accepted too: -platform, -style, -reverse and oth
         <translation>Three-number sort demonstration</translation>
     </message>
     <message>
+        <source>Выделение и память очищены</source>
+        <translation>Highlighting and memory cleared</translation>
+    </message>
+    <message>
+        <source>Показ приостановлен: пошаговый режим, «Вперед» — следующий шаг</source>
+        <translation>Paused: step-by-step mode, “Forward” shows the next step</translation>
+    </message>
+    <message>
+        <source>Проверь себя</source>
+        <translation>Test yourself</translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>%1 с</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Шаг %1: %2 — %3 &gt; %4?</source>
+        <translation>Step %1: %2 — %3 &gt; %4?</translation>
+    </message>
+    <message>
+        <source>Назад. %1</source>
+        <translation>Back. %1</translation>
+    </message>
+    <message>
+        <source>Ни один шаг еще не показан.</source>
+        <translation>No step has been shown yet.</translation>
+    </message>
+    <message>
+        <source>Проверь себя: верно %1 из %2</source>
+        <translation>Test yourself: %1 of %2 correct</translation>
+    </message>
+    <message>
+        <source>Темп: %1 на шаг</source>
+        <translation>Pace: %1 a step</translation>
+    </message>
+    <message>
+        <source>Проверь себя: включено</source>
+        <translation>Test yourself: on</translation>
+    </message>
+    <message>
+        <source>Проверь себя: выключено</source>
+        <translation>Test yourself: off</translation>
+    </message>
+    <message>
         <source>Шаг %1: %2</source>
         <translation>Step %1: %2</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>“%1”</translation>
     </message>
     <message>
         <source>блок %1</source>
@@ -257,33 +308,28 @@ Qt&apos;s standard options are accepted too: -platform, -style, -reverse and oth
         <translation>box “%1”: %2</translation>
     </message>
     <message>
-        <source>Назад. %1</source>
-        <translation>Back. %1</translation>
-    </message>
-    <message>
-        <source>Ни один шаг еще не показан.</source>
-        <translation>No step has been shown yet.</translation>
-    </message>
-    <message>
-        <source>Выделение и память очищены</source>
-        <translation>Highlighting and memory cleared</translation>
-    </message>
-    <message>
         <source>Готово: %1</source>
         <translation>Done: %1</translation>
     </message>
     <message>
-        <source>Показ приостановлен: пошаговый режим, «Вперед» — следующий шаг</source>
-        <translation>Paused: step-by-step mode, “Forward” shows the next step</translation>
+        <source>Да</source>
+        <translation>Yes</translation>
     </message>
     <message>
-        <source>%1 с</source>
-        <translation>%1 s</translation>
+        <source>Нет</source>
+        <translation>No</translation>
     </message>
     <message>
-        <source>Темп: %1 на шаг</source>
-        <translation>Pace: %1 a step</translation>
+        <source>%1 (верно)</source>
+        <translation>%1 (correct)</translation>
     </message>
+    <message>
+        <source>%1 (ответ «%2» — неверно)</source>
+        <translation>%1 (answered “%2”: wrong)</translation>
+    </message>
+</context>
+<context>
+    <name>Teacher</name>
     <message>
         <source>Темп</source>
         <translation>Pace</translation>
@@ -299,34 +345,6 @@ Qt&apos;s standard options are accepted too: -platform, -style, -reverse and oth
     <message>
         <source>Проверь себя</source>
         <translation>Test yourself</translation>
-    </message>
-    <message>
-        <source>Проверь себя: включено</source>
-        <translation>Test yourself: on</translation>
-    </message>
-    <message>
-        <source>Проверь себя: выключено</source>
-        <translation>Test yourself: off</translation>
-    </message>
-    <message>
-        <source>%1 (верно)</source>
-        <translation>%1 (correct)</translation>
-    </message>
-    <message>
-        <source>%1 (ответ «%2» — неверно)</source>
-        <translation>%1 (answered “%2”: wrong)</translation>
-    </message>
-    <message>
-        <source>Шаг %1: %2 — %3 &gt; %4?</source>
-        <translation>Step %1: %2 — %3 &gt; %4?</translation>
-    </message>
-    <message>
-        <source>Проверь себя: верно %1 из %2</source>
-        <translation>Test yourself: %1 of %2 correct</translation>
-    </message>
-    <message>
-        <source>«%1»</source>
-        <translation>“%1”</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,10 @@
 #include "demomodel.h"
 
+#include "comparison.h"
 #include "fixtures.h"
-#include "formdemo.h"
+#include "lesson.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
 
 #include <algorithm>
 #include <iterator>
@@ -282,104 +280,45 @@ void DemoModel::step()
     }
 }
 
-namespace {
-
-// Collects what differs; the names are put together only for a difference.
-struct Comparison
+QStringList differences(const lesson::Lesson &lesson, const DemoModel &m)
 {
-    QStringList wrong;
+    Comparison same;
+    const lesson::Run &run = lesson.run();
+    same("the step counter", int(run.counter), m.counter);
+    same("A", run.A.toDouble(), m.a);
+    same("B", run.B.toDouble(), m.b);
+    same("C", run.C.toDouble(), m.c);
+    same("X", run.X, m.x);
+    if (m.running())
+        for (std::size_t i = 0; i < 3; ++i)
+            same("the run's box %1", run.boxes[i], m.boxes[i].text, int(i) + 1);
+    same("the way back", lesson.canGoBack(), !m.history.empty());
+    same("the pace", lesson.pace(), m.pace);
+    same("«Проверь себя»", lesson.checking(), m.quiz);
 
-    static QString text(bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); }
-    static QString text(int v) { return QString::number(v); }
-    static QString text(double v) { return QString::number(v, 'g', 17); }
-    static QString text(const QString &v) { return QLatin1Char('\'') + v + QLatin1Char('\''); }
+    const lesson::Display &shown = lesson.display();
+    same("the memory panel shown", shown.memoryShown, m.panel);
+    for (std::size_t i = 0; i < 4; ++i)
+        same("memory cell %1", shown.memory[i], m.cells[i], int(i));
+    for (std::size_t i = 0; i < 24; ++i)
+        same("line %1 lit", shown.listing[i].lit, bool(m.litLines[i]), int(i));
+    for (std::size_t i = 0; i < 27; ++i)
+        same("block %1 lit", shown.flowchart[i].lit, bool(m.litLabels[i]), int(i));
+    for (const auto &[block, caption] : m.captions)
+        same("block %1 caption", shown.flowchart[std::size_t(block)].text, caption, block);
 
-    template<typename T>
-    void operator()(const char *what, const T &actual, const T &model, int index = -1)
-    {
-        if (actual == model)
-            return;
-        const QString name = index < 0 ? QString::fromUtf8(what) : QString::fromUtf8(what).arg(index);
-        wrong << QStringLiteral("%1 is %2, the model says %3").arg(name, text(actual), text(model));
-    }
-};
-
-void compareControls(Comparison &same, const FormDemo &form, const DemoModel &m)
-{
-    for (int i = 0; i < 3; ++i) {
-        const QLineEdit *box = i == 0 ? form.Text1() : i == 1 ? form.Text2() : form.Text3();
-        same("Text%1 enabled", box->isEnabled(), !m.running(), i + 1);
-        same("Text%1 text", box->text(), m.boxes[std::size_t(i)].text, i + 1);
-    }
-    same("Command1 enabled", form.Command1()->isEnabled(), !m.running());
-    same("Check1 enabled", form.Check1()->isEnabled(), m.running());
-    same("Check1 checked", form.Check1()->isChecked(), m.checked);
-    same("Cmd_Preview enabled", form.Cmd_Preview()->isEnabled(), m.previewOn());
-    same("Cmd_Next enabled", form.Cmd_Next()->isEnabled(), m.nextOn());
-    same("Cmd_Goto enabled", form.Cmd_Goto()->isEnabled(), m.gotoOn());
-    same("Cmd_Stop enabled", form.Cmd_Stop()->isEnabled(), m.stopOn());
-    same("Cmd_Reset enabled", form.Cmd_Reset()->isEnabled(), true);
-    same("Command3 enabled", form.Command3()->isEnabled(), true);
-    same("Timer1 enabled", form.Timer1()->isEnabled(), m.timer);
-    same("Timer1 ticking", form.Timer1()->isTicking(), m.timer);
-    same("Timer1 interval", form.Timer1()->interval(), m.pace);
-    same("the step counter", int(form.stepCounter()), m.counter);
-}
-
-void compareDisplays(Comparison &same, const FormDemo &form, const DemoModel &m)
-{
-    same("A", form.A().toDouble(), m.a);
-    same("B", form.B().toDouble(), m.b);
-    same("C", form.C().toDouble(), m.c);
-    same("X", form.X(), m.x);
-    static const char *const names[] = {"A", "B", "C", "X"};
-    for (int i = 0; i < 8; ++i) {
-        const Label *cell = form.label(QLatin1String(kMemoryCells[i]));
-        same(kMemoryCells[i], cell->isVisible(), m.panel);
-        const QString caption = i < 4 ? (m.panel ? QLatin1String(names[i]) : QString())
-                                      : m.cells[std::size_t(i - 4)];
-        same(kMemoryCells[i], cell->caption(), caption);
-    }
-    for (int i = 0; i < 24; ++i)
-        same("Lbl_List(%1) red", form.Lbl_List(i)->foreColor() == kHighlight,
-             bool(m.litLines[std::size_t(i)]), i);
-    for (int i = 0; i < 27; ++i)
-        same("lbl_alg(%1) red", form.lbl_alg(i)->foreColor() == kHighlight,
-             bool(m.litLabels[std::size_t(i)]), i);
-    for (const auto &[label, caption] : m.captions)
-        same("lbl_alg(%1) caption", form.lbl_alg(label)->caption(), caption, label);
-}
-
-void compareTrace(Comparison &same, const FormDemo &form, const DemoModel &m)
-{
-    same("the trace table open", form.traceTableOpen(), m.tableOpen);
-    same("«Проверь себя»", form.checkingYourself(), m.quiz);
-    const std::vector<TraceRow> &rows = form.trace();
+    const std::vector<lesson::TraceRow> &rows = lesson.trace().rows();
     same("trace rows", int(rows.size()), int(m.trace.size()));
     for (std::size_t i = 0; i < std::min(rows.size(), m.trace.size()); ++i) {
-        const TraceRow &row = rows[i];
+        const lesson::TraceRow &row = rows[i];
         const DemoModel::TraceStep &t = m.trace[i];
         same("trace row %1: step", row.step, t.step, int(i));
-        same("trace row %1: line", row.line, form.Lbl_List(t.step - 1)->caption(), int(i));
+        same("trace row %1: line", row.line, shown.listing[std::size_t(t.step - 1)].text, int(i));
         for (std::size_t v = 0; v < 4; ++v) {
             same("trace row %1: value", row.values[v], t.values[v], int(i));
             same("trace row %1: changed", bool(row.changed[v]), bool(t.changed[v]), int(i));
         }
         same("trace row %1: condition", row.condition, t.condition, int(i));
     }
-    // The open table shows the same rows.
-    if (form.traceTableOpen())
-        same("trace table rows", int(const_cast<FormDemo &>(form).traceTable()->rows().size()),
-             int(rows.size()));
-}
-
-} // namespace
-
-QStringList differences(const FormDemo &form, const DemoModel &model)
-{
-    Comparison same;
-    compareControls(same, form, model);
-    compareDisplays(same, form, model);
-    compareTrace(same, form, model);
     return same.wrong;
 }

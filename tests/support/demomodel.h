@@ -15,6 +15,9 @@
 #include <vector>
 
 class FormDemo;
+namespace lesson {
+class Lesson;
+}
 
 class DemoModel
 {
@@ -95,6 +98,9 @@ private:
 // The number text of a value, as the window writes it in the default locale.
 QString numberText(double value);
 
-// What differs between the window and the model, one line each; empty when
-// they agree.
+// What differs between the lesson (its run, what it shows, its way back,
+// its trace) and the model, one line each; empty when they agree.
+QStringList differences(const lesson::Lesson &lesson, const DemoModel &model);
+// What differs between the window (its controls, what it renders, its
+// trace table and its lesson) and the model.
 QStringList differences(const FormDemo &form, const DemoModel &model);

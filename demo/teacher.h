@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QAbstractButton;
+class QKeyEvent;
+class QPoint;
+class QWidget;
+class TraceTable;
+
+namespace lesson {
+class Lesson;
+}
+
+// What the teacher has beyond the window's own controls: the pace of the
+// automatic mode, a presenter's remote, the trace table of the run and
+// «Проверь себя», through keys and the window's context menu.
+//
+//   PageDown, PageUp  "Вперед", "Назад", when they are available
+//   Right, Left       the same, while no input box has the focus
+//   +, −              a faster, a slower pace (not in an input box)
+//   F2                the trace table, open or closed
+//   F3                «Проверь себя», on or off
+//
+// None of them changes the window itself: without them it is as it was.
+class Teacher : public QObject
+{
+    Q_OBJECT
+public:
+    // For `window`, whose buttons `next` and `back` step forward and back,
+    // and its lesson, whose listing may read any of `lines`.
+    Teacher(lesson::Lesson &lesson, QAbstractButton *next, QAbstractButton *back,
+            const QStringList &lines, QWidget *window);
+
+    // A key on its way to `to`, a control or the window: true when it was
+    // one of the teacher's, which are the window's alone. A key held down
+    // steps once, as a held Enter presses a button once.
+    bool key(QObject *to, const QKeyEvent *key);
+    // The context menu at a point of the screen.
+    void menu(const QPoint &globalPos);
+
+    // The trace table's window, made when first needed, and whether it is
+    // open.
+    TraceTable *traceTable();
+    bool traceTableOpen() const;
+    void toggleTraceTable();
+
+private:
+    lesson::Lesson &m_lesson;
+    QAbstractButton *m_next;
+    QAbstractButton *m_back;
+    QStringList m_lines;
+    QWidget *m_window;
+    TraceTable *m_table = nullptr;
+};
