@@ -28,7 +28,7 @@
 
 #include "accessibility.h"
 #include "builtinimages.h"
-#include "demoprogram.h"
+#include "kalumet_program.h"
 #include "messagebox.h"
 #include "numberbox.h"
 #include "teacher.h"
@@ -442,8 +442,8 @@ void FormDemo::Form_DblClick()
 
 QString FormDemo::aboutText()
 {
-    const launch::Program program = demoProgram();
-    return tr("%1 %2 — демонстрация сортировки трех чисел").arg(program.name, program.version);
+    return tr("%1 %2 — демонстрация сортировки трех чисел")
+        .arg(QLatin1String(kalumet_program::kName), QLatin1String(kalumet_program::kVersion));
 }
 
 // Esc, whichever control has the focus: the about box. Nothing else changes.
