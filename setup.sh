@@ -25,9 +25,10 @@ esac
 
 packages="cmake make g++ qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev libx11-dev fonts-wine
           fonts-dejavu-core qt6-translations-l10n xvfb xauth xdotool x11-utils desktop-file-utils"
-# The tests (and the accessibility bus they start), and the packages' tools:
-# building, linting, validating.
-[ "$1" = test ] && packages="$packages valgrind dpkg-dev file rpm cpio lintian rpmlint blhc appstream
+# The tests (and the accessibility bus they start, and Free Pascal, which
+# runs the Pascal listing), and the packages' tools: building, linting,
+# validating.
+[ "$1" = test ] && packages="$packages valgrind dpkg-dev file rpm cpio lintian rpmlint blhc appstream fp-compiler
                                   man-db dbus-daemon at-spi2-core python3-gi
                                   gir1.2-atspi-2.0 orca openbox x11-xserver-utils"
 # The Windows release: Qt's source (apt-get source needs dpkg-dev), the

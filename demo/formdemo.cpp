@@ -49,7 +49,7 @@
 
 #include <algorithm>
 
-FormDemo::FormDemo(int pace, QWidget *parent)
+FormDemo::FormDemo(int pace, lesson::Language language, QWidget *parent)
     : DrawnWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                               | Qt::WindowCloseButtonHint)
 {
@@ -68,11 +68,8 @@ FormDemo::FormDemo(int pace, QWidget *parent)
     m_Timer1 = new IntervalTimer(this);
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
     bindMembers();
-    m_lesson = new lesson::Lesson(design(), pace, this);
-    QStringList lines;
-    for (const lesson::Display::Caption &line : m_lesson->design().shown.listing)
-        lines << line.text;
-    m_teacher = new Teacher(*m_lesson, m_Cmd_Next, m_Cmd_Preview, lines, this);
+    m_lesson = new lesson::Lesson(design(), pace, language, this);
+    m_teacher = new Teacher(*m_lesson, m_Cmd_Next, m_Cmd_Preview, this);
     setKeyPreview();
     connectHandlers();
     guardBoxesDuringRuns();

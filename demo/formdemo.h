@@ -28,8 +28,11 @@ class FormDemo : public DrawnWindow
 {
     Q_OBJECT
 public:
-    // The automatic mode starts at `pace` milliseconds a step.
-    explicit FormDemo(int pace = lesson::kDefaultPace, QWidget *parent = nullptr);
+    // The automatic mode starts at `pace` milliseconds a step, the listing
+    // in `language`.
+    explicit FormDemo(int pace = lesson::kDefaultPace,
+                      lesson::Language language = lesson::Language::VisualBasic,
+                      QWidget *parent = nullptr);
 
     // Controls, by name; control arrays by name and zero-based index.
     Label *lbl_alg(int index) const { return m_lbl_alg.at(std::size_t(index)); }

@@ -11,9 +11,8 @@
 #include <QMenu>
 
 Teacher::Teacher(lesson::Lesson &lesson, QAbstractButton *next, QAbstractButton *back,
-                 const QStringList &lines, QWidget *window)
-    : QObject(window), m_lesson(lesson), m_next(next), m_back(back), m_lines(lines),
-      m_window(window)
+                 QWidget *window)
+    : QObject(window), m_lesson(lesson), m_next(next), m_back(back), m_window(window)
 {
 }
 
@@ -66,6 +65,16 @@ void Teacher::menu(const QPoint &globalPos)
         group->addAction(pace);
         connect(pace, &QAction::triggered, this, [this, ms] { m_lesson.setPace(ms); });
     }
+    QMenu *languages = menu->addMenu(tr("Язык программы"));
+    auto *listings = new QActionGroup(languages);
+    for (const lesson::Language language : lesson::kLanguages) {
+        QAction *listing = languages->addAction(lesson::title(language));
+        listing->setCheckable(true);
+        listing->setChecked(language == m_lesson.language());
+        listings->addAction(listing);
+        connect(listing, &QAction::triggered, this,
+                [this, language] { m_lesson.setLanguage(language); });
+    }
     QAction *table = menu->addAction(tr("Таблица трассировки"),
                                      this, &Teacher::toggleTraceTable);
     table->setCheckable(true);
@@ -83,8 +92,16 @@ void Teacher::menu(const QPoint &globalPos)
 
 TraceTable *Teacher::traceTable()
 {
-    if (!m_table)
-        m_table = new TraceTable(m_lesson.trace(), m_lines, m_window);
+    if (!m_table) {
+        // The listing's column as wide as the widest line of any language.
+        QStringList lines;
+        for (const lesson::Display::Caption &line : m_lesson.design().shown.listing)
+            lines << line.text;
+        for (const lesson::Language language : lesson::kLanguages)
+            for (const QString &line : lesson::listing(language))
+                lines << line;
+        m_table = new TraceTable(m_lesson.trace(), lines, m_window);
+    }
     return m_table;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
 
 class QAbstractButton;
 class QKeyEvent;
@@ -14,8 +13,9 @@ class Lesson;
 }
 
 // What the teacher has beyond the window's own controls: the pace of the
-// automatic mode, a presenter's remote, the trace table of the run and
-// «Проверь себя», through keys and the window's context menu.
+// automatic mode, a presenter's remote, the trace table of the run,
+// «Проверь себя» and the language of the listing, through keys and the
+// window's context menu.
 //
 //   PageDown, PageUp  "Вперед", "Назад", when they are available
 //   Right, Left       the same, while no input box has the focus
@@ -29,9 +29,8 @@ class Teacher : public QObject
     Q_OBJECT
 public:
     // For `window`, whose buttons `next` and `back` step forward and back,
-    // and its lesson, whose listing may read any of `lines`.
-    Teacher(lesson::Lesson &lesson, QAbstractButton *next, QAbstractButton *back,
-            const QStringList &lines, QWidget *window);
+    // and its lesson.
+    Teacher(lesson::Lesson &lesson, QAbstractButton *next, QAbstractButton *back, QWidget *window);
 
     // A key on its way to `to`, a control or the window: true when it was
     // one of the teacher's, which are the window's alone. A key held down
@@ -50,7 +49,6 @@ private:
     lesson::Lesson &m_lesson;
     QAbstractButton *m_next;
     QAbstractButton *m_back;
-    QStringList m_lines;
     QWidget *m_window;
     TraceTable *m_table = nullptr;
 };

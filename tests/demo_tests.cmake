@@ -9,6 +9,10 @@ add_gui_test(stepengine SOURCES tst_stepengine.cpp LIBS demotestsupport)
 if(WIN32 OR EMSCRIPTEN)
     return()
 endif()
+# Each listing run by its language's own tool (python3, g++, Free Pascal).
+add_executable(listings tst_listings.cpp)
+target_link_libraries(listings PRIVATE Qt6::Test kalumet_lesson kalumet_warnings)
+add_test(NAME listings COMMAND listings)
 add_gui_test(window SOURCES tst_window.cpp LIBS demotestsupport brivon_sorter)
 add_gui_test(windowinput SOURCES tst_windowinput.cpp LIBS demotestsupport)
 add_gui_test(windowstate SOURCES tst_windowstate.cpp LIBS demotestsupport)
@@ -27,7 +31,7 @@ endforeach()
 
 # Under the English translation every caption of both windows fits its
 # control.
-add_test(NAME window_english COMMAND window englishCaptionsFit)
+add_test(NAME window_english COMMAND window englishCaptionsFit listingsFit)
 add_dependencies(window kalumet_qm)
 set_tests_properties(window_english PROPERTIES ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen;QT_ACCESSIBILITY=0;KALUMET_ENGLISH=${CMAKE_BINARY_DIR}/translations/kalumet_en.qm")

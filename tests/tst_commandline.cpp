@@ -27,14 +27,15 @@ QString refused(const QString &program, const QString &fault)
         + QStringLiteral("\n\nИспользование: ") + program + QStringLiteral(" \\[параметры\\]\n");
 }
 
-// kalumet lists its --pace too.
+// kalumet lists its --pace and --listing too.
 QString help(const QString &program)
 {
     return QStringLiteral("\\AИспользование: %1 \\[параметры\\]\n.*\n  -h, --help .*\n"
                           "  -v, --version .*\n  --scale <F\\|fit> [^\n]*\n%2\n"
                           "Принимаются также стандартные параметры Qt: -platform, -style")
         .arg(program, program == QLatin1String("kalumet")
-                          ? QStringLiteral("  --pace <S> [^\n]*0,25; 0,5; 1; 2 или 4[^\n]*\n")
+                          ? QStringLiteral("  --pace <S> [^\n]*0,25; 0,5; 1; 2 или 4[^\n]*\n"
+                                           "  --listing <L> [^\n]*vb[^\n]*pascal, python, cpp[^\n]*alg[^\n]*\n")
                           : QString());
 }
 
@@ -128,6 +129,17 @@ void TestCommandLine::options_data()
             << k << QStringList{"--pace", value} << 2 << nothing
             << refused(k, QStringLiteral("неверный темп «%1»: нужно число секунд на шаг — "
                                          "0,25; 0,5; 1; 2 или 4")
+                              .arg(value))
+            << false;
+    // kalumet's listing: one of five languages, by name.
+    for (const char *value : {"vb", "pascal", "python", "cpp", "alg"})
+        QTest::addRow("listing %s", value) << k << QStringList{"--listing", value} << 0 << nothing
+                                           << nothing << true;
+    for (const char *value : {"Python", "c++", "", "basic"})
+        QTest::addRow("listing \"%s\"", value)
+            << k << QStringList{"--listing", value} << 2 << nothing
+            << refused(k, QStringLiteral("неверный язык программы «%1»: нужно vb, pascal, python, "
+                                         "cpp или alg")
                               .arg(value))
             << false;
     QTest::newRow("brivon has no pace") << b << QStringList{"--pace", "1"} << 2 << nothing

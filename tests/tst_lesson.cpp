@@ -107,6 +107,7 @@ struct Class
         case 'R': load(); break;
         case 'D': lesson.clearPanel(); lesson.clearHighlight(); lesson.restoreCaptions(); break;
         case 'Q': lesson.setChecking(!lesson.checking()); break;
+        case 'L': lesson.setLanguage(lesson::kLanguages[(int(lesson.language()) + 1) % 5]); break;
         case '+': lesson.changePace(true); break;
         case '-': lesson.changePace(false); break;
         case 'y': answer = lesson::Answer::Yes; break;
@@ -402,6 +403,16 @@ void LessonTest::trace_data()
                                                     "Шаг 11: If B > C Then — 5 > 3?",
                                                     "Шаг 16: If A > B Then — 4 > 3?",
                                                     "Проверь себя: верно 1 из 2"};
+    // The listing changed mid-run: the rows shown quote the new one too.
+    QTest::newRow("1 2 3 in Python, then C++")
+        << QStringList{"1", "2", "3"} << QStringLiteral("LLQyS") + repeated('N', 9) + "L" + repeated('N', 6)
+        << QStringList{"1 - - - -", "2 - - - -", "3 1* - - -", "4 1 2* - -", "5 1 2 3* -",
+                       "6 1 2 3 - Нет (ответ «Да» — неверно)", "10 1 2 3 -",
+                       "11 1 2 3 - Нет (ответ «Да» — неверно)", "15 1 2 3 -",
+                       "16 1 2 3 - Нет (ответ «Да» — неверно)", "20 1 2 3 -", "21 1 2 3 -",
+                       "22 1 2 3 -", "23 1 2 3 -", "24 1 2 3 -"}
+        << QStringList{"Шаг 6: if A > B: — 1 > 2?", "Шаг 11: if B > C: — 2 > 3?",
+                       "Шаг 16: if (A > B) { — 1 > 2?", "Проверь себя: верно 0 из 3"};
     QStringList rightEachTime = inOrder;
     rightEachTime.replaceInStrings(QStringLiteral(" Нет"), QStringLiteral(" Нет (верно)"));
     QTest::newRow("1 2 3, answers taken back")
@@ -428,6 +439,7 @@ void LessonTest::trace()
 
     QStringList traced;
     for (const lesson::TraceRow &row : c.lesson.trace().rows()) {
+        QCOMPARE(row.line, lesson::quoted(c.lesson.display().listing[std::size_t(lesson::step(row.step).line)].text));
         QString text = QString::number(row.step);
         for (std::size_t v = 0; v < 4; ++v)
             text += QLatin1Char(' ') + (row.values[v].isEmpty() ? QStringLiteral("-") : row.values[v])
@@ -494,6 +506,17 @@ void LessonTest::said_data()
         << down << "" << "+++--QQ"
         << QStringList{"Темп: 0,25 с на шаг", "Темп: 0,5 с на шаг", "Темп: 1 с на шаг",
                        "Проверь себя: включено", "Проверь себя: выключено"};
+    // The listing changed mid-run: said, the lit line now in the new
+    // listing, and what follows quoting it; Python's empty line not read.
+    QTest::newRow("Python mid-run") << down << "S" + repeated('N', 8) << "LLNNBB"
+                                    << QStringList{"Язык программы: Pascal", "Язык программы: Python",
+                                                   "Шаг 9: B = X; блок «B = 5»; память: B = 5",
+                                                   "Шаг 10",
+                                                   "Назад. Шаг 9: B = X; блок «B = 5»; память: B = 5",
+                                                   "Назад. Шаг 8: A = B; блок «A = 4»; память: A = 4"};
+    QTest::newRow("the algorithmic language")
+        << down << "LLLLSNNNNN" << "NL"
+        << QStringList{"Шаг 6: если A > B то; блок «5 > 4»", "Язык программы: Visual Basic"};
     // From two seconds a step, the timer's steps in full too.
     QTest::newRow("slow automatic") << down << "---SNK" << "GT"
                                     << QStringList{"Шаг 2: Dim A, B, C, X As Double; память: A, B, C, X"};

@@ -25,6 +25,8 @@ class StartupTest : public QObject
 private slots:
     void start_data();
     void start();
+    void kalumetOptions_data();
+    void kalumetOptions();
     void builtInPictures_data();
     void builtInPictures();
     void picturesInLanguage_data();
@@ -57,6 +59,36 @@ void StartupTest::start()
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QCOMPARE(window->windowIcon().availableSizes(), programWindowIcon().availableSizes());
     QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+}
+
+void StartupTest::kalumetOptions_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("pace");
+    QTest::addColumn<QString>("line5"); // the listing's sixth line
+    QTest::newRow("none") << "" << "" << 500 << "If A > B Then";
+    QTest::newRow("pace") << "pace" << "0,25" << 250 << "If A > B Then";
+    QTest::newRow("Python") << "listing" << "python" << 500 << "if A > B:";
+    QTest::newRow("the algorithmic language") << "listing" << "alg" << 500 << "  если A > B то";
+}
+
+// kalumet's own options, as the command line hands them over, in the window
+// it makes after them.
+void StartupTest::kalumetOptions()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, value);
+    QFETCH(int, pace);
+    QFETCH(QString, line5);
+    const launch::Program program = demoProgram();
+    for (const launch::ProgramOption &o : program.options)
+        if (o.name == option)
+            QCOMPARE(o.take(value), std::nullopt);
+    const std::unique_ptr<QWidget> window = program.makeWindow();
+    const auto *form = static_cast<const FormDemo *>(window.get());
+    QCOMPARE(form->pace(), pace);
+    QCOMPARE(form->Lbl_List(5)->caption(), line5);
 }
 
 void StartupTest::builtInPictures_data()

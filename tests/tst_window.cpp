@@ -52,6 +52,8 @@ private slots:
     void picturesInWindow();
     void scaledText();
     void englishCaptionsFit();
+    void listingsFit_data();
+    void listingsFit();
 };
 
 namespace {
@@ -627,6 +629,38 @@ void WindowTest::englishCaptionsFit()
             }
         }
     QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(u'\n')));
+}
+
+void WindowTest::listingsFit_data()
+{
+    QTest::addColumn<lesson::Language>("language");
+    for (const lesson::Language language : lesson::kLanguages)
+        QTest::newRow(qPrintable(lesson::codeName(language))) << language;
+}
+
+// Every line of every listing on one row of its label at 1x, in the
+// window's language (the English translation too, where it runs as
+// window_english), as the window shows it.
+void WindowTest::listingsFit()
+{
+    QFETCH(lesson::Language, language);
+    QTranslator english;
+    if (const QString file = qEnvironmentVariable("KALUMET_ENGLISH"); !file.isEmpty()) {
+        QVERIFY2(english.load(file), qPrintable(file));
+        QCoreApplication::installTranslator(&english);
+    }
+    FormDemo form(lesson::kDefaultPace, language);
+    const std::array<QString, lesson::kSteps> lines = lesson::listing(language);
+    QCoreApplication::removeTranslator(&english);
+    for (int i = 0; i < lesson::kSteps; ++i) {
+        const Label *line = form.Lbl_List(i);
+        if (language != lesson::Language::VisualBasic)
+            QCOMPARE(line->caption(), lines[std::size_t(i)]);
+        const int needs = QFontMetrics(classicFont(line->fontRole())).horizontalAdvance(line->caption());
+        QVERIFY2(needs <= line->pixels().width() && line->captionRows().size() <= 1,
+                 qPrintable(QStringLiteral("\"%1\" needs %2 px, has %3")
+                                .arg(line->caption()).arg(needs).arg(line->pixels().width())));
+    }
 }
 
 QTEST_MAIN(WindowTest)

@@ -175,7 +175,7 @@ void WindowTest::tooltips()
 void WindowTest::contextMenu_data()
 {
     QTest::addColumn<QString>("on");     // a control, or "" for bare background
-    QTest::addColumn<QString>("choice"); // the item chosen, "Темп/n": the submenu's n-th
+    QTest::addColumn<QString>("choice"); // the item chosen, "Темп/n": a submenu's n-th
     QTest::addColumn<QString>("done");   // what it did: letters of play()
 
     QTest::newRow("background, a slower pace") << "" << "Темп/2" << "-";
@@ -183,10 +183,15 @@ void WindowTest::contextMenu_data()
     QTest::newRow("a button, the trace table") << "Cmd_Reset" << "Таблица трассировки" << "F";
     QTest::newRow("the check box, «Проверь себя»") << "Check1" << "Проверь себя" << "Q";
     QTest::newRow("an image box, the pace as it is") << "Image4" << "Темп/1" << "";
+    // Mid-run: the lit line moves to the new listing's line of the step.
+    QTest::newRow("background, Python") << "" << "Язык программы/2" << "LL";
+    QTest::newRow("a listing line, the algorithmic language") << "Lbl_List(0)" << "Язык программы/4"
+                                                              << "LLLL";
 }
 
 // A right click anywhere but in an input box opens the teacher's menu: the
-// paces with the one in use checked, the trace table, «Проверь себя».
+// paces with the one in use checked, the listing's languages with the one
+// shown checked, the trace table, «Проверь себя».
 void WindowTest::contextMenu()
 {
     QFETCH(QString, on);
@@ -211,19 +216,25 @@ void WindowTest::contextMenu()
     QMenu *menu = nullptr;
     QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
 
-    QStringList items, paces;
+    QStringList items;
     for (QAction *action : menu->actions())
         items << action->text();
-    QCOMPARE(items, QStringList({"Темп", "Таблица трассировки", "Проверь себя"}));
-    QMenu *paceMenu = menu->actions().first()->menu();
-    for (QAction *pace : paceMenu->actions())
-        paces << pace->text() + (pace->isChecked() ? QStringLiteral(" *") : QString());
+    QCOMPARE(items, QStringList({"Темп", "Язык программы", "Таблица трассировки", "Проверь себя"}));
+    const auto submenu = [menu](int at) {
+        QStringList texts;
+        for (QAction *item : menu->actions().at(at)->menu()->actions())
+            texts << item->text() + (item->isChecked() ? QStringLiteral(" *") : QString());
+        return texts;
+    };
     const auto seconds = [](double s) { return numberText(s) + QStringLiteral(" с на шаг"); };
-    QCOMPARE(paces, QStringList({seconds(0.25), seconds(0.5) + " *", seconds(1), seconds(2),
-                                 seconds(4)}));
+    QCOMPARE(submenu(0), QStringList({seconds(0.25), seconds(0.5) + " *", seconds(1), seconds(2),
+                                      seconds(4)}));
+    QCOMPARE(submenu(1), QStringList({"Visual Basic *", "Pascal", "Python", "C++",
+                                      "Школьный алгоритмический язык"}));
 
-    if (choice.startsWith(QStringLiteral("Темп/")))
-        paceMenu->actions().at(choice.section(QLatin1Char('/'), -1).toInt())->trigger();
+    if (choice.contains(QLatin1Char('/')))
+        menu->actions().at(int(items.indexOf(choice.section(QLatin1Char('/'), 0, 0))))->menu()
+            ->actions().at(choice.section(QLatin1Char('/'), -1).toInt())->trigger();
     for (QAction *action : menu->actions())
         if (action->text() == choice)
             action->trigger();

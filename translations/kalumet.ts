@@ -65,6 +65,14 @@
         <source>окно не помещается на экране при увеличении %1; оно показано без увеличения</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>неверный язык программы «%1»: нужно vb, pascal, python, cpp или alg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>программа на экране на языке L: vb (Visual Basic, по умолчанию), pascal, python, cpp (C++) или alg (школьный алгоритмический язык)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DisplayGuard</name>
@@ -319,6 +327,22 @@
         <source>%1 (ответ «%2» — неверно)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Язык программы: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># Сортировка трех чисел</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Школьный алгоритмический язык</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Шаг %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Teacher</name>
@@ -336,6 +360,10 @@
     </message>
     <message>
         <source>Проверь себя</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Язык программы</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -71,6 +71,14 @@ Qt&apos;s standard options are accepted too: -platform, -style, -reverse and oth
         <source>окно не помещается на экране при увеличении %1; оно показано без увеличения</source>
         <translation>the window doesn&apos;t fit the screen at scale %1; it is shown at its own size</translation>
     </message>
+    <message>
+        <source>неверный язык программы «%1»: нужно vb, pascal, python, cpp или alg</source>
+        <translation>invalid programming language &apos;%1&apos;: give vb, pascal, python, cpp or alg</translation>
+    </message>
+    <message>
+        <source>программа на экране на языке L: vb (Visual Basic, по умолчанию), pascal, python, cpp (C++) или alg (школьный алгоритмический язык)</source>
+        <translation>the program shown in language L: vb (Visual Basic, the default), pascal, python, cpp (C++) or alg (the school algorithmic language)</translation>
+    </message>
 </context>
 <context>
     <name>DisplayGuard</name>
@@ -327,6 +335,22 @@ Qt&apos;s standard options are accepted too: -platform, -style, -reverse and oth
         <source>%1 (ответ «%2» — неверно)</source>
         <translation>%1 (answered “%2”: wrong)</translation>
     </message>
+    <message>
+        <source>Язык программы: %1</source>
+        <translation>Programming language: %1</translation>
+    </message>
+    <message>
+        <source># Сортировка трех чисел</source>
+        <translation># Sorting three numbers</translation>
+    </message>
+    <message>
+        <source>Школьный алгоритмический язык</source>
+        <translation>School algorithmic language</translation>
+    </message>
+    <message>
+        <source>Шаг %1</source>
+        <translation>Step %1</translation>
+    </message>
 </context>
 <context>
     <name>Teacher</name>
@@ -345,6 +369,10 @@ Qt&apos;s standard options are accepted too: -platform, -style, -reverse and oth
     <message>
         <source>Проверь себя</source>
         <translation>Test yourself</translation>
+    </message>
+    <message>
+        <source>Язык программы</source>
+        <translation>Programming language</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,9 @@ the same actions (webcompare):
     «Копировать» puts the table on the clipboard;
   kalumet.html?lang=en: the page and the window in English, compared with
     the desktop program in English;
+  kalumet.html?listing=python: the listing in Python, nine steps in, as the
+    desktop's kalumet --listing python draws it; ?listing=basic refused in
+    the page's words in place of the window;
   kalumet.html from disk (file://), without a service worker;
   the index is an application Chromium can install;
   after those visits, with the site gone: the index, kalumet (a few steps)
@@ -65,6 +68,8 @@ RUNS = {
 def play(page, origin, name, actions):
     for action in actions:
         verb, _, what = action.partition(":")
+        if verb == "option":  # the page's address has it
+            continue
         if verb == "click":
             x, y = CENTRES[f"{name}_{what}"]
             page.click(origin[0] + x, origin[1] + y)
@@ -282,6 +287,21 @@ def english(page, server):
     return compare(page, "kalumet", origin, RUNS["kalumet"], "kalumet-en.png", "en")[0]
 
 
+def listing(page, server):
+    """kalumet.html?listing=python: the window as the desktop program draws
+    it with --listing python after the same steps; a language the program
+    has no listing in refused in place of the window."""
+    origin = open_program(page, server.url("kalumet.html?listing=python"), "kalumet?listing=python")
+    right = compare(page, "kalumet", origin, ["option:listing=python"] + RUNS["kalumet"],
+                    "kalumet-python.png")[0]
+    page.open(server.url("kalumet.html?listing=basic"))
+    page.wait_for("document.getElementById('status').textContent.startsWith('Неверный')", 30,
+                  "the refusal of ?listing=basic")
+    said = page.evaluate("document.getElementById('status').textContent")
+    print("kalumet?listing=basic: «%s»" % said)
+    return right and said.startswith("Неверный язык программы «basic»: нужно vb, pascal, python, cpp или alg")
+
+
 def encodings(server):
     """The server answers each encoding with the file's precompressed twin,
     of the file's type, and a request without one with the file itself;
@@ -425,7 +445,8 @@ with browser.Server(folder) as server, browser.Browser(lang="ru-RU") as chromium
             print(error)
             failed = True
     failed |= not streamed(page, server)
-    for scenario in (pace_and_table, english, projector_fit, from_disk, installable, offline):
+    for scenario in (pace_and_table, english, listing, projector_fit, from_disk, installable,
+                     offline):
         try:
             failed |= not scenario(page, server)
         except TimeoutError as error:

@@ -9,7 +9,8 @@
 // what doesn't fit.
 //
 // kalumet's page may ask for the automatic mode's pace, as its --pace does:
-// ?pace=1, ?pace=0,25.
+// ?pace=1, ?pace=0,25; and for the language of the listing, as its
+// --listing does: ?listing=python.
 //
 // The page speaks the browser's language where the programs have it
 // (Russian, English), Russian otherwise, or the language its address asks
@@ -64,6 +65,10 @@ const kTexts = {
             return "Неверный темп «" + pace + "»: нужно число секунд на шаг — " +
                    "0,25; 0,5; 1; 2 или 4, например kalumet.html?pace=1.";
         },
+        wrongListing: function (listing) {
+            return "Неверный язык программы «" + listing + "»: нужно vb, pascal, python, " +
+                   "cpp или alg, например kalumet.html?listing=python.";
+        },
     },
     en: {
         loading: "The program is loading…",
@@ -76,6 +81,10 @@ const kTexts = {
         wrongPace: function (pace) {
             return "Invalid pace “" + pace + "”: give the seconds a step takes: " +
                    "0.25, 0.5, 1, 2 or 4, for example kalumet.html?pace=1.";
+        },
+        wrongListing: function (listing) {
+            return "Invalid programming language “" + listing + "”: give vb, pascal, " +
+                   "python, cpp or alg, for example kalumet.html?listing=python.";
         },
     },
 };
@@ -94,16 +103,28 @@ function pageLanguage() {
     return "ru";
 }
 
-// The program's own options from the page's address: kalumet's pace.
-// Returns the arguments, or a refusal for a pace it doesn't take.
+// The program's own options from the page's address: kalumet's pace and
+// the language of its listing. Returns the arguments, or a refusal for a
+// value it doesn't take.
 const kPaces = ["0.25", "0.5", "1", "2", "4"];
+const kListings = ["vb", "pascal", "python", "cpp", "alg"];
 function requestedOptions(name, texts) {
-    const pace = new URLSearchParams(location.search).get("pace");
-    if (name !== "kalumet" || pace === null)
-        return { args: [] };
-    if (!kPaces.includes(pace.replace(",", ".")))
-        return { refused: texts.wrongPace(pace) };
-    return { args: ["--pace", pace] };
+    const asked = new URLSearchParams(location.search);
+    const pace = asked.get("pace"), listing = asked.get("listing");
+    const args = [];
+    if (name !== "kalumet")
+        return { args: args };
+    if (pace !== null) {
+        if (!kPaces.includes(pace.replace(",", ".")))
+            return { refused: texts.wrongPace(pace) };
+        args.push("--pace", pace);
+    }
+    if (listing !== null) {
+        if (!kListings.includes(listing))
+            return { refused: texts.wrongListing(listing) };
+        args.push("--listing", listing);
+    }
+    return { args: args };
 }
 
 // The page's texts in its language: its title (the window's), the notes

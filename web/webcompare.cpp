@@ -6,7 +6,9 @@
 //   webcompare <kalumet|brivon> <screenshot.png> <x> <y> <action>...
 // <x> <y>: the window's top-left corner in the screenshot. Actions, in
 // order: click:NAME (a left click at the centre of the control NAME),
-// type:TEXT (typed into the focused control), key:Tab. It prints how many pixels
+// type:TEXT (typed into the focused control), key:Tab; before them, the
+// program's own options as option:NAME=VALUE (option:listing=python), as
+// its command line takes them. It prints how many pixels
 // differ and writes the window as the desktop draws it and as the page
 // does beside the screenshot (<screenshot>.desktop.png, .page.png). Exit
 // status 0 when they agree (see leftOut()), 1 otherwise, 2 on a wrong call.
@@ -88,12 +90,24 @@ int main(int argc, char *argv[])
                              "<action>...\n");
         return 2;
     }
-    const std::unique_ptr<QWidget> window =
-        launch::showWindow(name == QLatin1String("kalumet") ? demoProgram() : sorterProgram());
+    const launch::Program program = name == QLatin1String("kalumet") ? demoProgram() : sorterProgram();
+    QStringList actions = args.mid(5);
+    while (!actions.isEmpty() && actions.first().startsWith(QLatin1String("option:"))) {
+        const QString option = actions.takeFirst().mid(7);
+        bool taken = false;
+        for (const launch::ProgramOption &o : program.options)
+            if (o.name == option.section(QLatin1Char('='), 0, 0))
+                taken = !o.take(option.section(QLatin1Char('='), 1));
+        if (!taken) {
+            std::fprintf(stderr, "webcompare: option %s not taken\n", qPrintable(option));
+            return 2;
+        }
+    }
+    const std::unique_ptr<QWidget> window = launch::showWindow(program);
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get()))
         return 1;
-    for (const QString &action : args.mid(5))
+    for (const QString &action : actions)
         if (!act(window.get(), action)) {
             std::fprintf(stderr, "webcompare: unknown action %s\n", qPrintable(action));
             return 2;

@@ -19,10 +19,50 @@ QString paceText(int ms)
     return Words::tr("%1 с").arg(numbertext::format(ms / 1000.0));
 }
 
-Lesson::Lesson(const Design &design, int pace, QObject *parent)
+Lesson::Lesson(const Design &design, int pace, Language language, QObject *parent)
     : QObject(parent), m_design(design), m_display(design.shown),
-      m_pace(isPace(pace) ? pace : kDefaultPace)
+      m_pace(isPace(pace) ? pace : kDefaultPace), m_language(language)
 {
+    relabel(m_display);
+}
+
+std::array<QString, kSteps> Lesson::linesIn(Language language) const
+{
+    if (language != Language::VisualBasic)
+        return listing(language);
+    std::array<QString, kSteps> lines;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        lines[i] = m_design.shown.listing[i].text;
+    return lines;
+}
+
+void Lesson::relabel(Display &display) const
+{
+    const std::array<QString, kSteps> lines = linesIn(m_language);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        display.listing[i].text = lines[i];
+}
+
+void Lesson::setLanguage(Language language)
+{
+    m_language = language;
+    const std::array<QString, kSteps> lines = linesIn(language);
+    relabel(m_display);
+    const auto relabelStep = [&lines](StepResult &step) {
+        if (step.line >= 0)
+            step.lineText = quoted(lines[std::size_t(step.line)]);
+    };
+    for (Before &before : m_back) {
+        relabel(before.display);
+        relabelStep(before.shown);
+    }
+    relabelStep(m_last);
+    std::array<QString, kSteps> quotedLines;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        quotedLines[i] = quoted(lines[i]);
+    m_trace.relabel(quotedLines);
+    emit displayChanged();
+    say(Words::tr("Язык программы: %1").arg(title(language)));
 }
 
 void Lesson::clearMemory()
@@ -83,7 +123,7 @@ QString Lesson::ask()
     emit availabilityChanged();
     return Words::tr("Шаг %1: %2 — %3 > %4?")
         .arg(s)
-        .arg(m_display.listing[std::size_t(what.line)].text, m_run.value(what.left).text(),
+        .arg(quoted(m_display.listing[std::size_t(what.line)].text), m_run.value(what.left).text(),
              m_run.value(what.right).text());
 }
 
@@ -101,10 +141,8 @@ const StepResult &Lesson::step()
     m_done = m_last.step == 0 ? Done::Nothing : Done::Step;
     if (m_done == Done::Nothing)
         return m_last; // no run goes on
-    // What a screen reader is told, now and when "Назад" comes back to it.
-    m_lastReport = report(m_last, m_design.boxNames);
     if (running()) {
-        before.said = m_lastReport;
+        before.shown = m_last;
         m_back.push_back(std::move(before));
     } else {
         m_back.clear();
@@ -121,11 +159,14 @@ void Lesson::tell(bool byHand, bool boxOpen)
 {
     const Done done = std::exchange(m_done, Done::Nothing);
     if (done == Done::Back)
-        say(Words::tr("Назад. %1").arg(m_back.empty() ? Words::tr("Ни один шаг еще не показан.")
-                                                       : m_back.back().said));
+        say(Words::tr("Назад. %1")
+                .arg(m_back.empty() ? Words::tr("Ни один шаг еще не показан.")
+                                    : report(m_back.back().shown, m_design.boxNames)));
     if (done != Done::Step)
         return;
-    say(m_narrator.tell(m_last, m_lastReport, m_run, byHand, m_pace, boxOpen));
+    // Always worked out, so that a screen reader that comes mid-run hears
+    // the steps as one that was there from the start.
+    say(m_narrator.tell(m_last, report(m_last, m_design.boxNames), m_run, byHand, m_pace, boxOpen));
     if (!m_last.ended)
         return;
     const auto [right, given] = m_trace.score();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "listings.h"
 #include "narration.h"
 #include "program.h"
 #include "run.h"
@@ -41,7 +42,9 @@ class Lesson : public QObject
 {
     Q_OBJECT
 public:
-    explicit Lesson(const Design &design, int pace = kDefaultPace, QObject *parent = nullptr);
+    // The automatic mode at `pace`, the listing in `language`.
+    explicit Lesson(const Design &design, int pace = kDefaultPace,
+                    Language language = Language::VisualBasic, QObject *parent = nullptr);
 
     const Design &design() const { return m_design; }
     const Run &run() const { return m_run; }
@@ -99,6 +102,11 @@ public:
     bool changePace(bool quicker);
     bool checking() const { return m_checking; }
     void setChecking(bool on);
+    // The language of the listing: at once, and said. Every line shown
+    // anew, lit as it was, and so every line the trace, "Назад" and a
+    // screen reader quote.
+    Language language() const { return m_language; }
+    void setLanguage(Language language);
 
     // Has a screen reader told `text`.
     void say(const QString &text);
@@ -115,13 +123,17 @@ signals:
 
 private:
     // The program and what was shown before a step: what "Назад" goes back
-    // to, with what a screen reader was told of the step shown from there.
+    // to, with the step shown from there, which a screen reader is told of
+    // then.
     struct Before
     {
         Run run;
         Display display;
-        QString said;
+        StepResult shown;
     };
+    // The listing's lines in `language`.
+    std::array<QString, kSteps> linesIn(Language language) const;
+    void relabel(Display &display) const;
 
     const Design m_design;
     Run m_run;
@@ -129,10 +141,10 @@ private:
     Trace m_trace;
     std::vector<Before> m_back; // the last one on top
     StepResult m_last;          // the step just shown
-    QString m_lastReport;       // and its report in full
     enum class Done { Nothing, Step, Back } m_done = Done::Nothing; // what tell() tells of
     Narrator m_narrator;
     int m_pace;
+    Language m_language = Language::VisualBasic;
     bool m_checking = false;
     bool m_asking = false;
     Answer m_answer = Answer::NotAsked;

@@ -18,7 +18,9 @@ constexpr int kPaceToldInFullMs = 2000;
 
 QString brief(const StepResult &step)
 {
-    return Words::tr("Шаг %1: %2").arg(step.step).arg(step.lineText);
+    // A line the listing leaves empty (Python has no End If) is not read.
+    return step.lineText.isEmpty() ? Words::tr("Шаг %1").arg(step.step)
+                                   : Words::tr("Шаг %1: %2").arg(step.step).arg(step.lineText);
 }
 
 QString report(const StepResult &step, const std::array<QString, kBoxes> &boxNames)

@@ -43,6 +43,11 @@ void give(Run &run, Display &display, StepResult &result, Variable variable,
 
 } // namespace
 
+QString quoted(const QString &line)
+{
+    return line.trimmed();
+}
+
 StepResult perform(Run &run, Display &display)
 {
     const int s = run.counter;
@@ -112,7 +117,7 @@ StepResult perform(Run &run, Display &display)
     if (noBlock >= 0)
         display.flowchart[std::size_t(noBlock)].lit = true;
 
-    result.lineText = display.listing[std::size_t(step.line)].text;
+    result.lineText = quoted(display.listing[std::size_t(step.line)].text);
     int lit = 0;
     for (const int block : {step.blocks[0], step.blocks[1], noBlock})
         if (block >= 0) {

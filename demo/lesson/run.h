@@ -58,7 +58,7 @@ struct StepResult
 {
     int step = 0;            // its number, 1 to 24
     int line = -1;           // the listing line lit
-    QString lineText;        // as the listing shows it
+    QString lineText;        // as it is quoted: quoted()
     // The flowchart blocks lit, with their captions as the step left them:
     // the step's own, then the «Нет» of a comparison that answered no.
     std::array<int, 3> blocks{-1, -1, -1};
@@ -76,6 +76,10 @@ struct StepResult
     std::optional<bool> yes;  // a comparison's answer
     bool ended = false;       // the run is over
 };
+
+// A listing line as the trace, the questions and a screen reader quote it:
+// without the indentation that shows where it stands.
+QString quoted(const QString &line);
 
 // Carries out the step the run's counter names (1 to 24) on the run and on
 // what the window shows, as the program does: lights the step's line and

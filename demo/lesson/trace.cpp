@@ -59,6 +59,14 @@ void Trace::clear()
     emit reset();
 }
 
+void Trace::relabel(const std::array<QString, kSteps> &lines)
+{
+    for (TraceRow &row : m_rows)
+        row.line = lines[std::size_t(step(row.step).line)];
+    if (!m_rows.empty())
+        emit reset();
+}
+
 std::pair<int, int> Trace::score() const
 {
     const auto given = std::count_if(m_verdicts.begin(), m_verdicts.end(),

@@ -17,7 +17,7 @@ namespace lesson {
 struct TraceRow
 {
     int step = 0;      // 1 to 24
-    QString line;      // the listing line of the step, as the listing shows it
+    QString line;      // the listing line of the step, as it is quoted
     // A, B, C and X as the window writes numbers; empty while the program
     // has not yet given the variable a value in this run.
     std::array<QString, 4> values;
@@ -55,6 +55,8 @@ public:
     void append(const TraceRow &row, Verdict verdict = Verdict::None);
     void dropLast();
     void clear();
+    // Every row's line anew, from the listing as it is now quoted.
+    void relabel(const std::array<QString, kSteps> &lines);
 
     // The answers that were right, and those given.
     std::pair<int, int> score() const;
@@ -62,7 +64,7 @@ public:
 signals:
     void appended();    // a row at the end
     void droppedLast(); // the last row taken away
-    void reset();       // emptied
+    void reset();       // emptied, or every row changed
 
 private:
     std::vector<TraceRow> m_rows;

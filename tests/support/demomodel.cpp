@@ -73,6 +73,7 @@ bool DemoModel::act(QChar action)
         return true;
     case 'F': tableOpen = !tableOpen; return true;
     case 'Q': quiz = !quiz; return true;
+    case 'L': language = (language + 1) % 5; return true;
     case 'y':
     case 'n':
     case 'e': answer = char(action.unicode()); return true;
@@ -295,6 +296,7 @@ QStringList differences(const lesson::Lesson &lesson, const DemoModel &m)
     same("the way back", lesson.canGoBack(), !m.history.empty());
     same("the pace", lesson.pace(), m.pace);
     same("«Проверь себя»", lesson.checking(), m.quiz);
+    same("the listing's language", int(lesson.language()), m.language);
 
     const lesson::Display &shown = lesson.display();
     same("the memory panel shown", shown.memoryShown, m.panel);
@@ -313,7 +315,8 @@ QStringList differences(const lesson::Lesson &lesson, const DemoModel &m)
         const lesson::TraceRow &row = rows[i];
         const DemoModel::TraceStep &t = m.trace[i];
         same("trace row %1: step", row.step, t.step, int(i));
-        same("trace row %1: line", row.line, shown.listing[std::size_t(t.step - 1)].text, int(i));
+        same("trace row %1: line", row.line, lesson::quoted(shown.listing[std::size_t(t.step - 1)].text),
+             int(i));
         for (std::size_t v = 0; v < 4; ++v) {
             same("trace row %1: value", row.values[v], t.values[v], int(i));
             same("trace row %1: changed", bool(row.changed[v]), bool(t.changed[v]), int(i));

@@ -33,7 +33,7 @@ public:
     DemoModel();
 
     // One user action, by the letters play() takes (S N B K G P R T D d,
-    // + - F Q, y n e).
+    // + - F Q L, y n e).
     // Returns false, changing nothing, when the window would not offer it.
     bool act(QChar action);
     // Actions one after the other; false at the first one not offered.
@@ -75,6 +75,7 @@ public:
     std::vector<TraceStep> trace;
     bool tableOpen = false;
     bool quiz = false;    // «Проверь себя»
+    int language = 0;     // of the listing, in the menu's order (L: the next)
     char answer = 'e';    // what the class answers: y, n, or e (Esc)
     int messageBoxes = 0; // the boxes the last action opened: questions, the score
 

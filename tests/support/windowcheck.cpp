@@ -48,9 +48,12 @@ void compareDisplays(Comparison &same, const FormDemo &form, const DemoModel &m)
                                       : m.cells[std::size_t(i - 4)];
         same(kMemoryCells[i], cell->caption(), caption);
     }
-    for (int i = 0; i < 24; ++i)
+    for (int i = 0; i < 24; ++i) {
         same("Lbl_List(%1) red", form.Lbl_List(i)->foreColor() == kHighlight,
              bool(m.litLines[std::size_t(i)]), i);
+        same("Lbl_List(%1) caption", form.Lbl_List(i)->caption(),
+             form.lesson().display().listing[std::size_t(i)].text, i);
+    }
     for (int i = 0; i < 27; ++i)
         same("lbl_alg(%1) red", form.lbl_alg(i)->foreColor() == kHighlight,
              bool(m.litLabels[std::size_t(i)]), i);
