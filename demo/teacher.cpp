@@ -101,8 +101,31 @@ TraceTable *Teacher::traceTable()
             for (const QString &line : lesson::listing(language))
                 lines << line;
         m_table = new TraceTable(m_lesson.trace(), lines, m_window);
+        m_table->setCoverable(m_coverable);
+        m_table->installEventFilter(this);
+        for (QWidget *control : m_table->findChildren<QWidget *>())
+            control->installEventFilter(this);
     }
     return m_table;
+}
+
+bool Teacher::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *pressed = static_cast<const QKeyEvent *>(event);
+    switch (pressed->key()) {
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp:
+    case Qt::Key_Right:
+    case Qt::Key_Left:
+    case Qt::Key_Plus:
+    case Qt::Key_Minus:
+    case Qt::Key_Equal:
+        return key(m_window, pressed);
+    default:
+        return false; // Ctrl+C, F2 and Esc are the table's
+    }
 }
 
 bool Teacher::traceTableOpen() const

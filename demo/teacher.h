@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 
 class QAbstractButton;
 class QKeyEvent;
@@ -40,10 +41,17 @@ public:
     void menu(const QPoint &globalPos);
 
     // The trace table's window, made when first needed, and whether it is
-    // open.
+    // open; the part of the window it may cover where the screen has no
+    // room around it (TraceTable::setCoverable()).
     TraceTable *traceTable();
     bool traceTableOpen() const;
     void toggleTraceTable();
+    void setTableCoverable(const QRect &clientPart) { m_coverable = clientPart; }
+
+protected:
+    // In the trace table the remote's and the pace's keys go to the
+    // demonstration, whichever of its controls has the keyboard.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     lesson::Lesson &m_lesson;
@@ -51,4 +59,5 @@ private:
     QAbstractButton *m_back;
     QWidget *m_window;
     TraceTable *m_table = nullptr;
+    QRect m_coverable;
 };

@@ -37,8 +37,7 @@ enum Column {
 
 constexpr int kVisibleRows = 15;
 
-// The table with a size to open at: every column whole and about fifteen
-// rows, the listing's column as wide as its widest line.
+// The table with the size it is planned at (TraceTable::clientSize()).
 class Grid : public QTableView
 {
 public:
@@ -47,15 +46,6 @@ public:
     QSize sizeHint() const override
     {
         return plannedSize.isValid() ? plannedSize : QTableView::sizeHint();
-    }
-    // Widens a column whose texts have outgrown it; by how much.
-    int fit(int column)
-    {
-        const int grown = sizeHintForColumn(column) - columnWidth(column);
-        if (grown <= 0)
-            return 0;
-        setColumnWidth(column, columnWidth(column) + grown);
-        return grown;
     }
 };
 
@@ -231,26 +221,20 @@ TraceTable::TraceTable(const lesson::Trace &trace, const QStringList &lines, QWi
     header->setSectionResizeMode(LineColumn, QHeaderView::Stretch);
     const int margins =
         2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1) + 4;
-    int width = 0;
     const auto plan = [&](int column, const QString &sample) {
-        const int planned = std::max(header->sectionSizeHint(column) + 4,
-                                     bold.horizontalAdvance(sample) + margins);
-        m_grid->setColumnWidth(column, planned);
-        width += planned;
+        return std::max(header->sectionSizeHint(column) + 4, bold.horizontalAdvance(sample) + margins);
     };
     QString widest;
     for (const QString &line : lines)
         if (text.horizontalAdvance(line) > text.horizontalAdvance(widest))
             widest = line;
-    plan(StepColumn, QStringLiteral("24"));
-    plan(LineColumn, widest);
+    m_planned = {plan(StepColumn, QStringLiteral("24")), plan(LineColumn, QString())};
+    m_lineWidth = plan(LineColumn, widest);
     for (int c = FirstValueColumn; c < ConditionColumn; ++c)
-        plan(c, QStringLiteral("-000,00"));
-    plan(ConditionColumn, QString()); // «Да» and «Нет» are narrower than the header
-    const int frame = 2 * m_grid->frameWidth();
-    grid->plannedSize = QSize(width + frame + m_grid->verticalScrollBar()->sizeHint().width(),
-                              header->sizeHint().height() + frame
-                                  + kVisibleRows * m_grid->verticalHeader()->defaultSectionSize());
+        m_planned.push_back(plan(c, QStringLiteral("-000,00")));
+    m_planned.push_back(plan(ConditionColumn, QString())); // «Да» and «Нет» are narrower than the header
+    for (int c = 0; c < Columns; ++c)
+        m_grid->setColumnWidth(c, c == LineColumn ? m_lineWidth : m_planned[std::size_t(c)]);
 
     m_copy = new QPushButton(tr("Копировать"), this);
     m_copy->setAutoDefault(false); // Enter in the table copies nothing
@@ -269,7 +253,7 @@ TraceTable::TraceTable(const lesson::Trace &trace, const QStringList &lines, QWi
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_grid);
     layout->addLayout(buttons);
-    resize(sizeHint());
+    resize(clientSize(kVisibleRows, m_lineWidth));
 
     // A row shown anew: the last one selected and in sight, and a column
     // its texts have outgrown widened.
@@ -287,20 +271,67 @@ TraceTable::TraceTable(const lesson::Trace &trace, const QStringList &lines, QWi
 }
 
 // A long number or answer widens its column, and the window with it as far
-// as the screen allows, so that the listing's lines stay whole.
+// as the screen allows, so that the listing's lines stay whole; a new run
+// takes them back to their width before any row.
 void TraceTable::fitColumns()
 {
-    int grown = 0;
+    const QFontMetrics text(font());
+    const QFontMetrics bold(classicFont(FontRole::Bold));
+    const int margins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1) + 4;
+    std::vector<int> widths = m_planned;
+    for (const lesson::TraceRow &row : m_trace.rows())
+        for (int c = FirstValueColumn; c <= ConditionColumn; ++c) {
+            const QString shown = TraceModel::text(row, c);
+            const int needs = (c == ConditionColumn ? text : bold).horizontalAdvance(shown) + margins;
+            widths[std::size_t(c)] = std::max(widths[std::size_t(c)], needs);
+        }
+    bool changed = false;
+    for (int c = 0; c < Columns; ++c)
+        if (c != LineColumn && m_grid->columnWidth(c) != widths[std::size_t(c)]) {
+            m_grid->setColumnWidth(c, widths[std::size_t(c)]);
+            changed = true;
+        }
+    if (!changed || !screen())
+        return;
+    const QRect area = screen()->availableGeometry();
+    const QMargins frame = frameMargins();
+    resize(std::min(clientSize(kVisibleRows, m_lineWidth).width(),
+                    area.width() - frame.left() - frame.right()),
+           height());
+    if (isVisible() && frameGeometry().right() > area.right())
+        move(std::max(area.left(), area.right() + 1 - frameGeometry().width()), pos().y());
+}
+
+QSize TraceTable::clientSize(int rows, int lineWidth) const
+{
+    int width = lineWidth;
     for (int c = 0; c < Columns; ++c)
         if (c != LineColumn)
-            grown += static_cast<Grid *>(m_grid)->fit(c);
-    if (grown > 0 && screen()) {
-        const QRect area = screen()->availableGeometry();
-        const int frame = frameGeometry().width() - width();
-        resize(std::min(width() + grown, area.width() - frame), height());
-        if (isVisible() && frameGeometry().right() > area.right())
-            move(std::max(area.left(), area.right() + 1 - frameGeometry().width()), pos().y());
-    }
+            width += m_grid->columnWidth(c);
+    const int frame = 2 * m_grid->frameWidth();
+    auto *grid = static_cast<Grid *>(m_grid);
+    const QSize gridSize(width + frame + m_grid->verticalScrollBar()->sizeHint().width(),
+                         m_grid->horizontalHeader()->sizeHint().height() + frame
+                             + rows * m_grid->verticalHeader()->defaultSectionSize());
+    // What the layout adds around the grid: its margins, the button's row.
+    const QSize planned = grid->plannedSize;
+    grid->plannedSize = gridSize;
+    grid->updateGeometry(); // the layout asks the grid anew
+    layout()->invalidate();
+    const QSize whole = layout()->totalSizeHint();
+    grid->plannedSize = planned;
+    grid->updateGeometry();
+    layout()->invalidate();
+    return whole;
+}
+
+QMargins TraceTable::frameMargins() const
+{
+    const QWidget *framed = isVisible() || !parentWidget() ? this : parentWidget()->window();
+    const QRect frame = framed->frameGeometry(), client = framed->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
 
 void TraceTable::showLast()
@@ -312,6 +343,47 @@ void TraceTable::showLast()
     m_grid->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_grid->scrollTo(index);
+}
+
+QRect placeTable(const QRect &area, const QRect &owner, const QRect &spare, QSize wanted,
+                 QSize least)
+{
+    // The room on each side, in the order tried, and where on it the table
+    // stands: by the owner's top beside it, by its left below and above.
+    struct Side
+    {
+        QRect room;
+        bool beside;
+    };
+    const Side sides[] = {
+        {QRect(QPoint(owner.right() + 1, area.top()), area.bottomRight()), true},
+        {QRect(area.topLeft(), QPoint(owner.left() - 1, area.bottom())), true},
+        {QRect(QPoint(area.left(), owner.bottom() + 1), area.bottomRight()), false},
+        {QRect(area.topLeft(), QPoint(area.right(), owner.top() - 1)), false},
+    };
+    const auto within = [](QRect r, const QRect &room) {
+        r.moveLeft(std::max(room.left(), std::min(r.left(), room.right() + 1 - r.width())));
+        r.moveTop(std::max(room.top(), std::min(r.top(), room.bottom() + 1 - r.height())));
+        return r;
+    };
+    for (const Side &side : sides) {
+        const QRect room = side.room.intersected(area);
+        if (room.width() < least.width() || room.height() < least.height())
+            continue;
+        QRect at(QPoint(), wanted.boundedTo(room.size()));
+        at.moveTopLeft(side.beside ? QPoint(room.left(), owner.top())
+                                   : QPoint(owner.left(), room.top()));
+        if (side.beside && room.right() < owner.left())
+            at.moveRight(room.right()); // by the owner's left edge
+        if (!side.beside && room.bottom() < owner.top())
+            at.moveBottom(room.bottom()); // by the owner's top edge
+        return within(at, room);
+    }
+    // No side has room: over the part of the owner it may cover, no smaller
+    // than the least that shows a useful table where the screen allows.
+    const QRect over = spare.intersected(area);
+    QRect at(over.topLeft(), wanted.boundedTo(over.size()).expandedTo(least).boundedTo(area.size()));
+    return within(at, area);
 }
 
 // The demonstrator's window keeps the keyboard: the teacher's remote goes
@@ -326,43 +398,19 @@ void TraceTable::open()
     const QScreen *screen = owner ? owner->screen() : this->screen();
     if (owner && screen) {
         const QRect area = screen->availableGeometry();
-        const QRect beside = owner->frameGeometry();
-        // Not yet shown, the table has no frame of its own: it takes its
-        // owner's, and no more room than the screen has.
-        const QMargins margins(owner->geometry().left() - beside.left(),
-                               owner->geometry().top() - beside.top(),
-                               beside.right() - owner->geometry().right(),
-                               beside.bottom() - owner->geometry().bottom());
-        const QSize outside(margins.left() + margins.right(), margins.top() + margins.bottom());
-        resize(size().boundedTo(area.size() - outside));
-        const QSize frame = size() + outside;
-
-        // Right, left, below, above: the first side where the frame fits
-        // whole; where none has room, the side with the most.
-        const QPoint sides[] = {
-            {beside.right() + 1, beside.top()},
-            {beside.left() - frame.width(), beside.top()},
-            {beside.left(), beside.bottom() + 1},
-            {beside.left(), beside.top() - frame.height()},
-        };
-        const auto shownArea = [&](const QPoint &at) {
-            const QRect visible = QRect(at, frame).intersected(area);
-            return visible.isEmpty() ? 0 : visible.width() * visible.height();
-        };
-        QPoint at = sides[0];
-        for (const QPoint &side : sides) {
-            if (area.contains(QRect(side, frame))) {
-                at = side;
-                break;
-            }
-            if (shownArea(side) > shownArea(at))
-                at = side;
-        }
-        // On the screen, and where the table can't shrink to fit, its title
-        // bar first.
-        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - frame.width())));
-        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - frame.height())));
-        move(at);
+        const QMargins frame = frameMargins();
+        const QSize outside(frame.left() + frame.right(), frame.top() + frame.bottom());
+        // What it covers: reaching the owner's right edge, on to the screen's.
+        QRect spare(owner->mapToGlobal(m_coverable.topLeft()), m_coverable.size());
+        if (m_coverable.right() >= owner->width() - 1 && !m_coverable.isEmpty())
+            spare.setRight(area.right());
+        // At least its header, five rows and «Копировать», the listing's
+        // column as wide as its header.
+        const QRect placed = placeTable(area, owner->frameGeometry(), spare,
+                                        clientSize(kVisibleRows, m_lineWidth) + outside,
+                                        clientSize(5, m_planned[LineColumn]) + outside);
+        resize(placed.size() - outside);
+        move(placed.topLeft());
     }
     setAttribute(Qt::WA_ShowWithoutActivating);
     show();

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <vector>
+
 class QMimeData;
 class QPushButton;
 class QTableView;
@@ -25,8 +27,13 @@ public:
     // `lines`.
     TraceTable(const lesson::Trace &trace, const QStringList &lines, QWidget *owner);
 
-    // Opens beside its owner where the screen has room, else where it fits
-    // best, always whole on the owner's screen; raised if it is open.
+    // The part of the owner's client area the table may cover where the
+    // screen has no room for it around the owner; reaching the client
+    // area's right edge, it goes on to the screen's.
+    void setCoverable(const QRect &clientPart) { m_coverable = clientPart; }
+
+    // Opens where it covers nothing of its owner (placeTable()), sized to
+    // the room there, and raised if it is open.
     void open() override;
     // The whole table: an HTML table (text/html) and tab-separated lines
     // (text/plain), each with the header row first.
@@ -41,10 +48,29 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The columns as wide as their texts in the run shown, and the window
+    // with them, within the screen.
     void fitColumns();
     void showLast();
+    // The table's client size showing `rows` rows, its listing's column
+    // `lineWidth` wide, the others as fitColumns() has them.
+    QSize clientSize(int rows, int lineWidth) const;
+    // The frame's margins: the table's own once shown, else its owner's.
+    QMargins frameMargins() const;
 
     const lesson::Trace &m_trace;
+    QRect m_coverable;
+    std::vector<int> m_planned;  // each column's width before any row
+    int m_lineWidth = 0;         // the listing column's, for the widest line
     QTableView *m_grid = nullptr;
     QPushButton *m_copy = nullptr;
 };
+
+// Where a table opens, as its frame: beside its owner's frame `owner`
+// (right, then left), else below it, else above it, on the first side where
+// the screen's available `area` has room for `least`, sized to the room
+// there up to `wanted`; where no side has, over `spare`, the part of the
+// owner it may cover, as large as `wanted` fits there. Whole on the screen
+// where it fits, its title bar first.
+QRect placeTable(const QRect &area, const QRect &owner, const QRect &spare, QSize wanted,
+                 QSize least);

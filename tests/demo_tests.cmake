@@ -34,7 +34,7 @@ endforeach()
 add_test(NAME window_english COMMAND window englishCaptionsFit listingsFit)
 add_dependencies(window kalumet_qm)
 set_tests_properties(window_english PROPERTIES ENVIRONMENT
-    "QT_QPA_PLATFORM=offscreen;QT_ACCESSIBILITY=0;KALUMET_ENGLISH=${CMAKE_BINARY_DIR}/translations/kalumet_en.qm")
+    "QT_QPA_PLATFORM=offscreen;QT_ACCESSIBILITY=0;KALUMET_ENGLISH=${KALUMET_QM_DIR}/kalumet_en.qm")
 
 # What a screen reader hears, as a client on the bus (Debian's Python with
 # libatspi's bindings) and through Orca: the reading order, each step of two

@@ -5,7 +5,7 @@
 # English translation, as a Windows program does, and starts in a Russian
 # locale for its numbers.
 add_gui_test(qttexts SOURCES tst_qttexts.cpp LIBS kalumet_demo brivon_sorter testsupport)
-set_target_properties(qttexts PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/translations")
+set_target_properties(qttexts PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${KALUMET_QM_DIR}")
 add_dependencies(qttexts kalumet_qm)
 set_property(TEST qttexts APPEND PROPERTY ENVIRONMENT "LANG=ru_RU.UTF-8")
 set_property(TEST qttexts PROPERTY ENVIRONMENT_MODIFICATION "LC_ALL=unset:" "LC_NUMERIC=unset:")
@@ -77,3 +77,16 @@ add_reach_test(kalumet_reach_screen_shrinks 1024x768 800x600 "Text1 Text2 Text3 
 # Scaled to fit, the window is scaled anew as the screen shrinks.
 add_reach_test(kalumet_reach_fit_refits 1280x1024 1024x768 "Text1 Text2 Text3 Cmd_Reset Command3"
                --scale fit)
+
+# Where the trace table opens under a window manager: below the window on
+# 1280 x 1024, where the sides have no room; over the memory panel where no
+# side has, on 1024 x 768 and on 1920 x 1080 with the window fitted to it.
+function(add_table_place_test name screen side)
+    add_test(NAME ${name}
+             COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/trace_table_place.sh $<TARGET_FILE:kalumet>
+                     ${screen} ${side} ${ARGN})
+    set_tests_properties(${name} PROPERTIES LABELS xvfb TIMEOUT 300)
+endfunction()
+add_table_place_test(kalumet_trace_table_1280x1024 1280x1024 below)
+add_table_place_test(kalumet_trace_table_1024x768 1024x768 over)
+add_table_place_test(kalumet_trace_table_1920x1080_fit 1920x1080 over --scale fit)

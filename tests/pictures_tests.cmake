@@ -18,7 +18,7 @@ set_tests_properties(pictures_regenerate_identical icon_regenerate_identical PRO
 # environment's language, and once more, for the pictures, in English.
 if(TARGET startup AND TARGET kalumet_qm)
     set_target_properties(startup PROPERTIES
-        RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/translations")
+        RUNTIME_OUTPUT_DIRECTORY "${KALUMET_QM_DIR}")
     add_dependencies(startup kalumet_qm)
     set(no_language "LANGUAGE=unset:" "LC_ALL=unset:" "LC_MESSAGES=unset:" "LANG=unset:")
     set_property(TEST startup PROPERTY ENVIRONMENT_MODIFICATION ${no_language})

@@ -16,7 +16,7 @@ prog=$1 size=$2 later=$3 controls=$4
 shift 4
 XVFB_SCREEN=1920x1080x24
 . "$(dirname "$0")/xvfb_lib.sh"
-for tool in openbox xrandr; do
+for tool in xrandr; do
     command -v "$tool" >/dev/null 2>&1 || { echo "missing $tool"; exit 1; }
 done
 
@@ -68,11 +68,7 @@ within_reach() { [ -z "$(out_of_reach)" ]; }
 
 start_xvfb
 screen "$size"
-XDG_CONFIG_HOME="$runtime" openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-trap 'kill "$wm" 2>/dev/null; cleanup' EXIT INT TERM
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
-wait_until "openbox to start" wm_running
+start_openbox
 
 start_program "$prog" "$@"
 find_window kalumet

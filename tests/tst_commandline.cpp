@@ -74,6 +74,17 @@ void TestCommandLine::options_data()
     const QString k = QStringLiteral("kalumet"), b = QStringLiteral("brivon");
     QTest::newRow("help") << k << QStringList{"--help"} << 0 << help(k) << nothing << false;
     QTest::newRow("-h") << b << QStringList{"-h"} << 0 << help(b) << nothing << false;
+    // Started from the build folder, as installed: English on an English
+    // system (the locale need not be generated).
+    for (const QString &p : {k, b})
+        QTest::addRow("%s --help in English", qPrintable(p))
+            << p << QStringList{"LANGUAGE=en", "LANG=en_US.UTF-8", "LC_ALL=", "LC_MESSAGES=", "--help"} << 0
+            << QStringLiteral("\\AUsage: %1 \\[options\\]\n[^\n]*\n\nOptions:\n").arg(p) << nothing
+            << false;
+    QTest::newRow("refused in English")
+        << k << QStringList{"LANGUAGE=", "LANG=en_US.UTF-8", "LC_ALL=", "LC_MESSAGES=", "--pace", "3"} << 2 << nothing
+        << "\\Akalumet: invalid pace '3': give the seconds a step takes: 0.25, 0.5, 1, 2 or 4\n\nUsage: kalumet"
+        << false;
     QTest::newRow("version") << k << QStringList{"--version"} << 0
                              << "\\Akalumet \\d+\\.\\d+\\.\\d+\n\\z" << nothing << false;
     QTest::newRow("-v") << b << QStringList{"-v"} << 0 << "\\Abrivon \\d+\\.\\d+\\.\\d+\n\\z"

@@ -14,12 +14,14 @@
 #include "formdemo.h"
 #include "heldkey.h"
 #include "snapshot.h"
+#include "tracetable.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QtTest>
 
 class RunControlsTest : public QObject
@@ -295,6 +297,17 @@ void RunControlsTest::keyboard_data()
     row("F2 held", "SN", "Cmd_Next", Qt::Key_F2, "F", "", 30, true);
     row("F3", "", "Command1", Qt::Key_F3, "Q", "");
     row("F2 then PageDown", "SNF", "Cmd_Next", PageDown, "N", "");
+    // In the trace table, once a click (or «Копировать») gave it the
+    // keyboard, the remote's and the pace's keys go to the demonstration;
+    // F2 and Esc close the table.
+    row("«Копировать», then PageDown", "SNF", "table.copy", PageDown, "N", "");
+    row("a click in the table, then Right", "SNF", "table.grid", Right, "N", "");
+    row("PageUp in the table", "SNNF", "table.grid", PageUp, "B", "");
+    row("Left in the table", "SNNF", "table.copy", Left, "B", "");
+    row("+ in the table", "SNF", "table.grid", Plus, "+", "");
+    row("keypad − in the table", "SNF", "table.copy", Minus | Keypad, "-", "");
+    row("F2 in the table", "SNF", "table.grid", Qt::Key_F2, "F", "");
+    row("Esc in the table", "SNF", "table.copy", Qt::Key_Escape, "F", "");
 }
 
 void RunControlsTest::keyboard()
@@ -318,9 +331,22 @@ void RunControlsTest::keyboard()
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     PLAY(form, setup, &model);
-    auto *target = form.findChild<QWidget *>(focused);
-    target->setFocus(Qt::TabFocusReason);
-    QTRY_COMPARE(QApplication::focusWidget(), target);
+    // The window the keys go to: the demonstration's, or the trace table
+    // once one of its controls was clicked.
+    const bool inTable = focused.startsWith(QLatin1String("table."));
+    QWidget *target = inTable ? static_cast<QWidget *>(form.traceTable()->copyButton())
+                              : form.findChild<QWidget *>(focused);
+    if (inTable) {
+        if (focused == QLatin1String("table.grid"))
+            target = form.traceTable()->grid()->viewport();
+        QTest::mouseClick(target, Qt::LeftButton);
+        form.traceTable()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.traceTable()));
+    } else {
+        target->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), target);
+    }
+    QWindow *keys = inTable ? form.traceTable()->windowHandle() : form.windowHandle();
     QStringList took;
     const QObject context;
     connect(qApp, &QApplication::focusChanged, &context, [&took](QWidget *, QWidget *now) {
@@ -334,13 +360,15 @@ void RunControlsTest::keyboard()
         if (!key)
             form.Timer1_Timer();
         else
-            QTest::keyClick(form.windowHandle(), Qt::Key(key & ~Qt::KeyboardModifierMask),
+            QTest::keyClick(keys, Qt::Key(key & ~Qt::KeyboardModifierMask),
                             Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
     }
 
     for (const QChar a : action)
         QVERIFY(model.act(a));
     QCOMPARE(differences(form, model), QStringList());
+    if (inTable)
+        return;
     QCOMPARE(took.join(QLatin1Char(' ')), gained);
     QCOMPARE(form.focusWidget()->objectName(),
              gained.isEmpty() ? focused : gained.section(QLatin1Char(' '), -1));

@@ -31,6 +31,7 @@ private slots:
     void followsRows_data();
     void followsRows();
     void copies();
+    void widthFollowsTheRun();
     void closes_data();
     void closes();
     void opensBeside_data();
@@ -145,6 +146,30 @@ void TraceTableTest::copies()
     QCOMPARE(parsed->columns(), 7);
     QCOMPARE(parsed->rows(), 3);
     QCOMPARE(parsed->cellAt(2, 5).firstCursorPosition().block().text(), QStringLiteral("-2,5"));
+}
+
+// A long number widens its column and the window, never beyond the
+// screen; the next run takes them back to their width.
+void TraceTableTest::widthFollowsTheRun()
+{
+    QWidget owner;
+    owner.show(); // its frame the table's before it has one
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    lesson::Trace trace;
+    TraceTable table(trace, kLines, &owner);
+    table.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    const int planned = table.width();
+    lesson::TraceRow row = traceRow(3, QStringLiteral("A = CDbl(Text1.Text)"));
+    row.values[0] = QStringLiteral("-1,2345678901234567e+308");
+    trace.append(row);
+    QVERIFY2(table.width() > planned, qPrintable(QString::number(table.width())));
+    row.values[1] = QString(400, QLatin1Char('9'));
+    trace.append(row);
+    QVERIFY(table.screen()->availableGeometry().contains(table.frameGeometry()));
+    trace.clear();
+    trace.append(traceRow(1, QStringLiteral("Private Sub Command1_Click()")));
+    QCOMPARE(table.width(), planned);
 }
 
 void TraceTableTest::closes_data()

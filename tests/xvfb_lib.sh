@@ -74,6 +74,16 @@ start_xvfb() {
     wait_until "Xvfb to start" xvfb_ready
     export DISPLAY=":$(head -n 1 "$runtime/display")"
 }
+# start_openbox: the window manager openbox on the server, until the end.
+start_openbox() {
+    command -v openbox >/dev/null 2>&1 || { echo "missing openbox"; exit 1; }
+    XDG_CONFIG_HOME="$runtime" openbox --sm-disable >/dev/null 2>&1 &
+    wm=$!
+    trap 'kill "$wm" 2>/dev/null; cleanup' EXIT INT TERM
+    wait_until "openbox to start" wm_running
+}
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+
 xvfb_ready() {
     kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb ended at its start"; xvfb=; exit 1; }
     [ -n "$(head -n 1 "$runtime/display" 2>/dev/null)" ]

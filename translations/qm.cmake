@@ -1,10 +1,12 @@
 # The programs' translations, compiled as part of the build by the build
 # machine's lrelease (Debian: qt6-l10n-tools) whatever the build is for:
 # every translations/kalumet_<language>.ts into
-# <build>/translations/kalumet_<language>.qm (target kalumet_qm). The
-# programs look for them in share/kalumet/translations beside their own
-# folder, or in their own folder (Windows, the web pages).
-# Sets KALUMET_QM_FILES. Included by translations/CMakeLists.txt and by the
+# <build>/share/kalumet/translations/kalumet_<language>.qm (target
+# kalumet_qm). The programs look for them in share/kalumet/translations
+# beside their own folder, or in their own folder (Windows, the web pages):
+# so the build's programs, one folder down (<build>/demo/kalumet), find
+# them where the installed ones do.
+# Sets KALUMET_QM_FILES; the top folder's CMakeLists.txt sets KALUMET_QM_DIR. Included by translations/CMakeLists.txt and by the
 # Windows and web builds (windows/windows.cmake, web/web.cmake).
 include_guard(GLOBAL)
 
@@ -20,9 +22,9 @@ foreach(ts IN LISTS KALUMET_TS_FILES)
                             "the translations can't be compiled")
     endif()
     get_filename_component(stem "${ts}" NAME_WE)
-    set(qm "${CMAKE_BINARY_DIR}/translations/${stem}.qm")
+    set(qm "${KALUMET_QM_DIR}/${stem}.qm")
     add_custom_command(OUTPUT "${qm}"
-        COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/translations"
+        COMMAND ${CMAKE_COMMAND} -E make_directory "${KALUMET_QM_DIR}"
         COMMAND "${KALUMET_LRELEASE}" -silent "${ts}" -qm "${qm}"
         DEPENDS "${ts}"
         COMMENT "Compiling the translation ${stem}"
