@@ -10,7 +10,6 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-#include <map>
 
 using Path = QList<int>;
 
@@ -148,20 +147,6 @@ Path steps(std::initializer_list<std::pair<int, int>> ranges)
     return p;
 }
 
-// The caption of a control of the window as the lesson has it.
-QString textOf(const Class &c, const QString &control)
-{
-    const lesson::Display &shown = c.lesson.display();
-    if (control.startsWith(QLatin1String("Text")))
-        return c.boxes[std::size_t(control.right(1).toInt() - 1)];
-    if (control.startsWith(QLatin1String("lbl_alg(")))
-        return shown.flowchart[std::size_t(control.mid(8).chopped(1).toInt())].text;
-    const int variable = QStringLiteral("ABCX").indexOf(control.right(1));
-    if (control.startsWith(QLatin1String("Lbl_Name")))
-        return shown.memoryShown ? control.right(1) : QString();
-    return shown.memory[std::size_t(variable)];
-}
-
 } // namespace
 
 class LessonTest : public QObject
@@ -188,110 +173,45 @@ void LessonTest::run_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<Path>("path");
-    // "step|control|text": what a control shows right after that step.
-    QTest::addColumn<QStringList>("checks");
     QTest::addColumn<QStringList>("result");
 
+    const Path skipping{1, 2, 3, 4, 5, 6, 10, 11, 15, 16, 20, 21, 22, 23, 24};
     QTest::newRow("5,4,3: every comparison yes")
-        << "C" << QStringList{"5", "4", "3"} << steps({{1, 24}})
-        << QStringList{
-               "2|Lbl_NameA|A", "2|Lbl_NameX|X", "2|Lbl_MemA|", "2|Lbl_MemX|",
-               "3|Lbl_MemA|5", "4|Lbl_MemB|4", "5|Lbl_MemC|3", "5|Lbl_MemX|",
-               "6|lbl_alg(5)|5 > 4",
-               "7|Lbl_MemX|5", "7|lbl_alg(7)|X = 5",
-               "8|Lbl_MemA|4", "8|lbl_alg(8)|A = 4",
-               "9|Lbl_MemB|5", "9|lbl_alg(9)|B = 5",
-               "11|lbl_alg(11)|5 > 3",
-               "12|Lbl_MemX|3", "12|lbl_alg(13)|X = 3",
-               "13|Lbl_MemC|5", "13|lbl_alg(14)|C = 5",
-               "14|Lbl_MemB|3", "14|lbl_alg(15)|B = 3",
-               "16|lbl_alg(17)|4 > 3",
-               "17|Lbl_MemX|4", "17|lbl_alg(19)|X = 4",
-               "18|Lbl_MemA|3", "18|lbl_alg(20)|A = 3",
-               "19|Lbl_MemB|4", "19|lbl_alg(21)|B = 4",
-               "20|Text1|5", "21|Text1|3", "21|Text2|4", "22|Text2|4", "23|Text3|5"}
-        << QStringList{"3", "4", "5"};
-
+        << "C" << QStringList{"5", "4", "3"} << steps({{1, 24}}) << QStringList{"3", "4", "5"};
     QTest::newRow("3,4,5: already in order")
-        << "C" << QStringList{"3", "4", "5"}
-        << Path{1, 2, 3, 4, 5, 6, 10, 11, 15, 16, 20, 21, 22, 23, 24}
-        << QStringList{"6|lbl_alg(5)|3 > 4", "11|lbl_alg(11)|4 > 5",
-                       "16|lbl_alg(17)|3 > 4", "23|Lbl_MemX|", "23|lbl_alg(7)|X = A",
-                       "23|Lbl_MemA|3", "23|Lbl_MemB|4", "23|Lbl_MemC|5"}
-        << QStringList{"3", "4", "5"};
-
+        << "C" << QStringList{"3", "4", "5"} << skipping << QStringList{"3", "4", "5"};
     QTest::newRow("4,4,4: equal is not greater")
-        << "C" << QStringList{"4", "4", "4"}
-        << Path{1, 2, 3, 4, 5, 6, 10, 11, 15, 16, 20, 21, 22, 23, 24}
-        << QStringList{"6|lbl_alg(5)|4 > 4", "11|lbl_alg(11)|4 > 4",
-                       "16|lbl_alg(17)|4 > 4", "23|Lbl_MemX|"}
-        << QStringList{"4", "4", "4"};
-
+        << "C" << QStringList{"4", "4", "4"} << skipping << QStringList{"4", "4", "4"};
     QTest::newRow("4,5,3: only the first comparison no")
-        << "C" << QStringList{"4", "5", "3"} << steps({{1, 6}, {10, 24}})
-        << QStringList{"6|lbl_alg(5)|4 > 5", "10|Lbl_MemX|", "11|lbl_alg(11)|5 > 3",
-                       "12|Lbl_MemX|3", "12|lbl_alg(13)|X = 3",
-                       "13|Lbl_MemC|5", "13|lbl_alg(14)|C = 5",
-                       "14|Lbl_MemB|3", "14|lbl_alg(15)|B = 3",
-                       "16|lbl_alg(17)|4 > 3", "17|lbl_alg(19)|X = 4",
-                       "18|lbl_alg(20)|A = 3", "19|lbl_alg(21)|B = 4"}
-        << QStringList{"3", "4", "5"};
-
+        << "C" << QStringList{"4", "5", "3"} << steps({{1, 6}, {10, 24}}) << QStringList{"3", "4", "5"};
     QTest::newRow("ru: fractions and negatives")
         << "ru_RU" << QStringList{"-1", "0,5", "-2"} << steps({{1, 6}, {10, 24}})
-        << QStringList{"4|Lbl_MemB|0,5", "6|lbl_alg(5)|-1 > 0,5", "11|lbl_alg(11)|0,5 > -2",
-                       "12|Lbl_MemX|-2", "12|lbl_alg(13)|X = -2",
-                       "13|Lbl_MemC|0,5", "13|lbl_alg(14)|C = 0,5",
-                       "14|Lbl_MemB|-2", "14|lbl_alg(15)|B = -2",
-                       "16|lbl_alg(17)|-1 > -2", "17|lbl_alg(19)|X = -1",
-                       "18|lbl_alg(20)|A = -2", "19|lbl_alg(21)|B = -1"}
         << QStringList{"-2", "-1", "0,5"};
-
     QTest::newRow("ru: a dot typed as decimal separator")
-        << "ru_RU" << QStringList{"2.5", "1", "0"} << steps({{1, 24}})
-        << QStringList{"3|Lbl_MemA|2,5", "7|lbl_alg(7)|X = 2,5"}
-        << QStringList{"0", "1", "2,5"};
-
-    // 16 and 17 digits stay exact: the comparison shows the numbers compared.
+        << "ru_RU" << QStringList{"2.5", "1", "0"} << steps({{1, 24}}) << QStringList{"0", "1", "2,5"};
+    // 16 and 17 digits stay exact.
     QTest::newRow("exact digits")
         << "C" << QStringList{"1.0000000000000002", "1", "0.1234567890123456"} << steps({{1, 24}})
-        << QStringList{"6|lbl_alg(5)|1.0000000000000002 > 1",
-                       "11|lbl_alg(11)|1.0000000000000002 > 0.1234567890123456"}
         << QStringList{"0.1234567890123456", "1", "1.0000000000000002"};
 }
 
-// Whole runs: the path of the counter, what the controls would show after
-// the steps the table names, the boxes at the end; the model after every
-// step.
+// Whole runs: the path of the counter and the boxes at the end; after every
+// step the lesson as the model has it (memory, cells, captions, lit lines
+// and blocks, trace).
 void LessonTest::run()
 {
     QFETCH(QString, locale);
     QFETCH(QStringList, boxes);
     QFETCH(Path, path);
-    QFETCH(QStringList, checks);
     QFETCH(QStringList, result);
 
     QLocale::setDefault(QLocale(locale));
     Class c;
     c.type(boxes);
-    std::multimap<int, std::pair<QString, QString>> expected;
-    for (const QString &check : checks) {
-        const QStringList parts = check.split(QLatin1Char('|'));
-        QCOMPARE(parts.size(), 3);
-        expected.emplace(parts[0].toInt(), std::make_pair(parts[1], parts[2]));
-    }
-
     PLAY(c, u"S");
     for (const int s : path) {
         QCOMPARE(int(c.lesson.run().counter), s);
         PLAY(c, u"N");
-        auto [from, to] = expected.equal_range(s);
-        for (auto it = from; it != to; ++it)
-            QVERIFY2(textOf(c, it->second.first) == it->second.second,
-                     qPrintable(QStringLiteral("after step %1: %2 is '%3', want '%4'")
-                                    .arg(s)
-                                    .arg(it->second.first, textOf(c, it->second.first),
-                                         it->second.second)));
     }
     QCOMPARE(int(c.lesson.run().counter), 0);
     QCOMPARE(QStringList(c.boxes.begin(), c.boxes.end()), result);
