@@ -173,6 +173,7 @@ void FormDemo::connectHandlers()
     // At once, also in the middle of an automatic run: the next step comes
     // one new pace from now.
     connect(m_lesson, &lesson::Lesson::paceChanged, m_Timer1, &IntervalTimer::setInterval);
+    connect(m_lesson, &lesson::Lesson::asked, this, &FormDemo::ask);
     connect(m_lesson, &lesson::Lesson::scored, this, &FormDemo::showScore);
 }
 
@@ -354,31 +355,32 @@ void FormDemo::Cmd_Next_Click()
 }
 
 // A step, as the pace shows it: DemoAl. With «Проверь себя» on, a
-// comparison asks the class first. The run's end leaves the sorted numbers
-// and the highlighting on the screen until a deliberate start: the focus
-// goes to the first box, ready for the next numbers, where Enter presses
-// nothing. Then a screen reader hears of the step.
+// comparison asks the class first (the lesson's question, ask()), and the
+// step comes once the class has answered.
 void FormDemo::Timer1_Timer()
 {
     if (!m_lesson->canStep())
         return;
-    const auto show = [this] {
-        DemoAl();
-        if (m_lesson->run().counter == 0) {
-            m_Text1->setFocus(Qt::OtherFocusReason);
-            m_Text1->selectAll();
-        }
-        m_lesson->tell(m_stepPressed, QApplication::activeModalWidget() != nullptr);
-    };
-    if (!m_lesson->asksFirst()) {
-        show();
+    if (m_lesson->asksFirst()) {
+        m_askedByHand = m_stepPressed;
+        m_lesson->ask();
         return;
     }
-    ask([this, show, pressed = m_stepPressed](lesson::Answer answer) {
-        m_lesson->answer(answer);
-        const QScopedValueRollback<bool> byHand(m_stepPressed, pressed);
-        show();
-    });
+    showStep();
+}
+
+// DemoAl, and what follows it. The run's end leaves the sorted numbers and
+// the highlighting on the screen until a deliberate start: the focus goes
+// to the first box, ready for the next numbers, where Enter presses
+// nothing. Then a screen reader hears of the step.
+void FormDemo::showStep()
+{
+    DemoAl();
+    if (m_lesson->run().counter == 0) {
+        m_Text1->setFocus(Qt::OtherFocusReason);
+        m_Text1->selectAll();
+    }
+    m_lesson->tell(m_stepPressed, QApplication::activeModalWidget() != nullptr);
 }
 
 // "Назад": the run and the window exactly as they were before the last
@@ -489,9 +491,9 @@ bool FormDemo::inputsAreNumbers()
 // «Шаг 6: If A > B Then — 5 > 4?», «Да» or «Нет»; Esc closes the box
 // without an answer. The timer waits meanwhile and then goes on at its
 // pace.
-void FormDemo::ask(const std::function<void(lesson::Answer)> &then)
+void FormDemo::ask(const QString &question)
 {
-    QMessageBox box(QMessageBox::Question, tr("Проверь себя"), m_lesson->ask(),
+    QMessageBox box(QMessageBox::Question, tr("Проверь себя"), question,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
     box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Yes)->setText(tr("Да"));
@@ -502,10 +504,14 @@ void FormDemo::ask(const std::function<void(lesson::Answer)> &then)
     box.setDefaultButton(QMessageBox::Yes);
 
     m_Timer1->hold(true);
-    openBox(box, [this, then](int button) {
-        then(button == QMessageBox::Yes  ? lesson::Answer::Yes
-             : button == QMessageBox::No ? lesson::Answer::No
-                                         : lesson::Answer::Refused);
+    openBox(box, [this](int button) {
+        m_lesson->answer(button == QMessageBox::Yes  ? lesson::Answer::Yes
+                         : button == QMessageBox::No ? lesson::Answer::No
+                                                     : lesson::Answer::Refused);
+        {
+            const QScopedValueRollback<bool> byHand(m_stepPressed, m_askedByHand);
+            showStep();
+        }
         m_Timer1->hold(false);
     });
 }

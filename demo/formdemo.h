@@ -133,9 +133,13 @@ private:
     // Refuses a start while a box doesn't hold a number: says which box and
     // why, and puts the focus in it.
     bool inputsAreNumbers();
-    // Asks the class the question of the next step, then calls `then` with
-    // the answer (at once on the desktop, once the box is closed in a page).
-    void ask(const std::function<void(lesson::Answer)> &then);
+    // The rest of a tick: DemoAl, the focus at the end of a run, what a
+    // screen reader hears.
+    void showStep();
+    // Asks the class the lesson's question of the next step, then shows the
+    // step with the answer (at once on the desktop, once the box is closed
+    // in a page).
+    void ask(const QString &question);
     // Shows the class's score at the end of a run.
     void showScore(const QString &score);
 
@@ -154,5 +158,6 @@ private:
     IntervalTimer *m_Timer1 = nullptr;
 
     bool m_stepPressed = false; // the step comes from "Вперед", not the timer
+    bool m_askedByHand = false; // and the one the class is asked about
     bool m_stepWrites = false;  // a step is running: it may write the boxes
 };

@@ -121,10 +121,13 @@ QString Lesson::ask()
     const Step &what = lesson::step(s);
     m_asking = true;
     emit availabilityChanged();
-    return Words::tr("Шаг %1: %2 — %3 > %4?")
-        .arg(s)
-        .arg(quoted(m_display.listing[std::size_t(what.line)].text), m_run.value(what.left).text(),
-             m_run.value(what.right).text());
+    const QString question =
+        Words::tr("Шаг %1: %2 — %3 > %4?")
+            .arg(s)
+            .arg(quoted(m_display.listing[std::size_t(what.line)].text),
+                 m_run.value(what.left).text(), m_run.value(what.right).text());
+    emit asked(question);
+    return question;
 }
 
 void Lesson::answer(Answer answer)

@@ -75,8 +75,8 @@ public:
     // «Проверь себя» asks the class before the next step: a comparison.
     bool asksFirst() const;
     // The question of the next step («Шаг 6: If A > B Then — 5 > 4?»),
-    // from now on waiting for the class's answer: no step is shown until
-    // it comes.
+    // asked (and returned), from now on waiting for the class's answer: no
+    // step is shown until it comes.
     QString ask();
     // The class's answer, for the step that follows.
     void answer(Answer answer);
@@ -117,6 +117,8 @@ signals:
     void said(const QString &text);
     // Whether a step can be shown and whether "Назад" can go back.
     void availabilityChanged();
+    // A question for the class, to answer before the next step.
+    void asked(const QString &question);
     void paceChanged(int ms);
     // A run in which the class answered is over: its score.
     void scored(const QString &score);
