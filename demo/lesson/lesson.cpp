@@ -4,8 +4,8 @@
 #include "words.h"
 
 #include <algorithm>
-#include <utility>
 #include <iterator>
+#include <utility>
 
 namespace lesson {
 
