@@ -5,7 +5,7 @@
 set -u
 build=$(cd "$1" && pwd) tests=$2
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
-deb=$(ls "$build"/kalumet_"$version"_*.deb 2>/dev/null | head -n 1)
+deb=$(ls "$build"/kalumet_"$version"-*_*.deb 2>/dev/null | head -n 1)
 rpm=$(ls "$build"/kalumet-"$version"-*.rpm 2>/dev/null | head -n 1)
 [ -n "$deb" ] && [ -n "$rpm" ] || { echo "no kalumet $version packages in $build"; exit 1; }
 # The programs as they are declared: $kalumet_id, $brivon_title, ...
