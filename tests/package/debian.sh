@@ -41,7 +41,7 @@ build() {
         echo "FAILED: dpkg-buildpackage; its log: $dir.log"
         exit 1
     fi
-    echo "dpkg-buildpackage took $(($(date +%s) - start)) s"
+    echo "dpkg-buildpackage took $(($(date +%s) - start)) s; dh_auto_test: $(grep 'tests passed' "$dir/build.log")"
     check "the .changes has the source and the $arch package" \
         grep -qx "Architecture: source $arch" "$changes"
     # All the build folder's tests but the long ones, each passed.
@@ -81,7 +81,8 @@ run_autopkgtest() {
     note_paths "$built_deb"
     $sudo autopkgtest "$changes" -- null >"$work/autopkgtest.log" 2>&1
     status=$?
-    sed -n '/@@@@@@@@@@@@@@@@@@@@ summary/,$p' "$work/autopkgtest.log" >"$work/summary"
+    awk '/@@@@ summary/ { on = 1 } on && !/^(autopkgtest \[.*\]: [^@]|Get:|Fetched|Reading)/' \
+        "$work/autopkgtest.log" >"$work/summary"
     [ $status -eq 0 ] || cat "$work/autopkgtest.log"
     cat "$work/summary"
     check "autopkgtest exits with $status" test $status -eq 0
@@ -96,6 +97,7 @@ contents() {
     entries "$deb" >"$work/cpack"
     entries "$built_deb" >"$work/debian"
     check "the Debian package holds the files of $(basename "$deb")" diff -u "$work/cpack" "$work/debian"
+    echo "$(wc -l <"$work/debian") files and folders in $(basename "$built_deb"), as in $(basename "$deb")"
     for field in Package Version Section Priority Recommends Description; do
         check "the Debian package's $field is that of $(basename "$deb")" \
             test "$(dpkg-deb -f "$built_deb" "$field")" = "$(dpkg-deb -f "$deb" "$field")"
