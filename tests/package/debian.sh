@@ -97,7 +97,7 @@ contents() {
     entries "$deb" >"$work/cpack"
     entries "$built_deb" >"$work/debian"
     check "the Debian package holds the files of $(basename "$deb")" diff -u "$work/cpack" "$work/debian"
-    echo "$(wc -l <"$work/debian") files and folders in $(basename "$built_deb"), as in $(basename "$deb")"
+    echo "$(wc -l <"$work/debian") files and folders in the Debian package, as in the build folder's .deb"
     for field in Package Version Section Priority Recommends Description; do
         check "the Debian package's $field is that of $(basename "$deb")" \
             test "$(dpkg-deb -f "$built_deb" "$field")" = "$(dpkg-deb -f "$deb" "$field")"
