@@ -3,7 +3,9 @@
 #   ./setup.sh run    installs what is missing, builds, starts kalumet
 #   ./setup.sh test   installs what is missing, builds, runs all tests, builds
 #                     the .deb and .rpm packages and tests them (installing
-#                     and purging the .deb), then builds the tests again with
+#                     and purging the .deb), and the Debian source package
+#                     from the release tarball with its tests (autopkgtest
+#                     installs and purges it too), then builds the tests again with
 #                     the address and undefined behaviour sanitizers and runs
 #                     them there too, and then does what "windows" does
 #   ./setup.sh windows  installs what is missing, builds Qt for Windows once
@@ -26,11 +28,13 @@ esac
 packages="cmake make g++ qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev libx11-dev fonts-wine
           fonts-dejavu-core qt6-translations-l10n xvfb xauth xdotool x11-utils desktop-file-utils"
 # The tests (and the accessibility bus they start, and Free Pascal, which
-# runs the Pascal listing), and the packages' tools: building, linting,
-# validating.
+# runs the Pascal listing), and the packages' tools: building (the Debian
+# source package too: debhelper), linting, validating, and running the
+# Debian package's tests (autopkgtest).
 [ "$1" = test ] && packages="$packages valgrind dpkg-dev file rpm cpio lintian rpmlint blhc appstream fp-compiler
                                   man-db dbus-daemon at-spi2-core python3-gi
-                                  gir1.2-atspi-2.0 orca openbox x11-xserver-utils"
+                                  gir1.2-atspi-2.0 orca openbox x11-xserver-utils
+                                  debhelper autopkgtest"
 # The Windows release: Qt's source (apt-get source needs dpkg-dev), the
 # cross compiler, the installer's maker, Wine (with the X libraries its
 # windows need) and the tools its tests use.
@@ -94,7 +98,9 @@ fi
 (cd build && env -u LANG -u LC_ALL -u LC_CTYPE ctest --output-on-failure -j "$jobs" -L xvfb)
 
 # The packages of the ordinary build: built, checked, linted, and the .deb
-# installed, started and purged (a CTest project of its own, label "package").
+# installed, started and purged; the Debian source package built from the
+# release tarball, linted and its tests run by autopkgtest (a CTest project
+# of its own, label "package").
 cmake -S tests/package -B build/package-tests -DKALUMET_BUILD_DIR="$PWD/build"
 ctest --test-dir build/package-tests -L package --output-on-failure
 

@@ -2,8 +2,12 @@
 # them, as a Debian (.deb) and an RPM (.rpm) package:
 #   cmake --build <build folder> --target package
 # Each format gets the licence files where it looks for them: the Debian
-# copyright file with the changelog (component "deb"), or the licence's full
+# copyright file with the changelogs (component "deb"), or the licence's full
 # text with the project's notice under share/licenses (component "rpm").
+# KALUMET_PACKAGE_FORMATS chooses the formats: `cmake --install` installs
+# their components and the target "package" makes their packages. The
+# Debian package built by debian/rules takes "deb" alone, and so holds
+# the files of the .deb made here.
 
 # The full text of the licence is the build machine's, copied when a
 # package is made; the project keeps none in its tree.
@@ -27,16 +31,38 @@ elseif(EMSCRIPTEN)
     return()
 endif()
 
-install(FILES "${CMAKE_CURRENT_LIST_DIR}/copyright"
-        DESTINATION "${CMAKE_INSTALL_DOCDIR}" COMPONENT deb)
-configure_file("${CMAKE_CURRENT_LIST_DIR}/changelog" packaging/changelog COPYONLY)
-install_gzipped("${CMAKE_BINARY_DIR}/packaging/changelog" "${CMAKE_INSTALL_DOCDIR}"
-                COMPONENT deb)
-set(rpm_licenses "${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME}")
-install(FILES "${KALUMET_GPL_TEXT}" DESTINATION "${rpm_licenses}" RENAME LICENSE COMPONENT rpm)
-install(FILES "${CMAKE_CURRENT_LIST_DIR}/NOTICE" DESTINATION "${rpm_licenses}" COMPONENT rpm)
+set(KALUMET_PACKAGE_FORMATS "deb;rpm" CACHE STRING
+    "The package formats whose licence files are installed and whose packages are made: deb, rpm or both")
+set(CPACK_GENERATOR)
+foreach(format IN LISTS KALUMET_PACKAGE_FORMATS)
+    if(NOT format MATCHES "^(deb|rpm)$")
+        message(FATAL_ERROR "KALUMET_PACKAGE_FORMATS: '${format}' is neither deb nor rpm")
+    endif()
+    string(TOUPPER "${format}" generator)
+    list(APPEND CPACK_GENERATOR "${generator}")
+endforeach()
 
-set(CPACK_GENERATOR DEB RPM)
+# The .deb: the machine-readable copyright of the Debian package, the
+# release's changelog and the Debian package's (debian/changelog), as
+# debhelper would install them, and the package's lintian overrides.
+if("deb" IN_LIST KALUMET_PACKAGE_FORMATS)
+    install(FILES "${PROJECT_SOURCE_DIR}/debian/copyright"
+            DESTINATION "${CMAKE_INSTALL_DOCDIR}" COMPONENT deb)
+    install(FILES "${PROJECT_SOURCE_DIR}/debian/kalumet.lintian-overrides"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/lintian/overrides" RENAME kalumet COMPONENT deb)
+    configure_file("${CMAKE_CURRENT_LIST_DIR}/changelog" packaging/changelog COPYONLY)
+    configure_file("${PROJECT_SOURCE_DIR}/debian/changelog" packaging/changelog.Debian COPYONLY)
+    foreach(log changelog changelog.Debian)
+        install_gzipped("${CMAKE_BINARY_DIR}/packaging/${log}" "${CMAKE_INSTALL_DOCDIR}"
+                        COMPONENT deb)
+    endforeach()
+endif()
+set(rpm_licenses "${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME}")
+if("rpm" IN_LIST KALUMET_PACKAGE_FORMATS)
+    install(FILES "${KALUMET_GPL_TEXT}" DESTINATION "${rpm_licenses}" RENAME LICENSE COMPONENT rpm)
+    install(FILES "${CMAKE_CURRENT_LIST_DIR}/NOTICE" DESTINATION "${rpm_licenses}" COMPONENT rpm)
+endif()
+
 set(CPACK_PACKAGE_NAME "${PROJECT_NAME}")
 set(CPACK_PACKAGE_VENDOR "${KALUMET_VENDOR}")
 set(CPACK_PACKAGE_CONTACT "${KALUMET_VENDOR} <team@kalumet.org>")
@@ -85,6 +111,9 @@ set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/cpack_components.cmake"
 # Debian: dependencies from the binaries (dpkg-shlibdeps); the fonts the
 # window is drawn in and Qt's Russian texts are recommended, not required.
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The revision of the Debian package's top entry: the .deb made here is
+# that package (kalumet_1.0.0-1_amd64.deb).
+set(CPACK_DEBIAN_PACKAGE_RELEASE "${KALUMET_DEBIAN_REVISION}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,6 +1,11 @@
 # The release: its version is the project's, its date and notes are the top
-# entry of packaging/changelog. A release adds an entry there and raises the
-# version in project(); configuring stops when the two disagree.
+# entry of packaging/changelog. A release adds an entry there and in
+# debian/changelog, the Debian package's, and raises the version in
+# project(); configuring stops when the three disagree. The Debian entry's
+# version is the release's with the package's revision after it
+# (1.0.0-1), and maybe "<epoch>:" before it or "+<repack>" after the
+# release's, as a distribution may have it; KALUMET_DEBIAN_REVISION is the
+# revision.
 
 file(STRINGS "${CMAKE_CURRENT_LIST_DIR}/changelog" changelog_head LIMIT_COUNT 1)
 file(STRINGS "${CMAKE_CURRENT_LIST_DIR}/changelog" changelog_trailers REGEX "^ -- ")
@@ -10,6 +15,13 @@ if(NOT changelog_head MATCHES "^kalumet \\(([^)]+)\\)"
     message(FATAL_ERROR "packaging/changelog: the top entry is not for version "
                         "${PROJECT_VERSION}: '${changelog_head}'")
 endif()
+file(STRINGS "${PROJECT_SOURCE_DIR}/debian/changelog" debian_head LIMIT_COUNT 1)
+string(REPLACE "." "\\." version_pattern "${PROJECT_VERSION}")
+if(NOT debian_head MATCHES "^kalumet \\(([0-9]+:)?${version_pattern}(\\+[^-)]+)?-([^-)]+)\\) ")
+    message(FATAL_ERROR "debian/changelog: the top entry is not for version "
+                        "${PROJECT_VERSION}-<revision>: '${debian_head}'")
+endif()
+set(KALUMET_DEBIAN_REVISION "${CMAKE_MATCH_3}")
 if(NOT changelog_trailer MATCHES ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
     message(FATAL_ERROR "packaging/changelog: no date in '${changelog_trailer}'")
 endif()

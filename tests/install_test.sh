@@ -15,9 +15,17 @@ for facts in "$KALUMET_FACTS"/*.env; do
     . "$facts"
 done
 
+# The licence files of the package formats the build installs them for
+# (KALUMET_PACKAGE_FORMATS).
+formats=";$(sed -n 's/^KALUMET_PACKAGE_FORMATS:[A-Z]*=//p' "$build/CMakeCache.txt");"
+licence_files=
+case $formats in *";deb;"*)
+    licence_files="share/doc/kalumet/copyright share/doc/kalumet/changelog.gz share/doc/kalumet/changelog.Debian.gz" ;;
+esac
+case $formats in *";rpm;"*) licence_files="$licence_files share/licenses/kalumet/LICENSE" ;; esac
+
 fail=0
-for f in bin/kalumet bin/brivon share/doc/kalumet/copyright share/doc/kalumet/changelog.gz \
-         share/licenses/kalumet/LICENSE share/kalumet/translations/kalumet_en.qm; do
+for f in bin/kalumet bin/brivon $licence_files share/kalumet/translations/kalumet_en.qm; do
     [ -s "$prefix/$f" ] || { echo "missing $f"; fail=1; }
 done
 for app in kalumet brivon; do

@@ -29,7 +29,8 @@ rpm_entries - >"$work/rpm.has"
 check ".deb holds the install list" diff -u "$work/deb.want" "$work/deb.has"
 check ".rpm holds the install list" diff -u "$work/rpm.want" "$work/rpm.has"
 
-{ key_files; echo /usr/share/doc/kalumet/copyright; echo /usr/share/doc/kalumet/changelog.gz; } >"$work/deb.key"
+{ key_files; for f in copyright changelog.gz changelog.Debian.gz; do echo "/usr/share/doc/kalumet/$f"; done; } \
+    >"$work/deb.key"
 { key_files; echo /usr/share/licenses/kalumet/LICENSE; echo /usr/share/licenses/kalumet/NOTICE; } >"$work/rpm.key"
 for format in deb rpm; do
     missing=$(lacks "$work/$format.has" "$work/$format.key")
