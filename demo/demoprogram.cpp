@@ -47,5 +47,10 @@ launch::Program demoProgram()
             {{QStringLiteral("pace"), QStringLiteral("S"),
               QT_TRANSLATE_NOOP("CommandLine", "темп автоматического режима: S секунд на шаг "
                                                "(0,25; 0,5; 1; 2 или 4), по умолчанию 0,5"),
-              [pace](const QString &value) { return takePace(value, *pace); }}}};
+              [pace](const QString &value) { return takePace(value, *pace); }}},
+            QT_TRANSLATE_NOOP("kalumet", "Tab и Shift+Tab — от элемента окна к элементу, пробел "
+                                         "или Enter нажимает кнопку, пробел ставит флажок. "
+                                         "PageDown — «Вперед», PageUp — «Назад», «+» и «−» — "
+                                         "темп, F2 — таблица трассировки, F3 — «Проверь себя», "
+                                         "Esc — сведения о программе.")};
 }

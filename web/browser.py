@@ -264,15 +264,40 @@ class Page:
         self.mouse("mousePressed", x, y, "left", 1)
         self.mouse("mouseReleased", x, y, "left", 1)
 
-    def key(self, key, code, keycode, text=""):
-        """One key pressed and released, as a keyboard sends it."""
+    def key(self, key, code, keycode, text="", modifiers=0):
+        """One key pressed and released, as a keyboard sends it; with Shift
+        held where `modifiers` is 8."""
         down = dict(type="keyDown" if text else "rawKeyDown", key=key, code=code,
-                    windowsVirtualKeyCode=keycode, nativeVirtualKeyCode=keycode)
+                    windowsVirtualKeyCode=keycode, nativeVirtualKeyCode=keycode,
+                    modifiers=modifiers)
         if text:
             down.update(text=text, unmodifiedText=text)
         self.call("Input.dispatchKeyEvent", **down)
         self.call("Input.dispatchKeyEvent", type="keyUp", key=key, code=code,
-                  windowsVirtualKeyCode=keycode, nativeVirtualKeyCode=keycode)
+                  windowsVirtualKeyCode=keycode, nativeVirtualKeyCode=keycode,
+                  modifiers=modifiers)
+
+    def accessible(self, selector):
+        """The element `selector` as the browser presents it to assistive
+        technology (its node of Accessibility.getFullAXTree): its role,
+        name, description and properties, and the text of each of its
+        children, in order, as `lines`."""
+        self.call("Accessibility.enable")
+        document = self.call("DOM.getDocument", depth=0)["root"]["nodeId"]
+        found = self.call("DOM.querySelector", nodeId=document, selector=selector)["nodeId"]
+        backend = self.call("DOM.describeNode", nodeId=found)["node"]["backendNodeId"]
+        nodes = {n["nodeId"]: n for n in self.call("Accessibility.getFullAXTree")["nodes"]}
+        node = next(n for n in nodes.values() if n.get("backendDOMNodeId") == backend)
+
+        def text(n):
+            if n.get("role", {}).get("value") == "StaticText":
+                return n.get("name", {}).get("value", "")
+            return "".join(text(nodes[c]) for c in n.get("childIds", []) if c in nodes)
+        value = lambda n, what: n.get(what, {}).get("value", "")  # noqa: E731
+        return {"role": value(node, "role"), "name": value(node, "name"),
+                "description": value(node, "description"),
+                "properties": {p["name"]: p["value"].get("value") for p in node.get("properties", [])},
+                "lines": [text(nodes[c]) for c in node.get("childIds", []) if c in nodes]}
 
     def type(self, text):
         """Types `text` key by key: digits, a comma, a minus, letters."""

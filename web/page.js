@@ -27,6 +27,12 @@
 // without the network; a program's page once its window is shown, so that
 // what the worker fetches doesn't delay the program's start. A page opened
 // from disk has no service worker.
+//
+// Qt 6.4 for WebAssembly has no bridge to the browser's accessibility: the
+// program tells the page what a screen reader is to say (the event
+// "programsaid", web/page.cpp), and the page adds it to its live region.
+// The canvas is named after the window, and described by what the program
+// says of its keys.
 "use strict";
 
 function keepForOffline() {
@@ -36,6 +42,20 @@ function keepForOffline() {
     navigator.serviceWorker.register("serviceworker.js").catch(function (error) {
         console.warn("serviceworker.js: " + error);
     });
+}
+
+// What a screen reader is told of the program, in the page's live region:
+// each text as a line of its own, the last few kept.
+const kSaidKept = 10;
+function tellScreenReader(text) {
+    const region = document.getElementById("said");
+    if (!region)
+        return;
+    const line = document.createElement("div");
+    line.textContent = text;
+    region.appendChild(line);
+    while (region.childElementCount > kSaidKept)
+        region.firstElementChild.remove();
 }
 
 // The factor the window is drawn at: "fit", which the program works out,
@@ -170,12 +190,22 @@ function startProgram(name, width, height, args) {
         canvas.style.minHeight = Math.ceil(height * scale) + "px";
     }
 
-    // The program tells the page when its window is shown and when it has
-    // ended ("Выход"); then the page offers to start it again.
-    window.addEventListener("programshown", function () {
+    // The program tells the page when its window is shown, with its title
+    // and keys, and when it has ended ("Выход"); then the page offers to
+    // start it again. Meanwhile it tells what a screen reader is to say.
+    window.addEventListener("programshown", function (event) {
         document.documentElement.dataset.state = "running";
         performance.mark("programshown"); // for bench/web/run.sh
+        if (event.detail) {
+            canvas.setAttribute("aria-label", event.detail.title);
+            const keys = document.getElementById("keys");
+            if (keys)
+                keys.textContent = event.detail.keys;
+        }
         keepForOffline();
+    });
+    window.addEventListener("programsaid", function (event) {
+        tellScreenReader(event.detail);
     });
     window.addEventListener("programended", function () {
         document.documentElement.dataset.state = "ended";
