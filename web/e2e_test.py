@@ -29,16 +29,21 @@ the same actions (webcompare):
   the index is an application Chromium can install;
   after those visits, with the site gone: the index, kalumet (a few steps)
     and brivon (its run) from the service worker's cache, as the desktop
-    draws them; the cache of an older version removed.
+    draws them; the cache of an older version removed;
+  a site given the next release (built with a version one higher,
+    web/next_release.sh) between visits, half put in place and mid-load:
+    what each visit runs.
 The controls are clicked at their centres, as the windows' tables have
 them (the desktop build's programs/controls.env).
-    e2e_test.py <release folder> <webcompare> <controls.env> [folder for the screenshots]
+    e2e_test.py <release folder> <webcompare> <controls.env> <next release folder>
+                [folder for the screenshots]
 """
 
 import gzip
 import json
 import os
 import re
+import shutil
 import struct
 import subprocess
 import sys
@@ -50,8 +55,8 @@ import zlib
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
 
-folder, webcompare, controls = sys.argv[1], sys.argv[2], sys.argv[3]
-shots = sys.argv[4] if len(sys.argv) > 4 else tempfile.mkdtemp(prefix="kalumet-e2e-")
+folder, webcompare, controls, next_release = sys.argv[1:5]
+shots = sys.argv[5] if len(sys.argv) > 5 else tempfile.mkdtemp(prefix="kalumet-e2e-")
 VERSION = os.path.basename(os.path.normpath(folder)).split("-")[1]
 VIEW = (1000, 700)
 # kalumet_Command1='644 196': the centre of a control of a window.
@@ -368,6 +373,121 @@ def quiet_after_box(page, server):
         and after[-2:] == [field(BOX_A, 3), "Готово: 3; 4; 5"]
 
 
+def release_of(release):
+    """A release folder's version, and its name as its pages carry it."""
+    page = open(os.path.join(release, "kalumet.html"), encoding="utf-8").read()
+    return (os.path.basename(os.path.normpath(release)).split("-")[1],
+            re.search(r'data-release="(\w+)"', page).group(1))
+
+
+def cache_of(release):
+    """The name of the cache a release's service worker keeps it in."""
+    return re.search(r'const kCache = "([^"]+)"',
+                     open(os.path.join(release, "serviceworker.js")).read()).group(1)
+
+
+def ran(page, site, releases, visit):
+    """Opens kalumet.html and returns the version of the release it ran
+    whole, or None: the page, page.js and the program's script of one
+    release, whose module says that version in the about box (Esc)."""
+    open_program(page, site.url("kalumet.html"), visit)
+    names = page.evaluate("[document.documentElement.dataset.release, pageScriptRelease,"
+                          " programRelease].join(' ')")
+    heard = Heard(page, since_now=True)
+    page.key(*KEYS["Esc"])
+    about = ""
+    for _ in browser.deadline_loop(30, "the about box"):
+        page.pump()
+        about = next((line for line in heard.read() if line.startswith("Об авторе")), "")
+        if about:
+            break
+    said = re.search(r"kalumet (\S+) —", about)
+    version = next((v for v, name in releases if names == " ".join([name] * 3)
+                    and said and said.group(1) == v), None)
+    print("%s: ran %s (%s; %s)" % (visit, version or "a mix", names, about))
+    return version
+
+
+def caches_become(page, names, what):
+    """Waits until the origin's caches are `names`."""
+    for _ in browser.deadline_loop(120, what):
+        page.pump()
+        if page.evaluate("caches.keys()", promise=True) == names:
+            return
+
+
+def updates(page, first, second):
+    """A site given a new version, in four ways: each visit runs one
+    release whole, and the second at the latest on the visit after the site
+    has it whole.
+      between visits, with the first's service worker in charge: the visit
+        after runs the first, and its worker fetches the second; the next
+        runs the second; and so it does with the site gone;
+      half put in place (the second's files but the first's kalumet.wasm,
+        as while a site is given the new files one by one): the worker
+        keeps none of it, and the visit runs the first;
+      mid-load, on a first visit: the page, page.js and kalumet.js of the
+        first, kalumet.wasm of the second; the page loads again and runs
+        the second;
+      a first visit to the site half put in place: the page runs nothing
+        and says to reload."""
+    releases = [release_of(first), release_of(second)]
+    (v1, _), (v2, _) = releases
+
+    def placed(wasm):
+        """A site's folder given the second release now (its files newer
+        than the first's), with `wasm`'s kalumet.wasm."""
+        site = tempfile.mkdtemp(prefix="kalumet-site-")
+        for name in os.listdir(second):
+            if not name.endswith(".wasm.js"):
+                shutil.copy(os.path.join(wasm if name.startswith("kalumet.wasm") else second, name),
+                            site)
+        return site
+    mixed, second = placed(first), placed(second)
+    try:
+        right = True
+        with browser.Server(first) as site:
+            right &= ran(page, site, releases, "visit 1") == v1
+            caches_become(page, [cache_of(first)], "the first release kept")
+            site.folder = mixed
+            marked = len(site.served)
+            right &= ran(page, site, releases, "visit 2, the second half put in place") == v1
+            # The worker asks for kalumet.wasm, and once more past the
+            # browser's cache, and keeps none of what came.
+            idle = "navigator.serviceWorker.getRegistration().then(r => r.installing === null)"
+            for _ in browser.deadline_loop(120, "the half-placed release refused"):
+                page.pump()
+                asked = [p for p, _, _ in site.served[marked:] if p == "/kalumet.wasm"]
+                if len(asked) >= 2 and page.evaluate(idle, promise=True):
+                    break
+            kept = page.evaluate("caches.keys()", promise=True)
+            print("visit 2: the worker kept", kept)
+            right &= kept == [cache_of(first)]
+            site.folder = second
+            right &= ran(page, site, releases, "visit 3, the second in place") in (v1, v2)
+            caches_become(page, [cache_of(second)], "the second release kept")
+            right &= ran(page, site, releases, "visit 4") == v2
+            site.stop()
+            right &= ran(page, site, releases, "visit 5, the site gone") == v2
+        with browser.Server(first) as site:
+            site.asked = lambda path: path == "/kalumet.wasm" and setattr(site, "folder", second)
+            printed = len(page.console)
+            right &= ran(page, site, releases,
+                         "a first visit, the second put in place mid-load") == v2
+            right &= any("is not all of release" in line for line in page.console[printed:])
+        with browser.Server(mixed) as site:
+            page.open(site.url("kalumet.html"))
+            page.wait_for("document.getElementById('status').textContent.includes('обновите')", 60,
+                          "the line to reload")
+            line = page.evaluate("document.getElementById('status').textContent")
+            print("a first visit to the second half put in place: «%s»" % line)
+            right &= page.evaluate("document.getElementById('screen').hidden")
+        return right
+    finally:
+        shutil.rmtree(mixed)
+        shutil.rmtree(second)
+
+
 def pixels(path):
     """A screenshot's width, height, bytes per pixel and rows of pixel
     bytes (the PNG that Chromium writes: 8 bits, RGB or RGBA, not
@@ -609,8 +729,9 @@ def offline(page, server):
     come from the service worker's cache, the programs work as the
     desktop's do; the cache is this version's alone, with every file the
     worker keeps."""
-    kept = json.loads(re.search(r"const kFiles = (\[.*?\]);",
-                                open(os.path.join(folder, "serviceworker.js")).read()).group(1))
+    kept = json.loads(re.search(r"const kFiles = (\{.*?\});",
+                                open(os.path.join(folder, "serviceworker.js")).read(),
+                                re.DOTALL).group(1))
     page.open(server.url("index.html"))
     page.wait_for("navigator.serviceWorker.controller !== null", 60,
                   "service worker in charge of the index")
@@ -666,6 +787,11 @@ with browser.Server(folder) as server, browser.Browser(lang="ru-RU") as chromium
         except TimeoutError as error:
             print(error)
             failed = True
+    try:
+        failed |= not updates(page, folder, next_release)
+    except TimeoutError as error:
+        print(error)
+        failed = True
     errors = [line for line in page.console if line.startswith("exception:")]
     if errors:
         print("\n".join(errors))
