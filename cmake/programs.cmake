@@ -88,7 +88,11 @@ function(kalumet_program name)
         target_sources(${name} PRIVATE "${P_WINDOWS_RC}")
         add_version_resource(${name} "${P_TITLE}" "${P_ID}")
     endif()
-    install(TARGETS ${name} RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+    # A web release installs the program's files named after it
+    # (web/CMakeLists.txt).
+    if(NOT EMSCRIPTEN)
+        install(TARGETS ${name} RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+    endif()
 endfunction()
 
 # kalumet_program_fact(<variable> <name> <fact>): a fact of a declared

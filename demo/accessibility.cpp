@@ -9,6 +9,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#ifdef Q_OS_WASM
+#include "page.h"
+#endif
 
 namespace {
 
@@ -251,6 +254,9 @@ void installDemoAccessibility()
 
 void announce(QWidget *window, const QString &text)
 {
+#ifdef Q_OS_WASM
+    web::say(text); // a page has no bridge: its live region says it
+#endif
     if (!QAccessible::isActive())
         return; // no assistive technology listens
     Announcement *announcement = announcementOf(window);

@@ -67,5 +67,10 @@ launch::Program demoProgram()
               QT_TRANSLATE_NOOP("CommandLine", "программа на экране на языке L: vb (Visual Basic, "
                                                "по умолчанию), pascal, python, cpp (C++) или alg "
                                                "(школьный алгоритмический язык)"),
-              [language](const QString &value) { return takeListing(value, *language); }}}};
+              [language](const QString &value) { return takeListing(value, *language); }}},
+            QT_TRANSLATE_NOOP("kalumet", "Tab и Shift+Tab — от элемента окна к элементу, пробел "
+                                         "или Enter нажимает кнопку, пробел ставит флажок. "
+                                         "PageDown — «Вперед», PageUp — «Назад», «+» и «−» — "
+                                         "темп, F2 — таблица трассировки, F3 — «Проверь себя», "
+                                         "Esc — сведения о программе.")};
 }

@@ -41,6 +41,10 @@ struct Program
     QString appId;   // the desktop's name of the program: its entry and icon
     std::function<std::unique_ptr<QWidget>()> makeWindow;
     std::vector<ProgramOption> options = {};
+    // How the window is used by keyboard, in a sentence or two, for a
+    // screen reader in a web page, where the window is one canvas: the
+    // source text, marked for translation in the program's context.
+    const char *keys = "";
 };
 
 // What runs once the window is shown: the event loop, by default.

@@ -64,7 +64,8 @@ std::unique_ptr<QWidget> showWindow(const Program &program)
     // page centres it.
     QWidget *const shown = window.get();
     QObject::connect(shown->screen(), &QScreen::geometryChanged, shown, [shown] { refit(shown); });
-    web::showInPage(shown);
+    web::showInPage(shown, QCoreApplication::translate(program.name.toUtf8().constData(),
+                                                       program.keys));
 #else
     window->show();
     keepWithinReach(window.get());

@@ -109,6 +109,11 @@
         <source>Сортировка трех чисел (по возрастанию)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a box&apos;s name and the number it holds</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FormDemo</name>
@@ -345,6 +350,37 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>кнопка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>флажок</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>поле ввода</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>сообщение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>таблица</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>отмечен</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не отмечен</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Teacher</name>
     <message>
         <source>Темп</source>
@@ -400,11 +436,19 @@
         <source>Сортирует три числа по возрастанию.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Tab и Shift+Tab — от поля к полю и к кнопке, пробел или Enter нажимает кнопку.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kalumet</name>
     <message>
         <source>Показывает по шагам, как выполняется сортировка трех чисел.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab и Shift+Tab — от элемента окна к элементу, пробел или Enter нажимает кнопку, пробел ставит флажок. PageDown — «Вперед», PageUp — «Назад», «+» и «−» — темп, F2 — таблица трассировки, F3 — «Проверь себя», Esc — сведения о программе.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

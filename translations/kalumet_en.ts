@@ -117,6 +117,11 @@ Qt&apos;s standard options are accepted too: -platform, -style, -reverse and oth
         <source>Сортировка трех чисел (по возрастанию)</source>
         <translation>Sort three numbers (ascending)</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a box&apos;s name and the number it holds</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>FormDemo</name>
@@ -353,6 +358,37 @@ Qt&apos;s standard options are accepted too: -platform, -style, -reverse and oth
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>кнопка</source>
+        <translation>button</translation>
+    </message>
+    <message>
+        <source>флажок</source>
+        <translation>check box</translation>
+    </message>
+    <message>
+        <source>поле ввода</source>
+        <translation>input box</translation>
+    </message>
+    <message>
+        <source>сообщение</source>
+        <translation>message</translation>
+    </message>
+    <message>
+        <source>таблица</source>
+        <translation>table</translation>
+    </message>
+    <message>
+        <source>отмечен</source>
+        <translation>checked</translation>
+    </message>
+    <message>
+        <source>не отмечен</source>
+        <translation>not checked</translation>
+    </message>
+</context>
+<context>
     <name>Teacher</name>
     <message>
         <source>Темп</source>
@@ -408,12 +444,20 @@ Qt&apos;s standard options are accepted too: -platform, -style, -reverse and oth
         <source>Сортирует три числа по возрастанию.</source>
         <translation>Sorts three numbers in ascending order.</translation>
     </message>
+    <message>
+        <source>Tab и Shift+Tab — от поля к полю и к кнопке, пробел или Enter нажимает кнопку.</source>
+        <translation>Tab and Shift+Tab move from box to box and to the button; Space or Enter presses it.</translation>
+    </message>
 </context>
 <context>
     <name>kalumet</name>
     <message>
         <source>Показывает по шагам, как выполняется сортировка трех чисел.</source>
         <translation>Shows step by step how a program sorts three numbers.</translation>
+    </message>
+    <message>
+        <source>Tab и Shift+Tab — от элемента окна к элементу, пробел или Enter нажимает кнопку, пробел ставит флажок. PageDown — «Вперед», PageUp — «Назад», «+» и «−» — темп, F2 — таблица трассировки, F3 — «Проверь себя», Esc — сведения о программе.</source>
+        <translation>Tab and Shift+Tab move from one control of the window to the next; Space or Enter presses a button, Space ticks the check box. PageDown is “Forward”, PageUp “Back”, “+” and “−” set the pace, F2 opens the trace table, F3 “Test yourself”, Esc the note about the program.</translation>
     </message>
 </context>
 <context>

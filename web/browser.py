@@ -21,6 +21,7 @@ import sys
 import tempfile
 import threading
 import time
+import urllib.parse
 import urllib.request
 
 import websocket
@@ -31,12 +32,16 @@ class Server:
     set up as the README says does: a file's precompressed twin
     (<file>.br, <file>.gz) where the request accepts its encoding, the
     module as application/wasm; "not modified" to a browser that holds a
-    file already. `served` lists what it answered: (path, Content-Encoding
-    or None, bytes of the body)."""
+    file already. `served` lists what it answered: (path without the query,
+    Content-Encoding or None, bytes of the body). `folder` may be changed
+    at any time, as a site is given a new version; `asked`, where it is
+    set, is called with each request's path before it is answered."""
 
     def __init__(self, folder):
         self.served = []
-        handler = functools.partial(_Handler, self.served, directory=folder)
+        self.folder = folder
+        self.asked = None
+        handler = functools.partial(_Handler, self)
         self.httpd = _Site(("127.0.0.1", 0), handler)
         self.port = self.httpd.server_address[1]
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
@@ -75,11 +80,16 @@ class _Handler(http.server.SimpleHTTPRequestHandler):
         ".wasm": "application/wasm", ".js": "text/javascript",
         ".webmanifest": "application/manifest+json"})
 
-    def __init__(self, served, *args, **kwargs):
-        self.served = served
-        super().__init__(*args, **kwargs)
+    def __init__(self, site, *args, **kwargs):
+        self.site = site
+        self.served = site.served
+        super().__init__(*args, directory=site.folder, **kwargs)
 
     def send_head(self):
+        asked = urllib.parse.urlsplit(self.path).path
+        if self.site.asked:
+            self.site.asked(asked)
+        self.directory = self.site.folder
         path = self.translate_path(self.path)
         accepted = [part.split(";")[0].strip()
                     for part in self.headers.get("Accept-Encoding", "").split(",")]
@@ -96,11 +106,11 @@ class _Handler(http.server.SimpleHTTPRequestHandler):
                 self.send_header("Last-Modified", self.date_time_string(os.path.getmtime(path + suffix)))
                 self.send_header("Vary", "Accept-Encoding")
                 self.end_headers()
-                self.served.append((self.path, encoding, size))
+                self.served.append((asked, encoding, size))
                 return encoded
         if os.path.isfile(path) and self._unchanged(path):
             return None
-        self.served.append((self.path, None, os.path.getsize(path) if os.path.isfile(path) else 0))
+        self.served.append((asked, None, os.path.getsize(path) if os.path.isfile(path) else 0))
         return super().send_head()
 
     def _unchanged(self, path):
@@ -114,7 +124,7 @@ class _Handler(http.server.SimpleHTTPRequestHandler):
         if unchanged:
             self.send_response(304)
             self.end_headers()
-            self.served.append((self.path, None, 0))
+            self.served.append((urllib.parse.urlsplit(self.path).path, None, 0))
         return unchanged
 
     def log_message(self, *args):
@@ -264,15 +274,40 @@ class Page:
         self.mouse("mousePressed", x, y, "left", 1)
         self.mouse("mouseReleased", x, y, "left", 1)
 
-    def key(self, key, code, keycode, text=""):
-        """One key pressed and released, as a keyboard sends it."""
+    def key(self, key, code, keycode, text="", modifiers=0):
+        """One key pressed and released, as a keyboard sends it; with Shift
+        held where `modifiers` is 8."""
         down = dict(type="keyDown" if text else "rawKeyDown", key=key, code=code,
-                    windowsVirtualKeyCode=keycode, nativeVirtualKeyCode=keycode)
+                    windowsVirtualKeyCode=keycode, nativeVirtualKeyCode=keycode,
+                    modifiers=modifiers)
         if text:
             down.update(text=text, unmodifiedText=text)
         self.call("Input.dispatchKeyEvent", **down)
         self.call("Input.dispatchKeyEvent", type="keyUp", key=key, code=code,
-                  windowsVirtualKeyCode=keycode, nativeVirtualKeyCode=keycode)
+                  windowsVirtualKeyCode=keycode, nativeVirtualKeyCode=keycode,
+                  modifiers=modifiers)
+
+    def accessible(self, selector):
+        """The element `selector` as the browser presents it to assistive
+        technology (its node of Accessibility.getFullAXTree): its role,
+        name, description and properties, and the text of each of its
+        children, in order, as `lines`."""
+        self.call("Accessibility.enable")
+        document = self.call("DOM.getDocument", depth=0)["root"]["nodeId"]
+        found = self.call("DOM.querySelector", nodeId=document, selector=selector)["nodeId"]
+        backend = self.call("DOM.describeNode", nodeId=found)["node"]["backendNodeId"]
+        nodes = {n["nodeId"]: n for n in self.call("Accessibility.getFullAXTree")["nodes"]}
+        node = next(n for n in nodes.values() if n.get("backendDOMNodeId") == backend)
+
+        def text(n):
+            if n.get("role", {}).get("value") == "StaticText":
+                return n.get("name", {}).get("value", "")
+            return "".join(text(nodes[c]) for c in n.get("childIds", []) if c in nodes)
+        value = lambda n, what: n.get(what, {}).get("value", "")  # noqa: E731
+        return {"role": value(node, "role"), "name": value(node, "name"),
+                "description": value(node, "description"),
+                "properties": {p["name"]: p["value"].get("value") for p in node.get("properties", [])},
+                "lines": [text(nodes[c]) for c in node.get("childIds", []) if c in nodes]}
 
     def type(self, text):
         """Types `text` key by key: digits, a comma, a minus, letters."""

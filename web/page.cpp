@@ -1,6 +1,7 @@
 #include "page.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QRect>
 #include <QScreen>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -19,11 +21,56 @@ namespace web {
 
 namespace {
 
-// Dispatches the event `name` on the page's window object.
-void tellPage(const char *name)
+// Dispatches the event `name` on the page's window object, with `detail`
+// for the page.
+void tellPage(const char *name, const emscripten::val &detail = emscripten::val::undefined())
 {
     using emscripten::val;
-    val::global("window").call<void>("dispatchEvent", val::global("Event").new_(val(name)));
+    val options = val::object();
+    options.set("detail", detail);
+    val::global("window").call<void>("dispatchEvent",
+                                     val::global("CustomEvent").new_(val(name), options));
+}
+
+// A text for the page: UTF-8, as embind takes it.
+emscripten::val js(const QString &text)
+{
+    return emscripten::val(text.toStdString());
+}
+
+// The word a screen reader says for a role of the programs' controls and
+// boxes.
+QString roleName(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::PushButton: return QCoreApplication::translate("Page", "кнопка");
+    case QAccessible::CheckBox: return QCoreApplication::translate("Page", "флажок");
+    case QAccessible::EditableText: return QCoreApplication::translate("Page", "поле ввода");
+    case QAccessible::AlertMessage: return QCoreApplication::translate("Page", "сообщение");
+    case QAccessible::Table: return QCoreApplication::translate("Page", "таблица");
+    default: return QString();
+    }
+}
+
+// The state of a check box, as a screen reader says it.
+QString checkMark(bool checked)
+{
+    return checked ? QCoreApplication::translate("Page", "отмечен")
+                   : QCoreApplication::translate("Page", "не отмечен");
+}
+
+// A screen reader hears of the control the focus moves to, and then, as a
+// screen reader on the desktop is told, of each change of its check mark.
+void followFocus(QWidget *focused)
+{
+    static QMetaObject::Connection toggled;
+    QObject::disconnect(toggled);
+    if (!focused)
+        return;
+    say(described(focused));
+    if (auto *button = qobject_cast<QAbstractButton *>(focused); button && button->isCheckable())
+        toggled = QObject::connect(button, &QAbstractButton::toggled, button,
+                                   [](bool checked) { say(checkMark(checked)); });
 }
 
 // Centres the window, with the title bar Qt draws, on the canvas, and
@@ -79,8 +126,37 @@ void copyToBrowser()
 
 } // namespace
 
-void showInPage(QWidget *window)
+void say(const QString &text)
 {
+    if (!text.isEmpty())
+        tellPage("programsaid", js(text));
+}
+
+QString described(QObject *object)
+{
+    // Qt's interfaces answer in the program without a bridge to listen.
+    const QAccessibleInterface *control = QAccessible::queryAccessibleInterface(object);
+    if (!control)
+        return QString();
+    QStringList said;
+    const QString name = control->text(QAccessible::Name);
+    said << name << roleName(control->role());
+    const QAccessible::State state = control->state();
+    if (state.checkable)
+        said << checkMark(state.checked);
+    const QString value = control->text(QAccessible::Value);
+    if (value != name)
+        said << value;
+    said.removeAll(QString());
+    return said.join(QStringLiteral(", "));
+}
+
+void showInPage(QWidget *window, const QString &keys)
+{
+    // The control the focus moves to, by Tab, a click or the program, from
+    // the first, which the window takes as it is shown.
+    QObject::connect(qApp, &QApplication::focusChanged,
+                     [](QWidget *, QWidget *now) { followFocus(now); });
     // Qt for WebAssembly would show it full screen.
     window->showNormal();
     centre(window);
@@ -91,7 +167,10 @@ void showInPage(QWidget *window)
     });
     QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, [] { tellPage("programended"); });
     QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &copyToBrowser);
-    tellPage("programshown");
+    emscripten::val shown = emscripten::val::object();
+    shown.set("title", js(window->windowTitle()));
+    shown.set("keys", js(keys));
+    tellPage("programshown", shown);
 }
 
 void openInPage(const QMessageBox &box, const std::function<void(int button)> &closed)
@@ -111,6 +190,13 @@ void openInPage(const QMessageBox &box, const std::function<void(int button)> &c
         copy->setDefaultButton(box.standardButton(box.defaultButton()));
     if (box.escapeButton())
         copy->setEscapeButton(box.standardButton(box.escapeButton()));
+    // The box and its buttons, as a screen reader presents them as it
+    // shows; then the button the focus goes to.
+    QStringList said = {described(copy)};
+    for (QAbstractButton *button : copy->buttons())
+        if (!button->isHidden())
+            said << described(button);
+    say(said.join(QStringLiteral("; ")));
     // The page has no window manager to give the keyboard back to the
     // window the box was opened over: it takes it back itself, with the
     // focus where it was.

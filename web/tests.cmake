@@ -24,10 +24,24 @@ add_custom_target(webcompare-translations ALL
     COMMENT "The translations beside webcompare"
     VERBATIM)
 add_dependencies(webcompare-translations kalumet_qm hosttools)
+# A site given a new version is tested with the release built once more,
+# one patch level higher (web/next_release.sh), beside this build.
+string(REGEX REPLACE "([0-9]+)$" "" next_version "${PROJECT_VERSION}")
+math(EXPR next_patch "${PROJECT_VERSION_PATCH} + 1")
+set(next_release "${CMAKE_BINARY_DIR}/next-release")
 add_test(NAME web_end_to_end
          COMMAND /usr/bin/python3 "${PROJECT_SOURCE_DIR}/web/e2e_test.py"
-                 "${KALUMET_WEB_FOLDER}" "${WEBCOMPARE}" "${KALUMET_WEB_CONTROLS}")
+                 "${KALUMET_WEB_FOLDER}" "${WEBCOMPARE}" "${KALUMET_WEB_CONTROLS}"
+                 "${next_release}/build/${PROJECT_NAME}-${next_version}${next_patch}-web")
 
 # One Chromium at a time: each is heavy for a two-core machine.
 get_property(tests DIRECTORY PROPERTY TESTS)
 set_tests_properties(${tests} PROPERTIES LABELS web RESOURCE_LOCK chromium TIMEOUT 600)
+
+# Built before the end-to-end test, the first time from scratch.
+add_test(NAME web_next_release
+         COMMAND sh "${PROJECT_SOURCE_DIR}/web/next_release.sh" "${PROJECT_SOURCE_DIR}"
+                 "${CMAKE_BINARY_DIR}" "${next_release}")
+set_tests_properties(web_next_release PROPERTIES LABELS web FIXTURES_SETUP next_release
+                                                 TIMEOUT 5400)
+set_tests_properties(web_end_to_end PROPERTIES FIXTURES_REQUIRED next_release)
