@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds the web release a site gets next: the same sources with a version
-# one patch level higher (and a changelog entry for it), built for the web
+# one patch level higher (and an entry for it in the changelog and the
+# Debian package's, as a release has them), built for the web
 # as the web build folder is, for the end-to-end test's updates.
 #   next_release.sh <source folder> <web build folder> <folder for it>
 # The release ends up in <folder>/build/kalumet-<version>-web. The copy of
@@ -31,7 +32,16 @@ sed "s/^project(kalumet VERSION $version\$/project(kalumet VERSION $bumped/" \
     echo
     cat "$source/packaging/changelog"
 } > "$next/changelog"
-for file in CMakeLists.txt changelog; do
+{
+    echo "kalumet ($bumped-1) unstable; urgency=medium"
+    echo
+    echo "  * The release after $version."
+    echo
+    grep -m 1 '^ -- ' "$source/debian/changelog"
+    echo
+    cat "$source/debian/changelog"
+} > "$next/debian-changelog"
+for file in CMakeLists.txt changelog debian-changelog; do
     if cmp -s "$next/$file" "$next/bumped/$file"; then
         rm "$next/$file"
     else
@@ -40,6 +50,7 @@ for file in CMakeLists.txt changelog; do
 done
 cp -p "$next/bumped/CMakeLists.txt" "$next/source/CMakeLists.txt"
 cp -p "$next/bumped/changelog" "$next/source/packaging/changelog"
+cp -p "$next/bumped/debian-changelog" "$next/source/debian/changelog"
 
 qt=$(sed -n 's/^CMAKE_PREFIX_PATH:[A-Z]*=//p' "$build/CMakeCache.txt")
 cmake -S "$next/source" -B "$next/build" -DCMAKE_TOOLCHAIN_FILE="$next/source/web/toolchain.cmake" \
