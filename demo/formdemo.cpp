@@ -72,10 +72,11 @@ FormDemo::FormDemo(int pace, lesson::Language language, QWidget *parent)
     m_teacher = new Teacher(*m_lesson, m_Cmd_Next, m_Cmd_Preview, this);
     // Where no side of the screen has room for it, the trace table covers
     // the memory panel, whose values its last row shows too, and the
-    // picture's desktop under the pictured window: never the flowchart,
-    // the listing, the pictured window's boxes or the run controls.
+    // picture above it up to the pictured window's sort button: never the
+    // flowchart, the listing, the pictured window's boxes and button or the
+    // run controls.
     const QRect memory = drawn(QStringLiteral("Shape5"))->pixels();
-    m_teacher->setTableCoverable(QRect(QPoint(memory.left(), drawn(QStringLiteral("Image2"))->pixels().bottom() + 1),
+    m_teacher->setTableCoverable(QRect(QPoint(memory.left(), m_Command1->geometry().bottom() + 1),
                                        QPoint(toPixels(formdemo::kClientWidthTwips) - 1,
                                               memory.bottom())));
     setKeyPreview();

@@ -215,10 +215,11 @@ TraceTable::TraceTable(const lesson::Trace &trace, const QStringList &lines, QWi
     const QFontMetrics bold(classicFont(FontRole::Bold));
     m_grid->verticalHeader()->setDefaultSectionSize(std::max(text.height(), bold.height()) + 6);
 
-    // The listing's column takes what room there is; the others open as
-    // wide as their header or a typical text, and widen for longer texts.
+    // The listing's column takes what room the others leave (fitLine());
+    // they are as wide as their header or their texts in the run shown
+    // (fitColumns()).
     QHeaderView *header = m_grid->horizontalHeader();
-    header->setSectionResizeMode(LineColumn, QHeaderView::Stretch);
+    m_grid->viewport()->installEventFilter(this);
     const int margins =
         2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1) + 4;
     const auto plan = [&](int column, const QString &sample) {
@@ -231,7 +232,7 @@ TraceTable::TraceTable(const lesson::Trace &trace, const QStringList &lines, QWi
     m_planned = {plan(StepColumn, QStringLiteral("24")), plan(LineColumn, QString())};
     m_lineWidth = plan(LineColumn, widest);
     for (int c = FirstValueColumn; c < ConditionColumn; ++c)
-        m_planned.push_back(plan(c, QStringLiteral("-000,00")));
+        m_planned.push_back(plan(c, QString()));
     m_planned.push_back(plan(ConditionColumn, QString())); // «Да» and «Нет» are narrower than the header
     for (int c = 0; c < Columns; ++c)
         m_grid->setColumnWidth(c, c == LineColumn ? m_lineWidth : m_planned[std::size_t(c)]);
@@ -292,7 +293,10 @@ void TraceTable::fitColumns()
             m_grid->setColumnWidth(c, widths[std::size_t(c)]);
             changed = true;
         }
-    if (!changed || !screen())
+    if (!changed)
+        return;
+    fitLine();
+    if (!screen())
         return;
     const QRect area = screen()->availableGeometry();
     const QMargins frame = frameMargins();
@@ -332,6 +336,23 @@ QMargins TraceTable::frameMargins() const
     const QRect frame = framed->frameGeometry(), client = framed->geometry();
     return {client.left() - frame.left(), client.top() - frame.top(),
             frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+void TraceTable::fitLine()
+{
+    int others = 0;
+    for (int c = 0; c < Columns; ++c)
+        if (c != LineColumn)
+            others += m_grid->columnWidth(c);
+    m_grid->setColumnWidth(LineColumn, std::max(m_planned[LineColumn],
+                                                m_grid->viewport()->width() - others));
+}
+
+bool TraceTable::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_grid->viewport() && event->type() == QEvent::Resize)
+        fitLine();
+    return QDialog::eventFilter(watched, event);
 }
 
 void TraceTable::showLast()
@@ -379,11 +400,12 @@ QRect placeTable(const QRect &area, const QRect &owner, const QRect &spare, QSiz
             at.moveBottom(room.bottom()); // by the owner's top edge
         return within(at, room);
     }
-    // No side has room: over the part of the owner it may cover, no smaller
-    // than the least that shows a useful table where the screen allows.
+    // No side has room: over the part of the owner it may cover, and no
+    // more of it; where it may cover none, as small as a useful table is.
     const QRect over = spare.intersected(area);
-    QRect at(over.topLeft(), wanted.boundedTo(over.size()).expandedTo(least).boundedTo(area.size()));
-    return within(at, area);
+    if (over.isEmpty())
+        return within(QRect(owner.topLeft(), least.boundedTo(area.size())), area);
+    return QRect(over.topLeft(), wanted.boundedTo(over.size()));
 }
 
 // The demonstrator's window keeps the keyboard: the teacher's remote goes
@@ -405,10 +427,11 @@ void TraceTable::open()
         if (m_coverable.right() >= owner->width() - 1 && !m_coverable.isEmpty())
             spare.setRight(area.right());
         // At least its header, five rows and «Копировать», the listing's
-        // column as wide as its header.
+        // column half as wide as its widest line.
         const QRect placed = placeTable(area, owner->frameGeometry(), spare,
                                         clientSize(kVisibleRows, m_lineWidth) + outside,
-                                        clientSize(5, m_planned[LineColumn]) + outside);
+                                        clientSize(5, std::max(m_planned[LineColumn], m_lineWidth / 2))
+                                            + outside);
         resize(placed.size() - outside);
         move(placed.topLeft());
     }

@@ -46,11 +46,15 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The columns as wide as their texts in the run shown, and the window
     // with them, within the screen.
     void fitColumns();
+    // The listing's column as wide as the room the others leave, no
+    // narrower than its header.
+    void fitLine();
     void showLast();
     // The table's client size showing `rows` rows, its listing's column
     // `lineWidth` wide, the others as fitColumns() has them.
@@ -69,8 +73,8 @@ private:
 // Where a table opens, as its frame: beside its owner's frame `owner`
 // (right, then left), else below it, else above it, on the first side where
 // the screen's available `area` has room for `least`, sized to the room
-// there up to `wanted`; where no side has, over `spare`, the part of the
+// there up to `wanted`; where no side has, within `spare`, the part of the
 // owner it may cover, as large as `wanted` fits there. Whole on the screen
-// where it fits, its title bar first.
+// where it fits.
 QRect placeTable(const QRect &area, const QRect &owner, const QRect &spare, QSize wanted,
                  QSize least);
