@@ -307,12 +307,18 @@ void TraceTable::fitColumns()
         move(std::max(area.left(), area.right() + 1 - frameGeometry().width()), pos().y());
 }
 
-QSize TraceTable::clientSize(int rows, int lineWidth) const
+int TraceTable::otherColumnsWidth() const
 {
-    int width = lineWidth;
+    int width = 0;
     for (int c = 0; c < Columns; ++c)
         if (c != LineColumn)
             width += m_grid->columnWidth(c);
+    return width;
+}
+
+QSize TraceTable::clientSize(int rows, int lineWidth) const
+{
+    const int width = lineWidth + otherColumnsWidth();
     const int frame = 2 * m_grid->frameWidth();
     auto *grid = static_cast<Grid *>(m_grid);
     const QSize gridSize(width + frame + m_grid->verticalScrollBar()->sizeHint().width(),
@@ -340,12 +346,8 @@ QMargins TraceTable::frameMargins() const
 
 void TraceTable::fitLine()
 {
-    int others = 0;
-    for (int c = 0; c < Columns; ++c)
-        if (c != LineColumn)
-            others += m_grid->columnWidth(c);
     m_grid->setColumnWidth(LineColumn, std::max(m_planned[LineColumn],
-                                                m_grid->viewport()->width() - others));
+                                                m_grid->viewport()->width() - otherColumnsWidth()));
 }
 
 bool TraceTable::eventFilter(QObject *watched, QEvent *event)

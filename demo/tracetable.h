@@ -59,6 +59,8 @@ private:
     // The table's client size showing `rows` rows, its listing's column
     // `lineWidth` wide, the others as fitColumns() has them.
     QSize clientSize(int rows, int lineWidth) const;
+    // The columns but the listing's, together.
+    int otherColumnsWidth() const;
     // The frame's margins: the table's own once shown, else its owner's.
     QMargins frameMargins() const;
 

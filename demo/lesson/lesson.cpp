@@ -23,7 +23,7 @@ Lesson::Lesson(const Design &design, int pace, Language language, QObject *paren
     : QObject(parent), m_design(design), m_display(design.shown),
       m_pace(isPace(pace) ? pace : kDefaultPace), m_language(language)
 {
-    relabel(m_display);
+    relabel(m_display, linesIn(m_language));
 }
 
 std::array<QString, kSteps> Lesson::linesIn(Language language) const
@@ -36,9 +36,8 @@ std::array<QString, kSteps> Lesson::linesIn(Language language) const
     return lines;
 }
 
-void Lesson::relabel(Display &display) const
+void Lesson::relabel(Display &display, const std::array<QString, kSteps> &lines)
 {
-    const std::array<QString, kSteps> lines = linesIn(m_language);
     for (std::size_t i = 0; i < lines.size(); ++i)
         display.listing[i].text = lines[i];
 }
@@ -47,19 +46,19 @@ void Lesson::setLanguage(Language language)
 {
     m_language = language;
     const std::array<QString, kSteps> lines = linesIn(language);
-    relabel(m_display);
-    const auto relabelStep = [&lines](StepResult &step) {
-        if (step.line >= 0)
-            step.lineText = quoted(lines[std::size_t(step.line)]);
-    };
-    for (Before &before : m_back) {
-        relabel(before.display);
-        relabelStep(before.shown);
-    }
-    relabelStep(m_last);
     std::array<QString, kSteps> quotedLines;
     for (std::size_t i = 0; i < lines.size(); ++i)
         quotedLines[i] = quoted(lines[i]);
+    const auto relabelStep = [&quotedLines](StepResult &step) {
+        if (step.line >= 0)
+            step.lineText = quotedLines[std::size_t(step.line)];
+    };
+    relabel(m_display, lines);
+    for (Before &before : m_back) {
+        relabel(before.display, lines);
+        relabelStep(before.shown);
+    }
+    relabelStep(m_last);
     m_trace.relabel(quotedLines);
     emit displayChanged();
     say(Words::tr("Язык программы: %1").arg(title(language)));

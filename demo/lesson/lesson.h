@@ -135,7 +135,7 @@ private:
     };
     // The listing's lines in `language`.
     std::array<QString, kSteps> linesIn(Language language) const;
-    void relabel(Display &display) const;
+    static void relabel(Display &display, const std::array<QString, kSteps> &lines);
 
     const Design m_design;
     Run m_run;
